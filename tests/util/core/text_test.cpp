@@ -1,0 +1,159 @@
+#include "util/core/text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "util/core/error_report.h"
+
+namespace tav {
+namespace {
+
+// Collects the tags reported through the error hook while a test runs.
+class ReportedTags {
+ public:
+  ReportedTags() {
+    set_error_observer([this](int entry, const char* tag, long) { seen.emplace_back(entry, tag); });
+  }
+  ~ReportedTags() { set_error_observer(nullptr); }
+  std::vector<std::pair<int, std::string>> seen;
+};
+
+TEST(TextLengths, SignificantAndTerminated) {
+  const char ab[] = {'A', 'B', '\0', ' ', ' '};
+  EXPECT_EQ(significant_length(ab, 5), 2);
+  EXPECT_EQ(terminated_length(ab, 5), 2);
+  EXPECT_EQ(terminated_length("ABCDE", 5), 5);
+  EXPECT_EQ(significant_length("     ", 5), 0);
+  EXPECT_EQ(significant_length(" a b ", 5), 4);
+  EXPECT_EQ(significant_length("x", 0), 0);
+}
+
+TEST(TextSqueezeTrim, SqueezeClosesGapsAndBlankFills) {
+  char f[] = " C D ";
+  EXPECT_EQ(squeeze(f, 5), 2);
+  EXPECT_EQ(std::string(f, 5), "CD   ");
+  char z[] = {'A', '\0', 'B', ' ', 'C'};
+  EXPECT_EQ(squeeze(z, 5), 3);
+  EXPECT_EQ(std::string(z, 5), "ABC  ");
+}
+
+TEST(TextSqueezeTrim, TrimMovesStretchAndLeavesTail) {
+  char f[] = "  ab c  ";
+  EXPECT_EQ(trim(f, 8), 4);
+  EXPECT_EQ(std::string(f, 4), "ab c");
+  EXPECT_EQ(std::string(f + 4, 4), " c  ");  // tail left as it was
+  char blank[] = "   ";
+  EXPECT_EQ(trim(blank, 3), 0);
+}
+
+TEST(TextSearch, FirstAndLastOccurrence) {
+  EXPECT_EQ(nsuche("abcabc", 6, "bc", 2), 2);
+  EXPECT_EQ(nsuche_H("abcabc", 6, "bc", 2), 5);
+  EXPECT_EQ(nsuche("abc", 3, "abcd", 4), 0);
+  EXPECT_EQ(nsuche("abcabc", 3, "ca", 2), 0);  // only within the given length
+  EXPECT_EQ(nsuche("abc", 0, "a", 1), 0);
+  EXPECT_EQ(nsuche_H("abc", 3, "a", 0), 0);
+}
+
+TEST(TextSearch, NegativeLengthIsReportedAndTakenAsZero) {
+  ReportedTags tags;
+  EXPECT_EQ(nsuche("abc", -1, "a", 1), 0);
+  EXPECT_EQ(nsuche_H("abc", 3, "a", -4), 0);
+  ASSERT_EQ(tags.seen.size(), 2u);
+  EXPECT_EQ(tags.seen[0], std::make_pair(2, std::string("nsuche")));
+  EXPECT_EQ(tags.seen[1], std::make_pair(2, std::string("nsuche_H")));
+}
+
+TEST(TextBackslash, CountsFromStartAndEnd) {
+  const char* p = "E:\\TAVIRO\\FORMS";
+  EXPECT_EQ(pro_DIA_GetSPo(p, -1, 15), 10);
+  EXPECT_EQ(pro_DIA_GetSPo(p, 1, 15), 3);
+  EXPECT_EQ(pro_DIA_GetSPo(p, 2, 15), 10);
+  EXPECT_EQ(pro_DIA_GetSPo(p, 3, 15), 0);
+  EXPECT_EQ(pro_DIA_GetSPo(p, -2, 15), 3);
+  ReportedTags tags;
+  EXPECT_EQ(pro_DIA_GetSPo(p, 0, 15), 0);
+  ASSERT_EQ(tags.seen.size(), 1u);
+  EXPECT_EQ(tags.seen[0], std::make_pair(4, std::string("pro_DIA_GetSPo")));
+}
+
+TEST(TextCase, UpperLowerAndCodePageLetters) {
+  char dob[] = "dob";
+  KleGro(dob, 3);
+  EXPECT_STREQ(dob, "DOB");
+  KleGro(dob, 0);
+  EXPECT_STREQ(dob, "DOB");
+  char umlaut[] = "\xe4\xf6\xfc\xdf";  // a, o, u umlaut and sharp s in the Western code page
+  KleGro(umlaut, 4);
+  EXPECT_EQ(std::string(umlaut), "\xc4\xd6\xdc\xdf");
+  GroKle(umlaut, 4);
+  EXPECT_EQ(std::string(umlaut), "\xe4\xf6\xfc\xdf");
+  char part[] = "abc";
+  KleGro(part, 2);
+  EXPECT_STREQ(part, "ABc");
+}
+
+TEST(TextCase, NegativeCountLeavesFieldAndReports) {
+  ReportedTags tags;
+  char f[] = "abc";
+  KleGro(f, -1);
+  GroKle(f, -2);
+  EXPECT_STREQ(f, "abc");
+  std::vector<std::pair<int, std::string>> expected = {
+      {2, "KleGro"}, {2, "GroKleGro"}, {2, "GroKle"}, {2, "GroKleGro"}};
+  EXPECT_EQ(tags.seen, expected);
+}
+
+TEST(TextCase, SameTextIgnoresCase) {
+  EXPECT_TRUE(same_text("TaViRo", "taviro", 6));
+  EXPECT_FALSE(same_text("taviro", "tavira", 6));
+  EXPECT_TRUE(same_text("taviro", "tavira", 5));
+  EXPECT_TRUE(same_text("a", "b", 0));
+  EXPECT_TRUE(same_text("a", "b", -3));
+  EXPECT_TRUE(same_text("\xc4", "\xe4", 1));
+}
+
+std::string resolve(const std::string& base, const std::string& rel, int result_size = 260) {
+  std::vector<char> out(static_cast<std::size_t>(result_size) + 1, 'x');
+  const int n = resolve_relative_path(base.c_str(), static_cast<int>(base.size()) + 1, rel.c_str(),
+                                      static_cast<int>(rel.size()) + 1, out.data(), result_size);
+  EXPECT_EQ(out[static_cast<std::size_t>(n)], '\0');
+  return std::string(out.data(), static_cast<std::size_t>(n));
+}
+
+TEST(TextResolve, RelativePathsAgainstTheBaseFolder) {
+  EXPECT_EQ(resolve("C:\\TAVIRO", "forms\\"), "C:\\forms\\");
+  EXPECT_EQ(resolve("C:\\A\\B", "..\\x\\"), "C:\\x\\");
+  EXPECT_EQ(resolve("C:\\A\\B\\", "y\\.\\z"), "C:\\A\\B\\y\\z");
+  EXPECT_EQ(resolve("C:\\A\\B\\C", "..\\..\\q"), "C:\\q");
+  EXPECT_EQ(resolve("C:\\A\\B", ".\\x"), "C:\\A\\x");
+}
+
+TEST(TextResolve, AbsoluteAndShortPathsStayAsTheyAre) {
+  EXPECT_EQ(resolve("C:\\A\\B", "\\taviro\\x"), "\\taviro\\x");
+  EXPECT_EQ(resolve("C:\\A\\B", "D:\\data"), "D:\\data");
+  EXPECT_EQ(resolve("C:\\A\\B", "x"), "x");
+  EXPECT_EQ(resolve("C:\\A\\B", ""), "");
+}
+
+TEST(TextResolve, ResultIsCutToItsField) {
+  EXPECT_EQ(resolve("C:\\A\\B", "forms\\", 7), "C:\\A\\f");
+}
+
+TEST(TextField, AssignCutsAndPads) {
+  Field<5> f("abcdefg");
+  EXPECT_EQ(f.raw(), "abcde");
+  f.assign("ab");
+  EXPECT_EQ(f.raw(), "ab   ");
+  EXPECT_EQ(f.significant_length(), 2);
+  EXPECT_EQ(f.str(), "ab");
+  EXPECT_EQ(f.data()[5], '\0');
+  Field<5> g("ab");
+  EXPECT_TRUE(f == g);
+}
+
+}  // namespace
+}  // namespace tav
