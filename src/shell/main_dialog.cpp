@@ -1,0 +1,162 @@
+#include "shell/main_dialog.h"
+
+#include <commctrl.h>
+
+#include "config/settings.h"
+#include "resources/ids.h"
+#include "shell/app_state.h"
+#include "shell/page_framework.h"
+#include "shell/page_table.h"
+#include "shell/process_starter.h"
+
+namespace tav {
+namespace {
+
+bool file_exists(const char* name) {
+  const DWORD attributes = GetFileAttributesA(name);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void insert_tabs(HWND dialog) {
+  HWND tabs = GetDlgItem(dialog, IDC_MAIN_TABS);
+  int position = 0;
+  for (const TabEntry& tab : tab_entries()) {
+    char title[256] = {};
+    GetDlgItemTextA(dialog, tab.title_label, title, sizeof title);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;
+    item.pszText = title;
+    item.iImage = -1;
+    item.lParam = position;
+    SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&item));
+    ++position;
+  }
+}
+
+BOOL on_init(HWND dialog) {
+  insert_tabs(dialog);
+  load_all_settings();
+  if (find_help_file().empty()) ShowWindow(GetDlgItem(dialog, IDB_MAIN_HELP), SW_HIDE);
+  HICON icon = LoadIconA(window_state().instance, MAKEINTRESOURCEA(IDI_APP));
+  SetClassLongPtrA(dialog, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+  window_state().main_dialog = dialog;
+  return TRUE;
+}
+
+// Shows the page of tab position p (1 to 9), destroying the page shown before.
+void show_tab(HWND dialog, int position) {
+  WindowState& state = window_state();
+  if (state.page) {
+    DestroyWindow(state.page);  // the page stores its controls into the settings
+    state.page = nullptr;
+  }
+  const auto tabs = tab_entries();
+  const bool known = position >= 1 && position <= static_cast<int>(tabs.size());
+  if (known) {
+    state.page = create_page(dialog, tabs[static_cast<std::size_t>(position - 1)].page_code);
+    state.tab_position = position;
+  } else {
+    state.tab_position = 0;
+  }
+  EnableWindow(GetDlgItem(dialog, IDB_MAIN_DEFAULTS), known && tabs[static_cast<std::size_t>(position - 1)].has_defaults);
+  if (!state.page) state.tab_position = 0;
+}
+
+void on_tab_changed(HWND dialog) {
+  HWND tabs = GetDlgItem(dialog, IDC_MAIN_TABS);
+  const int selected = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+  if (selected + 1 == window_state().tab_position) return;
+  TCITEMA item{};
+  item.mask = TCIF_PARAM;
+  if (!SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&item))) return;
+  show_tab(dialog, static_cast<int>(item.lParam) + 1);
+}
+
+void on_ok(HWND dialog) {
+  WindowState& state = window_state();
+  if (state.page) {
+    DestroyWindow(state.page);
+    state.page = nullptr;
+  }
+  write_all_settings();
+  EndDialog(dialog, 0);
+}
+
+void on_defaults() {
+  const WindowState& state = window_state();
+  const auto tabs = tab_entries();
+  if (!state.page || state.tab_position < 1 || state.tab_position > static_cast<int>(tabs.size())) return;
+  const TabEntry& tab = tabs[static_cast<std::size_t>(state.tab_position - 1)];
+  const PageEntry* page = find_page(tab.page_code);
+  if (tab.has_defaults && page && page->defaults) page->defaults(state.page);
+}
+
+void on_help() {
+  const std::string file = find_help_file();
+  if (file.empty()) return;
+  const std::string command = "hh.exe " + file;
+  start_program(command.c_str(), "", 0, SW_SHOWNORMAL, false);
+}
+
+}  // namespace
+
+std::string find_help_file() {
+  if (file_exists("setup.chm")) return "setup.chm";
+  if (file_exists("\\taviro\\hilfen\\setup.chm")) return "\\taviro\\hilfen\\setup.chm";
+  return {};
+}
+
+INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return on_init(dialog);
+    case WM_SHOWWINDOW:
+      // The first page is created when the dialog is shown, not while it is hidden or closing.
+      if (wparam && !window_state().page) {
+        window_state().page = create_page(dialog, kPageScreen);
+        window_state().tab_position = window_state().page ? 1 : 0;
+      }
+      return TRUE;
+    case WM_NOTIFY: {
+      const NMHDR* header = reinterpret_cast<const NMHDR*>(lparam);
+      if (header->idFrom == IDC_MAIN_TABS && header->code == TCN_SELCHANGE) {
+        on_tab_changed(dialog);
+        return TRUE;
+      }
+      return FALSE;
+    }
+    case WM_COMMAND:
+      switch (LOWORD(wparam)) {
+        case IDOK:
+          on_ok(dialog);
+          return TRUE;
+        case IDCANCEL:
+          EndDialog(dialog, 0);
+          return TRUE;
+        case IDB_MAIN_DEFAULTS:
+          on_defaults();
+          return TRUE;
+        case IDB_MAIN_HELP:
+          on_help();
+          return TRUE;
+        default:
+          return FALSE;
+      }
+    case WM_DESTROY: {
+      WindowState& state = window_state();
+      state.main_dialog = nullptr;
+      state.page = nullptr;
+      state.tab_position = 0;
+      return FALSE;
+    }
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR run_main_dialog(HWND owner) {
+  DialogBoxParamA(window_state().instance, MAKEINTRESOURCEA(IDD_MAIN), owner, main_dialog_procedure, 0);
+  return 0;
+}
+
+}  // namespace tav

@@ -1,0 +1,28 @@
+// Texts of the main dialog (template 101), per language.
+#if defined(TAV_LANG_DE)
+#define T_MAIN_CANCEL "Abbruch"
+#define T_MAIN_DEFAULTS "&Standardwerte"
+#define T_MAIN_HELP "&Hilfe"
+#define T_TITLE_SCREEN "Bildschirm"
+#define T_TITLE_DRIVES "Laufwerke"
+#define T_TITLE_PLOTTER "Plotter"
+#define T_TITLE_DIGITIZER "Digitizer"
+#define T_TITLE_LAYPLANNING "Schnittbild"
+#define T_TITLE_TOOLBOX "Toolbox"
+#define T_TITLE_LANGUAGE "Sprache"
+#define T_TITLE_OPTIONS "Sonstiges"
+#define T_TITLE_EXPERT "Experten-Modus"
+#else
+#define T_MAIN_CANCEL "Cancel"
+#define T_MAIN_DEFAULTS "&Defaults"
+#define T_MAIN_HELP "&Help"
+#define T_TITLE_SCREEN "Screen"
+#define T_TITLE_DRIVES "Drives"
+#define T_TITLE_PLOTTER "Plotter"
+#define T_TITLE_DIGITIZER "Digitizer"
+#define T_TITLE_LAYPLANNING "Layplanning"
+#define T_TITLE_TOOLBOX "Toolbox"
+#define T_TITLE_LANGUAGE "Language"
+#define T_TITLE_OPTIONS "Options"
+#define T_TITLE_EXPERT "Expert Mode"
+#endif

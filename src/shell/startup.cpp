@@ -1,0 +1,57 @@
+#include "shell/startup.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <vector>
+
+#include "language/language_state.h"
+#include "pages/toolbox_catalogue.h"
+#include "shell/app_state.h"
+#include "shell/main_dialog.h"
+#include "util/case_mapping.h"
+
+namespace tav {
+
+std::string log_file_name() {
+  // The whole value of TMP is used, however long it is.
+  const DWORD needed = GetEnvironmentVariableA("TMP", nullptr, 0);
+  if (needed > 1) {
+    std::vector<char> value(needed);
+    const DWORD got = GetEnvironmentVariableA("TMP", value.data(), needed);
+    if (got > 0 && got < needed) return std::string(value.data(), got) + "\\tvrsetup.log";
+  }
+  return "c:\\tvrsetup.log";
+}
+
+std::string menu_dialog_file() {
+  char path[1024 + 1] = "\\taviro\\menues\\dialog.ini";
+  int length = static_cast<int>(std::strlen(path));
+  rewrite_path_into_language(path, length, true, 1024);
+  path[length] = '\0';
+  return path;
+}
+
+void prepare_run(HINSTANCE instance) {
+  LoadLibraryA("COMCTL32.DLL");
+  window_state().instance = instance;
+  INITCOMMONCONTROLSEX classes{sizeof classes,
+                               ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&classes);
+  install_system_case_mappers();
+  determine_language();
+  set_up_toolbox_labels(menu_dialog_file().c_str());
+  current_toolbox_kind() = 1072;
+}
+
+int run_setup(HINSTANCE instance) {
+  // The log file exists for the whole run; nothing is written to it.
+  HANDLE log = CreateFileA(log_file_name().c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  prepare_run(instance);
+  run_main_dialog(nullptr);
+  if (log != INVALID_HANDLE_VALUE) CloseHandle(log);
+  return 0;
+}
+
+}  // namespace tav

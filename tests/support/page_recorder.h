@@ -1,0 +1,22 @@
+#pragma once
+// Replaces the routines of every page with recorders for the lifetime of the object, so
+// a test sees which routine the page framework called, in which order, for which page.
+#include <string>
+#include <vector>
+
+namespace tav::test {
+
+class PageRecorder {
+ public:
+  PageRecorder();
+  ~PageRecorder();
+
+  // Calls in order, as "open 1", "command 4 1045", "notify 3 1000", "close 2", "defaults 1".
+  std::vector<std::string> calls;
+  // Result each open routine gives (index = page code); true unless a test changes it.
+  bool open_result[10] = {true, true, true, true, true, true, true, true, true, true};
+  // Command routines answer "handled" for this control id only.
+  int handled_command_id = -1;
+};
+
+}  // namespace tav::test

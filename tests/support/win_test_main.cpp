@@ -1,0 +1,34 @@
+// Entry of the Windows test program: prepares the process as the start-up does and checks
+// that windows can be created at all (without a display and without Wine's null graphics
+// driver, window creation fails silently and every GUI test would be meaningless).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "shell/app_state.h"
+#include "util/case_mapping.h"
+
+namespace {
+
+class WindowsEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    tav::window_state().instance = GetModuleHandleA(nullptr);
+    INITCOMMONCONTROLSEX classes{sizeof classes,
+                                 ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
+    ASSERT_TRUE(InitCommonControlsEx(&classes));
+    tav::install_system_case_mappers();
+    HWND probe = CreateWindowExA(0, "STATIC", "probe", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(probe, nullptr) << "windows cannot be created: no display and no null graphics driver";
+    DestroyWindow(probe);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  ::testing::AddGlobalTestEnvironment(new WindowsEnvironment);
+  return RUN_ALL_TESTS();
+}
