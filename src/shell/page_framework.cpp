@@ -1,6 +1,7 @@
 #include "shell/page_framework.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "language/installed_version.h"
 #include "resources/ids.h"
@@ -22,6 +23,8 @@ void place_page(HWND page) {
 }
 
 INT_PTR on_page_created(HWND page, int code) {
+  // Under visual styles the page takes the tab control's background, as property pages do.
+  EnableThemeDialogTexture(page, ETDT_ENABLETAB);
   place_page(page);
   window_state().page_code = code;
   SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

@@ -1,0 +1,118 @@
+// Help button and the start-up's log file.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include "resources/ids.h"
+#include "shell/main_dialog.h"
+#include "shell/startup.h"
+#include "support/gui.h"
+#include "support/installation.h"
+#include "support/probe_log.h"
+
+namespace tav {
+namespace {
+
+const char* const kCaption = "TAVIRO - Setup 1.58";
+
+// Opens the main dialog, notes whether Help is shown, presses it and cancels.
+bool press_help() {
+  bool shown = false;
+  test::ModalScript script;
+  script.on(kCaption, [&](HWND dialog) {
+    shown = test::is_visible(dialog, IDB_MAIN_HELP);
+    SendMessageA(dialog, WM_COMMAND, IDB_MAIN_HELP, 0);
+    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  });
+  script.run([] { run_main_dialog(nullptr); });
+  return shown;
+}
+
+TEST(Help, HiddenAndInertWithoutHelpFile) {
+  test::TestInstallation installation;
+  test::ProbeLog log;
+  EXPECT_FALSE(press_help());
+  EXPECT_TRUE(log.lines(1, 1000).empty());
+}
+
+TEST(Help, OpensTheInstallationHelpFileWithoutWaiting) {
+  test::TestInstallation installation;
+  installation.write("hilfen\\setup.chm", "help");
+  test::ProbeLog log;
+  EXPECT_TRUE(press_help());
+  const auto lines = log.lines(1);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].substr(0, lines[0].find('|')), "hh.exe \\taviro\\hilfen\\setup.chm");
+}
+
+TEST(Help, HelpFileInTheCurrentFolderComesFirst) {
+  test::TestInstallation installation;
+  installation.write("hilfen\\setup.chm", "help");
+  ASSERT_TRUE(CopyFileA("U:\\taviro\\hilfen\\setup.chm", "U:\\setup.chm", FALSE));
+  test::ProbeLog log;
+  EXPECT_TRUE(press_help());
+  DeleteFileA("U:\\setup.chm");
+  const auto lines = log.lines(1);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].substr(0, lines[0].find('|')), "hh.exe setup.chm");
+}
+
+TEST(Help, FileRemovedAfterOpeningMakesHelpDoNothing) {
+  test::TestInstallation installation;
+  installation.write("hilfen\\setup.chm", "help");
+  test::ProbeLog log;
+  test::ModalScript script;
+  script.on(kCaption, [&](HWND dialog) {
+    EXPECT_TRUE(test::is_visible(dialog, IDB_MAIN_HELP));
+    installation.remove("hilfen\\setup.chm");
+    SendMessageA(dialog, WM_COMMAND, IDB_MAIN_HELP, 0);
+    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  });
+  script.run([] { run_main_dialog(nullptr); });
+  EXPECT_TRUE(log.lines(1, 1000).empty());
+}
+
+class Environment {
+ public:
+  explicit Environment(const char* name) : name_(name) {
+    char value[1024] = {};
+    had_ = GetEnvironmentVariableA(name, value, sizeof value) > 0;
+    old_ = value;
+  }
+  ~Environment() { SetEnvironmentVariableA(name_, had_ ? old_.c_str() : nullptr); }
+  void set(const char* value) { SetEnvironmentVariableA(name_, value); }
+
+ private:
+  const char* name_;
+  bool had_ = false;
+  std::string old_;
+};
+
+TEST(Startup, LogFileNameFollowsTmp) {
+  Environment tmp("TMP");
+  tmp.set("C:\\Temp");
+  EXPECT_EQ(log_file_name(), "C:\\Temp\\tvrsetup.log");
+  tmp.set(nullptr);
+  EXPECT_EQ(log_file_name(), "c:\\tvrsetup.log");
+  tmp.set("");
+  EXPECT_EQ(log_file_name(), "c:\\tvrsetup.log");
+  const std::string long_folder = "C:\\" + std::string(120, 'x');
+  tmp.set(long_folder.c_str());
+  EXPECT_EQ(log_file_name(), long_folder + "\\tvrsetup.log");
+}
+
+TEST(Startup, RunCreatesTheLogFileAndEndsWithZero) {
+  test::TestInstallation installation;
+  installation.make_folder("tmp");
+  Environment tmp("TMP");
+  tmp.set("U:\\taviro\\tmp");
+  test::ModalScript script;
+  script.on(kCaption, [](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+  int exit_code = -1;
+  script.run([&] { exit_code = run_setup(GetModuleHandleA(nullptr)); });
+  EXPECT_EQ(exit_code, 0);
+  EXPECT_TRUE(installation.exists("tmp\\tvrsetup.log"));
+  EXPECT_EQ(installation.read("tmp\\tvrsetup.log"), "");
+}
+
+}  // namespace
+}  // namespace tav
