@@ -1,0 +1,137 @@
+// Captures the main dialog with every page, and the sub-dialogs that the pages open, into
+// bitmap files: screenshots <folder> <language tag>. Runs on the demo installation (T:).
+// scripts/screenshots runs it for every language under Xvfb and converts to PNG.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "resources/ids.h"
+#include "shell/app_state.h"
+#include "shell/main_dialog.h"
+#include "shell/startup.h"
+
+namespace {
+
+std::string g_folder;
+std::string g_language;
+
+// Sub-dialogs opened from a page: tab position, button on the page, file name.
+struct SubDialog {
+  int tab;
+  int button;
+  const char* name;
+};
+const SubDialog kSubDialogs[] = {
+    {0, 1010, "calibration"},
+};
+
+void save_bitmap(HWND window, const std::string& name) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB};
+  const DWORD row = ((width * 3 + 3) / 4) * 4;
+  std::vector<BYTE> pixels(row * static_cast<DWORD>(height));
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+            DIB_RGB_COLORS);
+  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info + pixels.size()), 0, 0,
+                        sizeof(BITMAPFILEHEADER) + sizeof info};
+  const std::string path = g_folder + "\\" + g_language + "-" + name + ".bmp";
+  if (FILE* out = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info, sizeof info, 1, out);
+    std::fwrite(pixels.data(), 1, pixels.size(), out);
+    std::fclose(out);
+  }
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+HWND enabled_dialog_other_than(HWND main_dialog) {
+  struct Search {
+    HWND main;
+    HWND found;
+  } search{main_dialog, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        char name[16] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (window != s->main && std::string(name) == "#32770" && IsWindowVisible(window) && IsWindowEnabled(window)) {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// One step per timer tick: the timer also fires inside the modal loop of a sub-dialog,
+// so a step can capture the sub-dialog that the step before opened.
+std::vector<std::function<void()>> g_steps;
+std::size_t g_next = 0;
+
+void select_tab(int tab) {
+  SendMessageA(GetDlgItem(tav::window_state().main_dialog, IDC_MAIN_TABS), TCM_SETCURFOCUS, tab, 0);
+}
+
+void plan_steps() {
+  for (int tab = 0; tab < 9; ++tab) {
+    g_steps.push_back([tab] { select_tab(tab); });
+    g_steps.push_back([tab] {
+      char name[16];
+      std::snprintf(name, sizeof name, "page%02d", tab + 1);
+      save_bitmap(tav::window_state().main_dialog, name);
+    });
+  }
+  for (const SubDialog& sub : kSubDialogs) {
+    g_steps.push_back([sub] { select_tab(sub.tab); });
+    g_steps.push_back([sub] {
+      HWND page = tav::window_state().page;
+      if (page && GetDlgItem(page, sub.button)) PostMessageA(GetDlgItem(page, sub.button), BM_CLICK, 0, 0);
+    });
+    g_steps.push_back([sub] {
+      if (HWND dialog = enabled_dialog_other_than(tav::window_state().main_dialog)) {
+        save_bitmap(dialog, sub.name);
+        EndDialog(dialog, IDOK);
+      }
+    });
+  }
+  g_steps.push_back([] { SendMessageA(tav::window_state().main_dialog, WM_COMMAND, IDCANCEL, 0); });
+}
+
+void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+  static bool busy = false;
+  if (busy || !tav::window_state().main_dialog || g_next >= g_steps.size()) return;
+  busy = true;
+  g_steps[g_next++]();
+  busy = false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return 2;
+  g_folder = argv[1];
+  g_language = argv[2];
+  tav::prepare_run(GetModuleHandleA(nullptr));
+  plan_steps();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 400, tick);
+  tav::run_main_dialog(nullptr);
+  KillTimer(nullptr, timer);
+  return 0;
+}
