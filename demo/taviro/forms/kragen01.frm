@@ -1,0 +1,2 @@
+FORM Kragen mit Steg
+PUNKTE 14
