@@ -1,0 +1,210 @@
+#include "config/core/ini_document.h"
+
+#include <cstddef>
+
+namespace tav {
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kLineBreak = "\r\n";
+
+// One line of the document: content [begin, end), the next line starts at next.
+struct Line {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  std::size_t next = 0;
+  bool has_break() const { return next != end; }
+};
+
+// Splits the text into lines at CR LF, LF or a lone CR.
+class LineReader {
+ public:
+  LineReader(std::string_view text, std::size_t start) : text_(text), pos_(start) {}
+  bool next(Line& line) {
+    if (pos_ >= text_.size()) return false;
+    line.begin = pos_;
+    std::size_t i = pos_;
+    while (i < text_.size() && text_[i] != '\n' && text_[i] != '\r') ++i;
+    line.end = i;
+    if (i < text_.size()) {
+      i += (text_[i] == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') ? 2 : 1;
+    }
+    line.next = pos_ = i;
+    return true;
+  }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_;
+};
+
+enum class Kind { blank, comment, section, key };
+
+struct ParsedLine {
+  Kind kind = Kind::blank;
+  std::string_view name;            // compared form: trimmed, cut at its first NUL
+  bool has_value = false;           // key line with '='
+  std::size_t name_end = 0;         // key line: end of the trimmed name in the document
+  std::size_t value_begin = 0;      // key line with '=': the trimmed value in the document
+  std::size_t value_end = 0;
+};
+
+std::string_view cut_at_nul(std::string_view text) {
+  std::size_t nul = text.find('\0');
+  return nul == std::string_view::npos ? text : text.substr(0, nul);
+}
+
+std::string_view trim(std::string_view text) {
+  std::size_t b = 0;
+  std::size_t e = text.size();
+  while (b < e && is_ini_blank(text[b])) ++b;
+  while (e > b && is_ini_blank(text[e - 1])) --e;
+  return text.substr(b, e - b);
+}
+
+// The form in which the system compares a name handed to it: up to the first NUL, trimmed.
+std::string_view requested_name(std::string_view name) { return trim(cut_at_nul(name)); }
+
+char fold(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool same_name(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (fold(a[i]) != fold(b[i])) return false;
+  }
+  return true;
+}
+
+ParsedLine parse_line(std::string_view text, const Line& line) {
+  ParsedLine parsed;
+  std::size_t b = line.begin;
+  std::size_t e = line.end;
+  while (b < e && is_ini_blank(text[b])) ++b;
+  while (e > b && is_ini_blank(text[e - 1])) --e;
+  if (b == e) return parsed;
+  if (text[b] == ';') {
+    parsed.kind = Kind::comment;
+    return parsed;
+  }
+  if (text[b] == '[') {
+    for (std::size_t r = e - 1; r > b; --r) {
+      if (text[r] == ']') {
+        parsed.kind = Kind::section;
+        parsed.name = cut_at_nul(trim(text.substr(b + 1, r - b - 1)));
+        return parsed;
+      }
+    }
+    // No closing bracket: the system reads the line as a key, and so do we.
+  }
+  parsed.kind = Kind::key;
+  std::size_t equals = text.substr(b, e - b).find('=');
+  std::size_t name_end = equals == std::string_view::npos ? e : b + equals;
+  while (name_end > b && is_ini_blank(text[name_end - 1])) --name_end;
+  parsed.name_end = name_end;
+  parsed.name = cut_at_nul(text.substr(b, name_end - b));
+  if (equals != std::string_view::npos) {
+    parsed.has_value = true;
+    std::size_t vb = b + equals + 1;
+    while (vb < e && is_ini_blank(text[vb])) ++vb;
+    parsed.value_begin = vb < e ? vb : b + equals + 1;
+    parsed.value_end = vb < e ? e : parsed.value_begin;
+  }
+  return parsed;
+}
+
+std::size_t mark_length(std::string_view text) {
+  return text.substr(0, kUtf8Mark.size()) == kUtf8Mark ? kUtf8Mark.size() : 0;
+}
+
+// Where a key is, or where it would go.
+struct Place {
+  bool section_found = false;
+  bool key_found = false;
+  ParsedLine key;
+  std::size_t insert_at = 0;         // a new key line goes here
+  bool insert_needs_break = false;   // the line before insert_at has no line break
+};
+
+Place locate(std::string_view text, std::string_view section, std::string_view key) {
+  Place place;
+  place.insert_at = mark_length(text);
+  // Lines before the first section line belong to the section without a name.
+  bool in_section = section.empty();
+  place.section_found = in_section;
+  LineReader reader(text, place.insert_at);
+  Line line;
+  while (reader.next(line)) {
+    ParsedLine parsed = parse_line(text, line);
+    if (parsed.kind == Kind::section) {
+      if (in_section) break;  // the end of the first matching section: duplicates are not searched
+      if (same_name(parsed.name, section)) {
+        in_section = place.section_found = true;
+        place.insert_at = line.next;
+        place.insert_needs_break = !line.has_break();
+      }
+      continue;
+    }
+    if (!in_section || parsed.kind == Kind::blank) continue;
+    place.insert_at = line.next;
+    place.insert_needs_break = !line.has_break();
+    if (parsed.kind == Kind::key && same_name(parsed.name, key)) {
+      place.key_found = true;
+      place.key = parsed;
+      return place;
+    }
+  }
+  return place;
+}
+
+bool holds_line_end_or_nul(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
+
+}  // namespace
+
+bool is_ini_blank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1A'; }
+
+std::optional<std::string_view> IniDocument::find(std::string_view section, std::string_view key) const {
+  std::string_view text = bytes_;
+  Place place = locate(text, requested_name(section), requested_name(key));
+  if (!place.key_found || !place.key.has_value) return std::nullopt;
+  return cut_at_nul(text.substr(place.key.value_begin, place.key.value_end - place.key.value_begin));
+}
+
+bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
+  if (holds_line_end_or_nul(section) || holds_line_end_or_nul(key)) return false;
+  section = trim(section);
+  key = trim(key);
+  if (key.empty() || key.front() == ';' || key.front() == '[' || key.find('=') != std::string_view::npos) return false;
+  std::size_t line_end = value.find_first_of(std::string_view("\r\n\0", 3));
+  if (line_end != std::string_view::npos) value = value.substr(0, line_end);
+
+  Place place = locate(bytes_, section, key);
+  if (place.key_found) {
+    if (place.key.has_value) {
+      bytes_.replace(place.key.value_begin, place.key.value_end - place.key.value_begin, value);
+    } else {
+      std::string assignment = "=";
+      assignment += value;
+      bytes_.insert(place.key.name_end, assignment);
+    }
+    return true;
+  }
+  std::string added;
+  if (!place.section_found) {
+    if (bytes_.size() > mark_length(bytes_) && bytes_.back() != '\n' && bytes_.back() != '\r') added += kLineBreak;
+    added += '[';
+    added += section;
+    added += ']';
+    added += kLineBreak;
+    place.insert_at = bytes_.size();
+  } else if (place.insert_needs_break) {
+    added += kLineBreak;
+  }
+  added += key;
+  added += '=';
+  added += value;
+  added += kLineBreak;
+  bytes_.insert(place.insert_at, added);
+  return true;
+}
+
+}  // namespace tav
