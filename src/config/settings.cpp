@@ -1,9 +1,111 @@
 #include "config/settings.h"
 
-namespace tav {
+#include <windows.h>
 
-// The key catalogue is not in place yet: nothing is loaded and nothing is written.
-void load_all_settings() {}
-void write_all_settings() {}
+#include <exception>
+#include <vector>
+
+#include "config/core/key_catalogue.h"
+#include "config/profile.h"
+
+namespace tav {
+namespace {
+
+class ProfileKeyReader : public KeyReader {
+ public:
+  explicit ProfileKeyReader(const char* file) : file_(file) {}
+  std::string text(std::string_view section, std::string_view key, std::string_view default_text, int size) override {
+    if (size < 1) return {};
+    std::vector<char> buffer(static_cast<std::size_t>(size));
+    const int length = profile::get_string(section, key, default_text, buffer.data(), size, file_);
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+  }
+  int integer(std::string_view section, std::string_view key, int default_value) override {
+    return profile::get_int(section, key, default_value, file_);
+  }
+
+ private:
+  const char* file_;
+};
+
+class SingleKeyWriter : public KeyWriter {
+ public:
+  explicit SingleKeyWriter(const char* file) : file_(file) {}
+  void text(std::string_view section, std::string_view key, std::string_view value) override {
+    profile::write_string(section, key, value, file_);
+  }
+  void integer(std::string_view section, std::string_view key, int value) override {
+    profile::write_int(section, key, value, file_);
+  }
+  void flag(std::string_view section, std::string_view key, bool flag) override {
+    profile::write_flag(section, key, flag, file_);
+  }
+
+ private:
+  const char* file_;
+};
+
+class BatchKeyWriter : public KeyWriter {
+ public:
+  explicit BatchKeyWriter(profile::ProfileBatch& batch) : batch_(batch) {}
+  void text(std::string_view section, std::string_view key, std::string_view value) override {
+    batch_.write_string(section, key, value);
+  }
+  void integer(std::string_view section, std::string_view key, int value) override {
+    batch_.write_int(section, key, value);
+  }
+  void flag(std::string_view section, std::string_view key, bool flag) override { batch_.write_flag(section, key, flag); }
+
+ private:
+  profile::ProfileBatch& batch_;
+};
+
+std::string current_folder() {
+  char folder[MAX_PATH + 1] = {};
+  const DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
+  return length > 0 && length < sizeof folder ? std::string(folder, length) : std::string();
+}
+
+}  // namespace
+
+Settings& settings() {
+  static Settings record;
+  return record;
+}
+
+void load_settings_from(Settings& record, const char* file) {
+  ProfileKeyReader reader(file);
+  load_settings(record, reader, current_folder());
+}
+
+bool write_settings_to(const Settings& record, const char* file) {
+  profile::ProfileBatch batch(file);
+  BatchKeyWriter writer(batch);
+  write_settings(record, writer);
+  return batch.save();
+}
+
+void write_settings_key_by_key(const Settings& record, const char* file) {
+  SingleKeyWriter writer(file);
+  write_settings(record, writer);
+}
+
+// Both are called from the main dialog's procedure, which no exception may leave: when memory
+// runs out the keys read so far stay loaded, and the file stays as it was.
+void load_all_settings() {
+  // A fresh record: the companions start as at the beginning of a run (no font size picked).
+  settings() = Settings{};
+  try {
+    load_settings_from(settings(), profile::kMainFile);
+  } catch (const std::exception&) {
+  }
+}
+
+void write_all_settings() {
+  try {
+    write_settings_to(settings(), profile::kMainFile);
+  } catch (const std::exception&) {
+  }
+}
 
 }  // namespace tav

@@ -1,10 +1,27 @@
 #pragma once
 // The settings of the main configuration file, held in memory while the main dialog is
-// open: loaded when it opens, written when the user confirms with OK.
+// open: loaded when it opens, written when the user confirms with OK. The pages read and
+// change the record directly; its members and their held forms: config/core/settings_record.h.
+
+#include "config/core/settings_record.h"
 
 namespace tav {
 
+// The record of this run.
+Settings& settings();
+
+// Loads every key of the catalogue from the main configuration file into settings().
 void load_all_settings();
+// Writes every key of the catalogue from settings() to the main configuration file, with one
+// load and one atomic save of the file.
 void write_all_settings();
+
+// The same on any record and file (the main configuration file is "\taviro\taviro.ini").
+void load_settings_from(Settings& record, const char* file);
+// One load and one save of the file for all keys; false when the file could not be saved.
+bool write_settings_to(const Settings& record, const char* file);
+// Each key with its own call of the single-key profile writers (each loads and saves the
+// file). Leaves the same bytes as write_settings_to; kept as the reference for that.
+void write_settings_key_by_key(const Settings& record, const char* file);
 
 }  // namespace tav
