@@ -108,7 +108,7 @@ TEST(PageFramework, SwitchingClosesTheOldPageBeforeOpeningTheNew) {
     recorder.calls.clear();
     test::select_tab(tabs, 7);  // Options
     EXPECT_FALSE(IsWindow(drives));
-    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"close 2", "open 4"}));
+    EXPECT_EQ(recorder.page_changes(), (std::vector<std::string>{"close 2", "open 4"}));
     EXPECT_EQ(window_state().tab_position, 8);
     EXPECT_EQ(window_state().page_code, 4);
   });
@@ -126,7 +126,7 @@ TEST(PageFramework, SelectingTheSelectedTabKeepsThePage) {
     NMHDR notice{tabs, IDC_MAIN_TABS, static_cast<UINT>(TCN_SELCHANGE)};
     SendMessageA(dialog, WM_NOTIFY, IDC_MAIN_TABS, reinterpret_cast<LPARAM>(&notice));
     EXPECT_EQ(window_state().page, screen);
-    EXPECT_TRUE(recorder.calls.empty());
+    EXPECT_TRUE(recorder.page_changes().empty());
   });
 }
 
@@ -142,8 +142,8 @@ TEST(PageFramework, EveryTabCreatesItsPageWithItsCodeAndDefaultsButton) {
       EXPECT_EQ(window_state().tab_position, index + 1);
       EXPECT_EQ(window_state().page_code, codes[index]);
       EXPECT_EQ(test::is_enabled(dialog, IDB_MAIN_DEFAULTS), defaults[index]) << "tab " << index + 1;
-      ASSERT_FALSE(recorder.calls.empty());
-      EXPECT_EQ(recorder.calls.back(), "open " + std::to_string(codes[index]));
+      ASSERT_FALSE(recorder.page_changes().empty());
+      EXPECT_EQ(recorder.page_changes().back(), "open " + std::to_string(codes[index]));
     }
   });
 }
@@ -204,7 +204,7 @@ TEST(MainDialog, OkDestroysThePageBeforeItEnds) {
         test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), 4);
         recorder.calls.clear();
         test::click(dialog, IDOK);
-        EXPECT_EQ(recorder.calls, (std::vector<std::string>{"close 6"}));
+        EXPECT_EQ(recorder.page_changes(), (std::vector<std::string>{"close 6"}));
         EXPECT_EQ(window_state().page, nullptr);
       },
       0);
@@ -214,7 +214,22 @@ TEST(MainDialog, CloseBoxEndsLikeCancel) {
   test::TestInstallation installation;
   test::PageRecorder recorder;
   with_main_dialog([&](HWND dialog) { SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }, 0);
-  EXPECT_EQ(recorder.calls.back(), "close 1");
+  EXPECT_EQ(recorder.page_changes().back(), "close 1");
+}
+
+TEST(PageFramework, EveryPageIsOpenedWithTheInstalledVersion) {
+  test::TestInstallation installation;
+  installation.write("taviro.ini", "");
+  installation.write("settings.ini", "[SHELL]\r\nLASTVERSION=1050\r\n");
+  test::PageRecorder recorder;
+  with_main_dialog([&](HWND dialog) {
+    EXPECT_EQ(recorder.opened_with_version, 1050);
+    installation.remove("settings.ini");
+    installation.write("tavlib.dll", "");
+    installation.write("tvrsico.dll", "");
+    test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), 7);
+    EXPECT_EQ(recorder.opened_with_version, 900);  // computed anew for every page
+  });
 }
 
 }  // namespace

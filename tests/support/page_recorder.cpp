@@ -18,8 +18,9 @@ void record(const std::string& call) {
 
 template <int Code>
 struct Routines {
-  static BOOL open(HWND, int) {
+  static BOOL open(HWND, int version) {
     record("open " + std::to_string(Code));
+    if (g_recorder) g_recorder->opened_with_version = version;
     return g_recorder && g_recorder->open_result[Code];
   }
   static BOOL command(HWND, WPARAM wparam, LPARAM) {
@@ -60,6 +61,22 @@ PageRecorder::PageRecorder() {
   install<7>(*find_page(7));
   install<8>(*find_page(8));
   install<9>(*find_page(9));
+}
+
+std::vector<std::string> PageRecorder::only(const std::string& kind) const {
+  std::vector<std::string> result;
+  for (const std::string& call : calls) {
+    if (call.compare(0, kind.size() + 1, kind + " ") == 0) result.push_back(call);
+  }
+  return result;
+}
+
+std::vector<std::string> PageRecorder::page_changes() const {
+  std::vector<std::string> result;
+  for (const std::string& call : calls) {
+    if (call.rfind("open ", 0) == 0 || call.rfind("close ", 0) == 0) result.push_back(call);
+  }
+  return result;
 }
 
 PageRecorder::~PageRecorder() {

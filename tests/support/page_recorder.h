@@ -17,6 +17,14 @@ class PageRecorder {
   bool open_result[10] = {true, true, true, true, true, true, true, true, true, true};
   // Command routines answer "handled" for this control id only.
   int handled_command_id = -1;
+  // The installed version the framework handed to the last open routine.
+  int opened_with_version = -2;
+
+  // The calls of one kind ("open", "close", ...), in order.
+  std::vector<std::string> only(const std::string& kind) const;
+  // Only the open and close calls: the page changes, without the commands a page's
+  // controls send while it is created.
+  std::vector<std::string> page_changes() const;
 };
 
 }  // namespace tav::test
