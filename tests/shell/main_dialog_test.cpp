@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "config/settings.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
 #include "shell/page_framework.h"
@@ -215,6 +216,21 @@ TEST(MainDialog, CloseBoxEndsLikeCancel) {
   test::PageRecorder recorder;
   with_main_dialog([&](HWND dialog) { SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }, 0);
   EXPECT_EQ(recorder.page_changes().back(), "close 1");
+}
+
+TEST(MainDialog, CloseBoxWritesNothingAndOkWrites) {
+  test::TestInstallation installation;
+  const std::string before = "[SCREEN]\r\nWIDTHMM=340\r\n";
+  installation.write("taviro.ini", before);
+  with_main_dialog(
+      [](HWND dialog) {
+        settings().screen.widthmm = 999;
+        SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+      },
+      0);
+  EXPECT_EQ(installation.read("taviro.ini"), before);
+  with_main_dialog([](HWND) { settings().screen.widthmm = 999; }, IDOK);
+  EXPECT_EQ(installation.read("taviro.ini").rfind("[SCREEN]\r\nWIDTHMM=999\r\n", 0), 0u);
 }
 
 TEST(PageFramework, EveryPageIsOpenedWithTheInstalledVersion) {
