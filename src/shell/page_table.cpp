@@ -2,6 +2,10 @@
 
 #include <array>
 
+#include "pages/digitizer_page.h"
+#include "pages/expert_page.h"
+#include "pages/options_page.h"
+#include "pages/screen_page.h"
 #include "resources/ids.h"
 
 namespace tav {
@@ -9,15 +13,18 @@ namespace {
 
 // Page code, template, open, command, notification, close, defaults, open sets focus.
 std::array<PageEntry, 9> g_pages = {{
-    {kPageScreen, IDD_PAGE_SCREEN, nullptr, nullptr, nullptr, nullptr, nullptr, false},
+    {kPageScreen, IDD_PAGE_SCREEN, screen_page_open, screen_page_command, nullptr, screen_page_close,
+     screen_page_defaults, false},
     {kPageDrives, IDD_PAGE_DRIVES, nullptr, nullptr, nullptr, nullptr, nullptr, false},
     {kPagePlotter, IDD_PAGE_PLOTTER, nullptr, nullptr, nullptr, nullptr, nullptr, false},
-    {kPageOptions, IDD_PAGE_OPTIONS, nullptr, nullptr, nullptr, nullptr, nullptr, false},
-    {kPageDigitizer, IDD_PAGE_DIGITIZER, nullptr, nullptr, nullptr, nullptr, nullptr, false},
+    {kPageOptions, IDD_PAGE_OPTIONS, options_page_open, options_page_command, options_page_notify, options_page_close,
+     options_page_defaults, false},
+    {kPageDigitizer, IDD_PAGE_DIGITIZER, digitizer_page_open, nullptr, nullptr, digitizer_page_close,
+     digitizer_page_defaults, false},
     {kPageLayplanning, IDD_PAGE_LAYPLANNING, nullptr, nullptr, nullptr, nullptr, nullptr, false},
     {kPageToolbox, IDD_PAGE_TOOLBOX, nullptr, nullptr, nullptr, nullptr, nullptr, false},
     {kPageLanguage, IDD_PAGE_LANGUAGE, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {kPageExpert, IDD_PAGE_EXPERT, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {kPageExpert, IDD_PAGE_EXPERT, expert_page_open, nullptr, nullptr, expert_page_close, expert_page_defaults, true},
 }};
 
 constexpr std::array<TabEntry, 9> kTabs = {{

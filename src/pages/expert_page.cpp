@@ -1,0 +1,60 @@
+#include "pages/expert_page.h"
+
+#include "config/profile.h"
+#include "config/settings.h"
+#include "resources/ids.h"
+
+namespace tav {
+namespace {
+
+// One row per check box, in the page's order: construction (OPTIONS), then lay planning
+// (MARKER). The two "Background image" boxes are separate options of the two programs.
+struct ExpertBox {
+  int id;
+  bool OptionsSettings::* option;
+  bool MarkerSettings::* marker;
+};
+const ExpertBox kBoxes[] = {
+    {IDX_EXPERT_GRDTAB_SUBPATH, &OptionsSettings::enable_grdtab_subpath, nullptr},
+    {IDX_EXPERT_GRDTAB_ALTREF, &OptionsSettings::enable_grdtab_altref, nullptr},
+    {IDX_EXPERT_GRDTAB_ZGON, &OptionsSettings::enable_grdtab_zgon, nullptr},
+    {IDX_EXPERT_GRDTAB_PWD, &OptionsSettings::enable_grdtab_pwd, nullptr},
+    {IDX_EXPERT_GRDTAB_MEMMAP, &OptionsSettings::enable_grdtab_memmap, nullptr},
+    {IDX_EXPERT_EXTDXVAL, &OptionsSettings::enable_extdxval, nullptr},
+    {IDX_EXPERT_DUPLICTREE, &OptionsSettings::duplictree, nullptr},
+    {IDX_EXPERT_SWITCH_SEAMADDITION, &OptionsSettings::switch_seamaddition, nullptr},
+    {IDX_EXPERT_CONSTRUCTION_BG_PIC, &OptionsSettings::enable_bg_pic, nullptr},
+    {IDX_EXPERT_SYMBLEN, &OptionsSettings::enable_symblen, nullptr},
+    {IDX_EXPERT_BDL_FLIP, nullptr, &MarkerSettings::enable_bdl_flip},
+    {IDX_EXPERT_ENH_REPEAT, nullptr, &MarkerSettings::enable_enh_repeat},
+    {IDX_EXPERT_LAYPLANNING_BG_PIC, nullptr, &MarkerSettings::enable_bg_pic},
+    {IDX_EXPERT_PMD_SZOPT, nullptr, &MarkerSettings::enable_pmd_szopt},
+    {IDX_EXPERT_SHRINK_ASST, nullptr, &MarkerSettings::enable_shrink_asst},
+};
+
+bool& flag_of(const ExpertBox& box) {
+  Settings& s = settings();
+  return box.option ? s.options.*box.option : s.marker.*box.marker;
+}
+
+void show_flags(HWND page) {
+  for (const ExpertBox& box : kBoxes) profile::check_from_flag(page, box.id, flag_of(box));
+}
+
+}  // namespace
+
+BOOL expert_page_open(HWND page, int /*installed_version*/) {
+  show_flags(page);
+  return TRUE;  // the dialog manager sets the focus
+}
+
+void expert_page_close(HWND page) {
+  for (const ExpertBox& box : kBoxes) flag_of(box) = profile::flag_from_check(page, box.id);
+}
+
+void expert_page_defaults(HWND page) {
+  for (const ExpertBox& box : kBoxes) flag_of(box) = false;
+  show_flags(page);
+}
+
+}  // namespace tav

@@ -1,0 +1,132 @@
+#include "pages/screen_page.h"
+
+#include "config/profile.h"
+#include "config/settings.h"
+#include "pages/calibration_dialog.h"
+#include "pages/control_helpers.h"
+#include "pages/core/screen_rules.h"
+#include "resources/ids.h"
+#include "shell/app_state.h"
+#include "shell/page_table.h"
+
+namespace tav {
+namespace {
+
+using controls::add_item;
+using controls::select_item;
+using controls::selected_item;
+using controls::text_of;
+
+// The menu font sizes, in list order, named by the hidden labels.
+constexpr int kFontSizeLabels[kFontSizeItems] = {IDT_SCREEN_SIZE_MINI, IDT_SCREEN_SIZE_STANDARD,
+                                                 IDT_SCREEN_SIZE_LARGE, IDT_SCREEN_SIZE_EXTRA_LARGE};
+
+void show_millimetres(HWND page) {
+  controls::set_unsigned(page, IDE_SCREEN_WIDTH, settings().screen.widthmm);
+  controls::set_unsigned(page, IDE_SCREEN_HEIGHT, settings().screen.hightmm);
+}
+
+// The right menu bar's button size means something only when the menu shows icons.
+void enable_menu_buttons(HWND page) {
+  const bool icons = profile::flag_from_check(page, IDX_SCREEN_MENU_ICONS);
+  profile::enable_from_flag(page, IDT_SCREEN_MENU_BUTTONS, icons);
+  profile::enable_from_flag(page, IDC_SCREEN_MENU_BUTTONS, icons);
+}
+
+void fill_lists(HWND page) {
+  for (int label : kFontSizeLabels) add_item(page, IDC_SCREEN_FONT_SIZE, text_of(page, label));
+  for (int list : {IDC_SCREEN_TOOL_BUTTONS, IDC_SCREEN_MENU_BUTTONS}) {
+    add_item(page, list, text_of(page, IDT_SCREEN_SIZE_STANDARD) + " (32)");
+    add_item(page, list, text_of(page, IDT_SCREEN_SIZE_LARGE) + " (40)");
+  }
+  add_item(page, IDC_SCREEN_GRID_COLOUR, text_of(page, IDT_SCREEN_GRID_NORMAL));
+  add_item(page, IDC_SCREEN_GRID_COLOUR, text_of(page, IDT_SCREEN_GRID_COOL));
+}
+
+void show_settings(HWND page) {
+  const Settings& s = settings();
+  show_millimetres(page);
+  select_item(page, IDC_SCREEN_FONT_SIZE, font_size_item(s.screen.menufonthight));
+  profile::check_from_flag(page, IDX_SCREEN_MENU_ICONS, s.options.usemenubuttons);
+  enable_menu_buttons(page);
+  select_item(page, IDC_SCREEN_TOOL_BUTTONS, button_size_item(s.options.fixtoolbuttons));
+  select_item(page, IDC_SCREEN_MENU_BUTTONS, button_size_item(s.options.fixmenubuttons));
+  profile::check_from_flag(page, IDX_SCREEN_WHITE_DESKTOP, s.screen.background != 0);
+  profile::check_from_flag(page, IDX_SCREEN_CONTINUOUS_SEAM, s.screen.continuous_seam);
+  // An index outside the list selects nothing.
+  select_item(page, IDC_SCREEN_GRID_COLOUR, s.options.gridcolor_typ);
+}
+
+void calibrate(HWND page) {
+  run_calibration_dialog(page);
+  show_millimetres(page);
+}
+
+void font_size_chosen(HWND page) {
+  const int points = font_size_points(selected_item(page, IDC_SCREEN_FONT_SIZE));
+  if (points < 0) return;
+  settings().screen.menufonthight = points;
+  settings().font_size_changed = true;
+}
+
+}  // namespace
+
+BOOL screen_page_open(HWND page, int /*installed_version*/) {
+  fill_lists(page);
+  show_settings(page);
+  return TRUE;
+}
+
+BOOL screen_page_command(HWND page, WPARAM wparam, LPARAM /*lparam*/) {
+  if (window_state().page_code != kPageScreen) return FALSE;
+  const int id = LOWORD(wparam);
+  const int code = HIWORD(wparam);
+  if (id == IDX_SCREEN_WHITE_DESKTOP && code == BN_CLICKED) {
+    // The check box toggles itself; the setting follows each click.
+    int& background = settings().screen.background;
+    background = background != 0 ? 0 : 1;
+    return TRUE;
+  }
+  if (id == IDX_SCREEN_MENU_ICONS && code == BN_CLICKED) {
+    enable_menu_buttons(page);
+    return TRUE;
+  }
+  if (id == IDB_SCREEN_CALIBRATE && code == BN_CLICKED) {
+    calibrate(page);
+    return TRUE;
+  }
+  if (id == IDC_SCREEN_FONT_SIZE && code == CBN_SELCHANGE) {
+    font_size_chosen(page);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+void screen_page_close(HWND page) {
+  Settings& s = settings();
+  s.options.usemenubuttons = profile::flag_from_check(page, IDX_SCREEN_MENU_ICONS);
+  const int tool = selected_item(page, IDC_SCREEN_TOOL_BUTTONS);
+  if (tool >= 0) s.options.fixtoolbuttons = button_size_pixels(tool);
+  const int menu = selected_item(page, IDC_SCREEN_MENU_BUTTONS);
+  if (menu >= 0) s.options.fixmenubuttons = button_size_pixels(menu);
+  s.screen.continuous_seam = profile::flag_from_check(page, IDX_SCREEN_CONTINUOUS_SEAM);
+  const int grid = selected_item(page, IDC_SCREEN_GRID_COLOUR);
+  if (grid >= 0) s.options.gridcolor_typ = grid;
+}
+
+void screen_page_defaults(HWND page) {
+  Settings& s = settings();
+  s.screen.widthmm = 320;
+  s.screen.hightmm = 240;
+  s.screen.menufonthight = 14;
+  s.font_size_changed = true;
+  s.options.usemenubuttons = true;
+  s.screen.background = 1;
+  s.options.fixtoolbuttons = 32;
+  s.options.fixmenubuttons = 32;
+  s.screen.continuous_seam = false;
+  s.options.gridcolor_typ = 0;
+  show_settings(page);
+}
+
+}  // namespace tav
