@@ -1,13 +1,27 @@
 #pragma once
-// The command catalogues of the two toolboxes and their labels.
+// The command catalogues of the two toolboxes for this run, with the labels of the user's
+// language, and the program whose toolbox the Toolbox page edits.
+#include <vector>
+
+#include "pages/core/toolbox_catalogue_rules.h"
 
 namespace tav {
 
-// Id of the radio button of the toolbox edited on the Toolbox page (construction or lay
-// planning); kept for the whole run.
+// Ids of the Toolbox page's radio buttons, which name the two programs.
+inline constexpr int kConstructionToolbox = 1072;
+inline constexpr int kLayplanningToolbox = 1073;
+
+// The program whose toolbox the Toolbox page edits (kConstructionToolbox or
+// kLayplanningToolbox); kept for the whole run.
 int& current_toolbox_kind();
 
-// Replaces the built-in labels of both catalogues with the texts of the menu dialog file.
+// The catalogue of a program: built-in German labels until the set-up replaces them.
+std::vector<ToolboxCommand>& toolbox_catalogue(ToolboxKind kind);
+
+// Sets up one catalogue: its built-in labels, replaced by the texts of the menu dialog file
+// where it provides usable ones.
+void set_up_toolbox_catalogue(ToolboxKind kind, const char* menu_dialog_file);
+// Both catalogues, the construction one first.
 void set_up_toolbox_labels(const char* menu_dialog_file);
 
 }  // namespace tav

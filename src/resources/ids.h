@@ -126,3 +126,18 @@
 #define IDX_EXPERT_LAYPLANNING_BG_PIC 1058
 #define IDX_EXPERT_PMD_SZOPT 1059
 #define IDX_EXPERT_SHRINK_ASST 1060
+
+// ---- Toolbox page (150) ------------------------------------------------------------------
+#define IDX_TOOLBOX_CONSTRUCTION 1072
+#define IDX_TOOLBOX_LAYPLANNING 1073
+#define IDC_TOOLBOX_CONTENTS 1080
+#define IDC_TOOLBOX_AVAILABLE 1081
+#define IDB_TOOLBOX_ADD 1015
+#define IDB_TOOLBOX_REMOVE 1016
+#define IDB_TOOLBOX_UP 1101
+#define IDB_TOOLBOX_DOWN 1102
+
+// ---- Language page (151) -----------------------------------------------------------------
+#define IDC_LANGUAGE_LIST 1052
+#define IDX_LANGUAGE_USE_TTF 1056
+#define IDX_LANGUAGE_MULTIBYTE 1057

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "language/language_page.h"
+#include "pages/toolbox_page.h"
 #include "pages/digitizer_page.h"
 #include "pages/expert_page.h"
 #include "pages/options_page.h"
@@ -22,8 +24,10 @@ std::array<PageEntry, 9> g_pages = {{
     {kPageDigitizer, IDD_PAGE_DIGITIZER, digitizer_page_open, nullptr, nullptr, digitizer_page_close,
      digitizer_page_defaults, false},
     {kPageLayplanning, IDD_PAGE_LAYPLANNING, nullptr, nullptr, nullptr, nullptr, nullptr, false},
-    {kPageToolbox, IDD_PAGE_TOOLBOX, nullptr, nullptr, nullptr, nullptr, nullptr, false},
-    {kPageLanguage, IDD_PAGE_LANGUAGE, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {kPageToolbox, IDD_PAGE_TOOLBOX, toolbox_page_open, toolbox_page_command, nullptr, toolbox_page_close, nullptr,
+     false},
+    {kPageLanguage, IDD_PAGE_LANGUAGE, language_page_open, language_page_command, nullptr, language_page_close,
+     language_page_defaults, true},
     {kPageExpert, IDD_PAGE_EXPERT, expert_page_open, nullptr, nullptr, expert_page_close, expert_page_defaults, true},
 }};
 

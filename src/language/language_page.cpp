@@ -1,0 +1,127 @@
+#include "language/language_page.h"
+
+#include <memory>
+#include <new>
+#include <string>
+
+#include "config/profile.h"
+#include "config/settings.h"
+#include "language/core/language_rules.h"
+#include "resources/ids.h"
+#include "shell/app_state.h"
+#include "shell/page_table.h"
+#include "util/directory_listing.h"
+
+namespace tav {
+namespace {
+
+constexpr int kMaxLanguageFolders = 1000;
+// Below this installed version the installation knows no language folders.
+constexpr int kFirstVersionWithLanguages = 900;
+
+// Whether the open page shows the settings: not when it closed itself at once, so that
+// its close routine leaves the settings alone.
+bool g_page_filled = false;
+
+bool is_lead_byte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+std::string read_text(const char* key, const std::string& file) {
+  char text[256] = {};
+  const int length = profile::get_string("LANGUAGE", key, "", text, static_cast<int>(sizeof text), file.c_str());
+  return std::string(text, static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+void add_item(HWND list, const std::string& text, int number, bool select) {
+  const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (index < 0) return;
+  SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(number));
+  if (select) SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::string item_text(HWND list, int index) {
+  const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT got = SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
+  return text;
+}
+
+// Stores the language of a list item: its number and, as LANGNAME, its cut text.
+void take_language(HWND list, int index) {
+  const LRESULT number = SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+  if (number == CB_ERR) return;
+  settings().options.language = static_cast<int>(number);
+  settings().options.langname.assign(langname_from_item(item_text(list, index), is_lead_byte));
+}
+
+}  // namespace
+
+void fill_language_list(HWND list, int preselect, int installed_version) {
+  SendMessageA(list, CB_RESETCONTENT, 0, 0);
+  const std::string base = "\\taviro\\language.ini";
+  const std::string name_exact = read_text("NAMEEXACT", base);
+  const std::string name_english = name_exact.empty() ? std::string() : read_text("NAMEENGLISH", base);
+  add_item(list, standard_language_item(name_exact, name_english), 0, true);
+
+  std::unique_ptr<FolderNameEntry[]> folders(new (std::nothrow) FolderNameEntry[kMaxLanguageFolders]);
+  if (!folders) return;  // only the standard language can be offered
+  const char pattern[] = "\\taviro\\0???";
+  const int count = folder_name_table(true, pattern, static_cast<int>(sizeof pattern - 1), folders.get(),
+                                      kMaxLanguageFolders);
+  for (int i = 0; i < count; ++i) {
+    // An entry is a blank followed by the folder name.
+    const std::string code(folders[static_cast<std::size_t>(i)].data() + 1, 4);
+    const std::string description = "\\taviro\\" + code + "\\language.ini";
+    const std::string exact = read_text("NAMEEXACT", description);
+    if (exact.empty()) continue;
+    const int version = profile::get_int("LANGUAGE", "VERSION", 0, description.c_str());
+    if (!language_listed(version, installed_version)) continue;
+    const std::optional<int> number = folder_language_number(code);
+    if (!number) continue;
+    add_item(list, language_item(exact, read_text("NAMEENGLISH", description)), *number, *number == preselect);
+  }
+}
+
+BOOL language_page_open(HWND page, int installed_version) {
+  if (installed_version < kFirstVersionWithLanguages) {
+    g_page_filled = false;
+    DestroyWindow(page);
+    return FALSE;
+  }
+  fill_language_list(GetDlgItem(page, IDC_LANGUAGE_LIST), settings().options.language, installed_version);
+  profile::check_from_flag(page, IDX_LANGUAGE_USE_TTF, settings().options.use_ttf);
+  profile::check_from_flag(page, IDX_LANGUAGE_MULTIBYTE, settings().options.pttf_supp_unicode);
+  g_page_filled = true;
+  return TRUE;
+}
+
+BOOL language_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
+  if (window_state().page_code != kPageLanguage) return FALSE;
+  if (LOWORD(wparam) != IDC_LANGUAGE_LIST || HIWORD(wparam) != CBN_SELCHANGE) return FALSE;
+  HWND list = GetDlgItem(page, IDC_LANGUAGE_LIST);
+  const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
+  if (index != CB_ERR) take_language(list, static_cast<int>(index));
+  return TRUE;
+}
+
+void language_page_close(HWND page) {
+  if (!g_page_filled) return;
+  g_page_filled = false;
+  settings().options.use_ttf = profile::flag_from_check(page, IDX_LANGUAGE_USE_TTF);
+  settings().options.pttf_supp_unicode = profile::flag_from_check(page, IDX_LANGUAGE_MULTIBYTE);
+}
+
+void language_page_defaults(HWND page) {
+  if (!g_page_filled) return;
+  // What the page shows is what OK writes: the first item's language becomes the setting.
+  HWND list = GetDlgItem(page, IDC_LANGUAGE_LIST);
+  SendMessageA(list, CB_SETCURSEL, 0, 0);
+  take_language(list, 0);
+  settings().options.use_ttf = false;
+  settings().options.pttf_supp_unicode = false;
+  profile::check_from_flag(page, IDX_LANGUAGE_USE_TTF, false);
+  profile::check_from_flag(page, IDX_LANGUAGE_MULTIBYTE, false);
+}
+
+}  // namespace tav

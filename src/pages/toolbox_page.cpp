@@ -1,0 +1,123 @@
+#include "pages/toolbox_page.h"
+
+#include <string>
+#include <type_traits>
+
+#include "config/settings.h"
+#include "pages/core/toolbox_lists.h"
+#include "pages/toolbox_catalogue.h"
+#include "resources/ids.h"
+#include "shell/app_state.h"
+#include "shell/page_table.h"
+
+namespace tav {
+namespace {
+
+static_assert(std::is_same_v<Toolbox, ToolboxSlots>, "the settings hold the slots the lists edit");
+static_assert(IDX_TOOLBOX_CONSTRUCTION == kConstructionToolbox && IDX_TOOLBOX_LAYPLANNING == kLayplanningToolbox);
+
+ToolboxKind kind_of(int program) {
+  return program == kLayplanningToolbox ? ToolboxKind::layplanning : ToolboxKind::construction;
+}
+
+ToolboxSlots& slots_of(int program) {
+  return program == kLayplanningToolbox ? settings().layplanning_toolbox : settings().construction_toolbox;
+}
+
+ToolboxEditor editor_of(int program) { return ToolboxEditor(toolbox_catalogue(kind_of(program)), slots_of(program)); }
+
+// Refills a list box, keeping its scroll position, and widens its horizontal scroll range
+// to the longest text so that long descriptions can be read whole.
+template <typename TextOf>
+void fill_list(HWND page, int id, std::size_t count, TextOf text_of) {
+  HWND list = GetDlgItem(page, id);
+  const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  HDC dc = GetDC(list);
+  HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  for (std::size_t row = 0; row < count; ++row) {
+    const std::string text = text_of(static_cast<int>(row));
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    if (extent.cx > widest) widest = extent.cx;
+  }
+  SelectObject(dc, old_font);
+  ReleaseDC(list, dc);
+  SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
+  if (top != LB_ERR) SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void show_lists(HWND page, const ToolboxEditor& editor) {
+  fill_list(page, IDC_TOOLBOX_CONTENTS, editor.rows().toolbox.size(), [&](int row) { return editor.toolbox_text(row); });
+  fill_list(page, IDC_TOOLBOX_AVAILABLE, editor.rows().available.size(),
+            [&](int row) { return editor.available_text(row); });
+}
+
+// Builds both lists for a program and makes it the current one.
+void build_lists(HWND page, int program) {
+  show_lists(page, editor_of(program));
+  current_toolbox_kind() = program;
+}
+
+int selected_row(HWND page, int id) {
+  const LRESULT row = SendDlgItemMessageA(page, id, LB_GETCURSEL, 0, 0);
+  return row == LB_ERR ? -1 : static_cast<int>(row);
+}
+
+// Runs a button on the current program's toolbox and selects the row it names in `list`.
+template <typename Action>
+void run_button(HWND page, int list, Action action) {
+  ToolboxEditor editor = editor_of(current_toolbox_kind());
+  const ToolboxChange change = action(editor, selected_row(page, list));
+  if (!change.changed) return;
+  show_lists(page, editor);
+  SendDlgItemMessageA(page, list, LB_SETCURSEL, static_cast<WPARAM>(change.selected_row), 0);
+}
+
+}  // namespace
+
+BOOL toolbox_page_open(HWND page, int installed_version) {
+  const int program = current_toolbox_kind() == kLayplanningToolbox ? kLayplanningToolbox : kConstructionToolbox;
+  CheckRadioButton(page, IDX_TOOLBOX_CONSTRUCTION, IDX_TOOLBOX_LAYPLANNING, program);
+  // The lists are built once the page is shown, by the radio button's own command.
+  PostMessageA(page, WM_COMMAND, MAKEWPARAM(program, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(page, program)));
+  return TRUE;
+}
+
+BOOL toolbox_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
+  if (window_state().page_code != kPageToolbox) return FALSE;
+  if (HIWORD(wparam) != BN_CLICKED) return FALSE;
+  switch (LOWORD(wparam)) {
+    case IDX_TOOLBOX_CONSTRUCTION:
+    case IDX_TOOLBOX_LAYPLANNING:
+      build_lists(page, LOWORD(wparam));
+      return TRUE;
+    case IDB_TOOLBOX_ADD:
+      run_button(page, IDC_TOOLBOX_AVAILABLE, [](ToolboxEditor& editor, int row) { return editor.add(row); });
+      return TRUE;
+    case IDB_TOOLBOX_REMOVE:
+      run_button(page, IDC_TOOLBOX_CONTENTS, [](ToolboxEditor& editor, int row) { return editor.remove(row); });
+      return TRUE;
+    case IDB_TOOLBOX_UP:
+      run_button(page, IDC_TOOLBOX_CONTENTS, [](ToolboxEditor& editor, int row) { return editor.move(row, -1); });
+      return TRUE;
+    case IDB_TOOLBOX_DOWN:
+      run_button(page, IDC_TOOLBOX_CONTENTS, [](ToolboxEditor& editor, int row) { return editor.move(row, +1); });
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void toolbox_page_close(HWND page) {
+  current_toolbox_kind() =
+      IsDlgButtonChecked(page, IDX_TOOLBOX_CONSTRUCTION) == BST_CHECKED ? kConstructionToolbox : kLayplanningToolbox;
+}
+
+}  // namespace tav
