@@ -46,6 +46,10 @@ BOOL on_init(HWND dialog) {
 // Shows the page of tab position p (1 to 9), destroying the page shown before.
 void show_tab(HWND dialog, int position) {
   WindowState& state = window_state();
+  // A new page takes the keyboard focus when it opens; a user stepping through the tabs
+  // with the arrow keys keeps it on the tabs.
+  HWND tab_control = GetDlgItem(dialog, IDC_MAIN_TABS);
+  const bool tabs_had_focus = GetFocus() == tab_control;
   if (state.page) {
     DestroyWindow(state.page);  // the page stores its controls into the settings
     state.page = nullptr;
@@ -60,6 +64,7 @@ void show_tab(HWND dialog, int position) {
   }
   EnableWindow(GetDlgItem(dialog, IDB_MAIN_DEFAULTS), known && tabs[static_cast<std::size_t>(position - 1)].has_defaults);
   if (!state.page) state.tab_position = 0;
+  if (tabs_had_focus) SetFocus(tab_control);
 }
 
 void on_tab_changed(HWND dialog) {

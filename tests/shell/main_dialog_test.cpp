@@ -131,6 +131,21 @@ TEST(PageFramework, SelectingTheSelectedTabKeepsThePage) {
   });
 }
 
+TEST(MainDialog, ArrowKeysOnTheTabsKeepTheFocusThere) {
+  test::TestInstallation installation;
+  with_main_dialog([](HWND dialog) {
+    HWND tabs = GetDlgItem(dialog, IDC_MAIN_TABS);
+    SetFocus(tabs);
+    ASSERT_EQ(GetFocus(), tabs);
+    for (int step = 0; step < 3; ++step) {
+      SendMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+      test::pump_messages();
+    }
+    EXPECT_EQ(window_state().tab_position, 4);
+    EXPECT_EQ(GetFocus(), tabs);
+  });
+}
+
 TEST(PageFramework, EveryTabCreatesItsPageWithItsCodeAndDefaultsButton) {
   test::TestInstallation installation;
   test::PageRecorder recorder;
