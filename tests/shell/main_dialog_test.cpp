@@ -248,6 +248,22 @@ TEST(MainDialog, CloseBoxWritesNothingAndOkWrites) {
   EXPECT_EQ(installation.read("taviro.ini").rfind("[SCREEN]\r\nWIDTHMM=999\r\n", 0), 0u);
 }
 
+TEST(PageFramework, PageThatClosesItselfLeavesTheTabEmpty) {
+  test::TestInstallation installation;
+  test::PageRecorder recorder;
+  recorder.close_on_open[8] = true;
+  with_main_dialog([&](HWND dialog) {
+    test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), 6);  // Language
+    EXPECT_EQ(window_state().page, nullptr);
+    EXPECT_EQ(window_state().tab_position, 0);
+    recorder.calls.clear();
+    SendMessageA(dialog, WM_COMMAND, IDB_MAIN_DEFAULTS, 0);
+    EXPECT_TRUE(recorder.only("defaults").empty());
+    test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), 0);  // and the next tab still opens
+    EXPECT_EQ(window_state().tab_position, 1);
+  });
+}
+
 TEST(PageFramework, EveryPageIsOpenedWithTheInstalledVersion) {
   test::TestInstallation installation;
   installation.write("taviro.ini", "");

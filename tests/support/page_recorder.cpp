@@ -18,9 +18,13 @@ void record(const std::string& call) {
 
 template <int Code>
 struct Routines {
-  static BOOL open(HWND, int version) {
+  static BOOL open(HWND page, int version) {
     record("open " + std::to_string(Code));
     if (g_recorder) g_recorder->opened_with_version = version;
+    if (g_recorder && g_recorder->close_on_open[Code]) {
+      DestroyWindow(page);
+      return FALSE;
+    }
     return g_recorder && g_recorder->open_result[Code];
   }
   static BOOL command(HWND, WPARAM wparam, LPARAM) {

@@ -15,6 +15,9 @@ class PageRecorder {
   std::vector<std::string> calls;
   // Result each open routine gives (index = page code); true unless a test changes it.
   bool open_result[10] = {true, true, true, true, true, true, true, true, true, true};
+  // Open routines of these page codes close their page at once, as a page does that
+  // cannot work with the installation.
+  bool close_on_open[10] = {};
   // Command routines answer "handled" for this control id only.
   int handled_command_id = -1;
   // The installed version the framework handed to the last open routine.
