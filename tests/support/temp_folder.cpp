@@ -7,31 +7,9 @@
 #include <algorithm>
 #include <atomic>
 
+#include "support/installation.h"  // remove_tree
+
 namespace tav::test {
-namespace {
-
-void remove_folder_tree(const std::string& folder) {
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string full = folder + "\\" + name;
-      SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        remove_folder_tree(full);
-      } else {
-        DeleteFileA(full.c_str());
-      }
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-  }
-  SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryA(folder.c_str());
-}
-
-}  // namespace
 
 TempFolder::TempFolder() {
   static std::atomic<unsigned> counter{0};
@@ -52,7 +30,7 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
-  if (!path_.empty()) remove_folder_tree(path_);
+  if (!path_.empty()) remove_tree(path_);
 }
 
 std::string TempFolder::file(std::string_view relative) const { return path_ + "\\" + std::string(relative); }
