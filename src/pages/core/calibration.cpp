@@ -90,8 +90,11 @@ bool Calibration::mouse_move(int x, int y, bool left_button) {
       changed = true;
     }
   } else {
+    // The millimetres followed every change of the drag already. Taking them from the
+    // rectangle once more would turn a mere click into a change: a rectangle sized from a
+    // preset's millimetres does not always give them back (427 mm on 1024 pixels make 239
+    // pixels, and 239 pixels make 428 mm).
     dragging_ = false;
-    millimetres_from_rectangle();
   }
 
   SizingCursor wanted = SizingCursor::arrow;

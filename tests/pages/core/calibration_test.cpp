@@ -141,6 +141,20 @@ TEST_F(CalibrationDrag, DragStartedAwayFromTheEdgesChangesNothing) {
   EXPECT_EQ(calibration.height(), 150);
 }
 
+TEST(CalibrationClick, AClickWithoutResizingKeepsThePresetsMillimetres) {
+  int width_mm = 427, height_mm = 320;  // the 22" monitor
+  Calibration calibration(width_mm, height_mm);
+  calibration.set_screen({1024, 768});
+  ASSERT_TRUE(calibration.size_from_millimetres());
+  ASSERT_EQ(calibration.width(), 239);  // and 239 pixels would give back 428 mm
+  calibration.mouse_move(100, 100, true);
+  calibration.mouse_move(100, 100, false);
+  EXPECT_FALSE(calibration.dragging());
+  EXPECT_EQ(width_mm, 427);
+  EXPECT_EQ(height_mm, 320);
+  EXPECT_EQ(preset_after_change(width_mm, height_mm), 3);
+}
+
 TEST_F(CalibrationDrag, BottomEdgeOnlyChangesTheHeight) {
   calibration.mouse_move(100, 157, true);
   EXPECT_TRUE(calibration.mouse_move(150, 100, true));
