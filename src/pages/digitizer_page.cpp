@@ -1,5 +1,6 @@
 #include "pages/digitizer_page.h"
 
+#include <climits>
 #include <string_view>
 
 #include "config/settings.h"
@@ -46,7 +47,10 @@ void digitizer_page_close(HWND page) {
   DigitizerSettings& d = settings().digitizer;
   for (const NumberEdit& edit : kNumbers) {
     unsigned typed = 0;
-    if (controls::get_unsigned(page, edit.id, typed)) d.*edit.setting = static_cast<int>(typed);
+    // A number the setting cannot hold is not taken (it would be written back negative).
+    if (controls::get_unsigned(page, edit.id, typed) && typed <= static_cast<unsigned>(INT_MAX)) {
+      d.*edit.setting = static_cast<int>(typed);
+    }
   }
   const int item = controls::selected_item(page, IDC_DIGI_CURSOR);
   const auto layouts = cursor_layouts();

@@ -48,6 +48,17 @@ TEST(DigitizerPage, ShowsTheNumbersAndTheMatchingLayout) {
   EXPECT_EQ(main_value("DIGITIZER", "LUPE"), kStandard);
 }
 
+TEST(DigitizerPage, NumberTooLargeForTheSettingIsNotTaken) {
+  test::TestInstallation installation;
+  write_digitizer(installation, "SCHABLONEMM=300\r\nDIGISTOP=150\r\n");
+  with_page(test::kDigitizerTab, [](HWND page, HWND) {
+    test::set_item_text(page, IDE_DIGI_MENU_AREA, "2147483647");
+    test::set_item_text(page, IDE_DIGI_DELAY, "3000000000");
+  }, IDOK);
+  EXPECT_EQ(main_value("DIGITIZER", "SCHABLONEMM"), "2147483647");
+  EXPECT_EQ(main_value("DIGITIZER", "DIGISTOP"), "150");
+}
+
 TEST(DigitizerPage, HandWrittenLayoutKeptWithoutAPresetChoice) {
   test::TestInstallation installation;
   // The standard layout with one blank less.
