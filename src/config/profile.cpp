@@ -26,16 +26,26 @@ Load load_file(const char* file, std::string& bytes) {
         static_cast<unsigned long long>(size.QuadPart) < bytes.max_size()) {
       bytes.resize(static_cast<std::size_t>(size.QuadPart));
       std::size_t done = 0;
+      bool read_failed = false;
       while (done < bytes.size()) {
         std::size_t rest = bytes.size() - done;
         DWORD chunk = rest > 0x10000000 ? 0x10000000 : static_cast<DWORD>(rest);
         DWORD got = 0;
-        if (!ReadFile(handle, &bytes[done], chunk, &got, nullptr) || got == 0) break;
+        if (!ReadFile(handle, &bytes[done], chunk, &got, nullptr)) {
+          // Part of a file is no file: a write must not save a document built from it.
+          read_failed = true;
+          break;
+        }
+        if (got == 0) break;
         done += got;
       }
-      // A file that shrank while being read keeps what was there.
-      bytes.resize(done);
-      result = Load::read;
+      if (read_failed) {
+        bytes.clear();
+      } else {
+        // A file that shrank while being read keeps what was there.
+        bytes.resize(done);
+        result = Load::read;
+      }
     }
   } catch (const std::bad_alloc&) {
     bytes.clear();

@@ -127,6 +127,17 @@ TEST(ProfileWrite, ReadOnlyFileMissingFolderOrUnreadableFileIsLeftAlone) {
   CloseHandle(locked);
   EXPECT_EQ(folder.read("taviro.ini"), start);
 
+  // A file whose bytes are locked by another program opens but cannot be read: the write
+  // must fail rather than save a document built from nothing.
+  HANDLE range_locked = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(range_locked, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(LockFile(range_locked, 0, 0, static_cast<DWORD>(start.size()), 0));
+  EXPECT_FALSE(profile::write_int("OPTIONS", "SAVEMINUTES", 5, file.c_str()));
+  UnlockFile(range_locked, 0, 0, static_cast<DWORD>(start.size()), 0);
+  CloseHandle(range_locked);
+  EXPECT_EQ(folder.read("taviro.ini"), start);
+
   EXPECT_FALSE(profile::write_int("OPTIONS", "BAKMAX", 5, folder.path().c_str()));  // a folder
   EXPECT_FALSE(profile::write_int("OPTIONS", "BAD=NAME", 5, file.c_str()));
   EXPECT_EQ(folder.read("taviro.ini"), start);

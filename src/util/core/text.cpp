@@ -100,7 +100,7 @@ int squeeze(char* field, int length) {
 int trim(char* field, int length) {
   int first = 0;
   while (first < length && field[first] == ' ') ++first;
-  if (first == length) return 0;
+  if (first >= length) return 0;  // a blank field, or a length of 0 or less
   int last = length - 1;
   while (field[last] == ' ') --last;
   const int n = last - first + 1;

@@ -47,6 +47,9 @@ TEST(TextSqueezeTrim, TrimMovesStretchAndLeavesTail) {
   EXPECT_EQ(std::string(f + 4, 4), " c  ");  // tail left as it was
   char blank[] = "   ";
   EXPECT_EQ(trim(blank, 3), 0);
+  char text[] = "ab";
+  EXPECT_EQ(trim(text, -1), 0);  // no character is looked at
+  EXPECT_EQ(std::string(text), "ab");
 }
 
 TEST(TextSearch, FirstAndLastOccurrence) {
