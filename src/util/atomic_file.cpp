@@ -54,7 +54,11 @@ bool write_file_atomically(const char* path, std::string_view bytes) {
   char temporary[MAX_PATH];
   // Creates a new empty file with a unique name; it fails when the folder is missing.
   if (GetTempFileNameA(folder.c_str(), "tav", 0, temporary) == 0) return false;
-  if (!write_temporary(temporary, bytes) ||
+  // The replacement keeps the target's hidden and system marks, as a write in place would.
+  const DWORD kept = attributes == INVALID_FILE_ATTRIBUTES
+                         ? 0
+                         : attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  if (!write_temporary(temporary, bytes) || (kept != 0 && !SetFileAttributesA(temporary, kept)) ||
       !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileA(temporary);
     return false;

@@ -248,6 +248,14 @@ TEST(AtomicFile, ReplacesCreatesAndRefuses) {
   EXPECT_EQ(folder.read("queue.que"), "");
   EXPECT_TRUE(folder.exists("queue.que"));
 
+  // A hidden or system file stays so when its contents are replaced.
+  ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  EXPECT_TRUE(write_file_atomically(file.c_str(), "hidden"));
+  EXPECT_EQ(folder.read("queue.que"), "hidden");
+  EXPECT_EQ(GetFileAttributesA(file.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL));
+
   folder.write("queue.que", "kept");
   ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
   EXPECT_FALSE(write_file_atomically(file.c_str(), "new"));
