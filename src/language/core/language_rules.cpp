@@ -9,17 +9,6 @@ namespace {
 
 constexpr int kLangnameLength = 40;
 
-// The first `limit` bytes of text, or fewer so that no two-byte character is split.
-std::string_view cut_characters(std::string_view text, std::size_t limit, LanguageLeadByte is_lead_byte) {
-  std::size_t cut = 0;
-  while (cut < text.size()) {
-    const std::size_t width = is_lead_byte && is_lead_byte(static_cast<unsigned char>(text[cut])) ? 2 : 1;
-    if (cut + width > limit) break;
-    cut += width;
-  }
-  return text.substr(0, cut < text.size() ? cut : text.size());
-}
-
 }  // namespace
 
 std::optional<int> decimal_number(std::string_view text) {
@@ -74,7 +63,7 @@ std::string language_item(std::string_view name_exact, std::string_view name_eng
   return std::string(name_exact) + " (" + std::string(name_english) + ")";
 }
 
-std::string langname_from_item(std::string_view item_text, LanguageLeadByte is_lead_byte) {
+std::string langname_from_item(std::string_view item_text, LeadBytePredicate is_lead_byte) {
   if (item_text.size() <= kLangnameLength) return std::string(item_text);
   const std::size_t bracket = item_text.find('(');
   // The bracket at 0-based index 2 or later leaves at least one character before the blank.

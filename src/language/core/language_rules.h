@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "util/core/text.h"
+
 namespace tav {
 
 // A text that is an integer in decimal: optional blanks, an optional sign, digits, optional
@@ -39,15 +41,11 @@ std::string standard_language_item(std::string_view name_exact, std::string_view
 // The item of a language folder.
 std::string language_item(std::string_view name_exact, std::string_view name_english);
 
-// Tells whether a byte starts a two-byte character of the current code page; nullptr for a
-// code page of single bytes only.
-using LanguageLeadByte = bool (*)(unsigned char byte);
-
 // LANGNAME from the item text chosen on the Language page: a text of at most 40 characters
 // whole; a longer one cut before its first '(' (dropping the character before it, normally
 // a blank), or its first 40 characters when the bracket is missing or in the first two
 // places. Never longer than 40 characters, and never cut inside a two-byte character.
-std::string langname_from_item(std::string_view item_text, LanguageLeadByte is_lead_byte = nullptr);
+std::string langname_from_item(std::string_view item_text, LeadBytePredicate is_lead_byte = nullptr);
 
 // The path moved into the language folder: "\taviro\" (found in any letter case) is
 // followed by the code and a backslash ("C:\taviro\menues\dialog.ini" becomes

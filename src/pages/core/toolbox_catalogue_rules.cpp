@@ -249,13 +249,7 @@ bool take_menu_text(Field<kDescriptionLength>& description, const char* text, in
     if (!is_removed_mark(text[i])) kept += text[i];
   }
   if (kept.empty()) return false;  // a blank list item could not be told apart
-  std::size_t cut = 0;
-  while (cut < kept.size()) {
-    const std::size_t width = is_lead_byte && is_lead_byte(static_cast<unsigned char>(kept[cut])) ? 2 : 1;
-    if (cut + width > static_cast<std::size_t>(kDescriptionLength)) break;
-    cut += width;
-  }
-  description.assign(std::string_view(kept).substr(0, cut));
+  description.assign(cut_characters(kept, kDescriptionLength, is_lead_byte));
   return true;
 }
 

@@ -43,10 +43,6 @@ std::span<const CommandKey> command_keys(ToolboxKind kind);
 // The row of a code, or nullptr when the table has none.
 const CommandKey* find_command_key(ToolboxKind kind, std::string_view code);
 
-// Tells whether a byte starts a two-byte character of the current code page; nullptr for a
-// code page of single bytes only.
-using LeadBytePredicate = bool (*)(unsigned char byte);
-
 // Makes a description from a text read from the menu dialog file (length characters, the
 // comment already cut off). A text shorter than 2 characters, or one with nothing left once
 // every '&' and '"' is removed, leaves the description as it is and answers false.

@@ -157,6 +157,16 @@ bool same_text(const char* first, const char* second, int count) {
   return true;
 }
 
+std::string_view cut_characters(std::string_view text, std::size_t limit, LeadBytePredicate is_lead_byte) {
+  std::size_t cut = 0;
+  while (cut < text.size()) {
+    const std::size_t width = is_lead_byte && is_lead_byte(static_cast<unsigned char>(text[cut])) ? 2 : 1;
+    if (cut + width > limit) break;
+    cut += width;
+  }
+  return text.substr(0, cut < text.size() ? cut : text.size());
+}
+
 void KleGro(char* field, int count) { convert_case(field, count, g_upper, "KleGro"); }
 void GroKle(char* field, int count) { convert_case(field, count, g_lower, "GroKle"); }
 

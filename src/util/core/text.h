@@ -36,6 +36,12 @@ void GroKle(char* field, int count);
 int resolve_relative_path(const char* base, int base_size, const char* relative, int relative_size,
                           char* result, int result_size);
 
+// Tells whether a byte starts a two-byte character of the current code page; nullptr for a
+// code page of single bytes only.
+using LeadBytePredicate = bool (*)(unsigned char byte);
+// The first `limit` bytes of text, or fewer so that no two-byte character is split.
+std::string_view cut_characters(std::string_view text, std::size_t limit, LeadBytePredicate is_lead_byte);
+
 // Case conversion of the current code page. The Windows layer installs the system's
 // conversion at start-up; the default covers ASCII and the Western European code page.
 using CaseMapper = void (*)(char* text, int count);
