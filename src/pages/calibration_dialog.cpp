@@ -81,13 +81,27 @@ void remember_layout(HWND dialog, CalibrationState& state) {
 }
 
 // Grows the dialog (or shrinks it back, never below the template) so that the rectangle
-// and the controls beside it stay visible.
+// and the controls beside it stay visible, but never beyond the screen's work area: a very
+// small millimetre value gives a rectangle larger than the screen, and the controls must
+// still be reachable then.
 void fit_dialog(HWND dialog, CalibrationState& state) {
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE));
+  const DWORD ex_style = static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE));
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  RECT frame{};
+  AdjustWindowRectEx(&frame, style, FALSE, ex_style);
+  const int max_width = (work.right - work.left) - (frame.right - frame.left);
+  const int max_height = (work.bottom - work.top) - (frame.bottom - frame.top);
+  const SIZE base = state.template_client;
+
   const int needed_left = kCalibrationOrigin + state.model.width() + kMargin;
-  const int shift = needed_left > state.column_left ? needed_left - state.column_left : 0;
-  const int bottom = kCalibrationOrigin + state.model.height() + kMargin;
-  RECT wanted{0, 0, state.template_client.cx + shift,
-              bottom > state.template_client.cy ? bottom : state.template_client.cy};
+  int shift = needed_left > state.column_left ? needed_left - state.column_left : 0;
+  if (base.cx + shift > max_width) shift = max_width > base.cx ? max_width - base.cx : 0;
+  int height = kCalibrationOrigin + state.model.height() + kMargin;
+  if (height > max_height) height = max_height;
+  if (height < base.cy) height = base.cy;
+  RECT wanted{0, 0, base.cx + shift, height};
   RECT client{};
   GetClientRect(dialog, &client);
   if (client.right == wanted.right && client.bottom == wanted.bottom) return;
@@ -95,10 +109,16 @@ void fit_dialog(HWND dialog, CalibrationState& state) {
     SetWindowPos(control.window, nullptr, control.origin.x + shift, control.origin.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
-  SetWindowPos(dialog, nullptr, 0, 0, wanted.right - wanted.left, wanted.bottom - wanted.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  AdjustWindowRectEx(&wanted, style, FALSE, ex_style);
+  const int width = wanted.right - wanted.left, full_height = wanted.bottom - wanted.top;
+  RECT now{};
+  GetWindowRect(dialog, &now);
+  int x = now.left, y = now.top;
+  if (x + width > work.right) x = work.right - width;
+  if (y + full_height > work.bottom) y = work.bottom - full_height;
+  if (x < work.left) x = work.left;
+  if (y < work.top) y = work.top;
+  SetWindowPos(dialog, nullptr, x, y, width, full_height, SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(dialog, nullptr, TRUE);
 }
 

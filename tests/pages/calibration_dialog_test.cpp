@@ -255,6 +255,24 @@ TEST(CalibrationDialog, GrowsWithARectangleLargerThanItsTemplate) {
   }, [](HWND) {}, IDCANCEL);
 }
 
+TEST(CalibrationDialog, StaysOnTheScreenWithARectangleLargerThanTheScreen) {
+  test::TestInstallation installation;
+  write_millimetres(installation, 20, 20);  // 10 cm would be five screens wide
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  with_calibration([&](HWND dialog) {
+    RECT window{}, ok{};
+    GetWindowRect(dialog, &window);
+    GetWindowRect(GetDlgItem(dialog, IDOK), &ok);
+    EXPECT_GE(window.left, work.left);
+    EXPECT_GE(window.top, work.top);
+    EXPECT_LE(window.right, work.right);
+    EXPECT_LE(window.bottom, work.bottom);
+    EXPECT_LE(ok.right, work.right);  // OK can still be clicked
+    EXPECT_LE(ok.bottom, work.bottom);
+  }, [](HWND) {}, IDCANCEL);
+}
+
 TEST(CalibrationDialog_de, GermanCaption) {
   test::TestInstallation installation;
   with_calibration([](HWND dialog) {
