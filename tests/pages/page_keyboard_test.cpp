@@ -54,7 +54,9 @@ void expect_tab_stops(HWND page, const std::string& where) {
     const bool read_only_display = is_class(child, "Edit") && (style & ES_READONLY) && !(style & WS_TABSTOP);
     const bool works = (is_class(child, "Edit") || is_class(child, "ComboBox") || is_class(child, "Button")) &&
                        !group_box && !read_only_display;
-    if (works) EXPECT_TRUE(style & WS_TABSTOP) << where << ": control " << GetDlgCtrlID(child);
+    if (works) {
+      EXPECT_TRUE(style & WS_TABSTOP) << where << ": control " << GetDlgCtrlID(child);
+    }
   }
 }
 

@@ -42,7 +42,9 @@ std::optional<std::string> value_in(const std::string& bytes, std::string_view s
 }
 
 std::string one_key(std::string_view section, std::string_view key, std::string_view value) {
-  return "[" + std::string(section) + "]\r\n" + std::string(key) + "=" + std::string(value) + "\r\n";
+  std::string line = "[";
+  line.append(section).append("]\r\n").append(key).append("=").append(value).append("\r\n");
+  return line;
 }
 
 // Loads a file holding only this key and answers what OK writes for it into a new file.
