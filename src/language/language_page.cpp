@@ -7,6 +7,7 @@
 #include "config/profile.h"
 #include "config/settings.h"
 #include "language/core/language_rules.h"
+#include "pages/control_helpers.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
 #include "shell/page_table.h"
@@ -38,21 +39,12 @@ void add_item(HWND list, const std::string& text, int number, bool select) {
   if (select) SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-std::string item_text(HWND list, int index) {
-  const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length < 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT got = SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
-  return text;
-}
-
 // Stores the language of a list item: its number and, as LANGNAME, its cut text.
 void take_language(HWND list, int index) {
   const LRESULT number = SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
   if (number == CB_ERR) return;
   settings().options.language = static_cast<int>(number);
-  settings().options.langname.assign(langname_from_item(item_text(list, index), is_lead_byte));
+  settings().options.langname.assign(langname_from_item(controls::item_text(list, index), is_lead_byte));
 }
 
 }  // namespace

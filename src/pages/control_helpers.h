@@ -41,13 +41,16 @@ inline int selected_item(HWND page, int id) {
   return static_cast<int>(SendDlgItemMessageA(page, id, CB_GETCURSEL, 0, 0));
 }
 
-inline std::string item_text(HWND page, int id, int index) {
-  const LRESULT length = SendDlgItemMessageA(page, id, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+// The text of an item of a drop-down list; empty when there is no such item.
+inline std::string item_text(HWND combo, int index) {
+  const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length == CB_ERR) return {};
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  SendDlgItemMessageA(page, id, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
+  const LRESULT got = SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(got == CB_ERR ? 0 : static_cast<std::size_t>(got));
   return text;
 }
+
+inline std::string item_text(HWND page, int id, int index) { return item_text(GetDlgItem(page, id), index); }
 
 }  // namespace tav::controls
