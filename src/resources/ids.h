@@ -10,13 +10,20 @@
 #define IDD_CALIBRATION 103
 #define IDD_PAGE_DRIVES 108
 #define IDD_PAGE_SCREEN 110
+#define IDD_HEM_POSITION 113
 #define IDD_PAGE_OPTIONS 116
 #define IDD_PAGE_DIGITIZER 124
+#define IDD_LINE_TYPES 148
 #define IDD_PAGE_LAYPLANNING 149
 #define IDD_PAGE_TOOLBOX 150
 #define IDD_PAGE_LANGUAGE 151
+#define IDD_SERIAL_PORT 156
+#define IDD_DRIVER_SETTINGS 165
+#define IDD_PLOT_RESOLUTION 167
 #define IDD_PAGE_PLOTTER 174
 #define IDD_PAGE_EXPERT 175
+#define IDD_NETWORK 176
+#define IDD_PROGRESS 409
 
 // ---- Icons and bitmaps ---------------------------------------------------------------
 #define IDI_APP 102
@@ -141,3 +148,145 @@
 #define IDC_LANGUAGE_LIST 1052
 #define IDX_LANGUAGE_USE_TTF 1056
 #define IDX_LANGUAGE_MULTIBYTE 1057
+
+// ---- Layplanning page (149) --------------------------------------------------------------
+#define IDB_LAYPLAN_HEM_POSITION 1198
+#define IDB_LAYPLAN_LINE_TYPES 1099
+#define IDE_LAYPLAN_MIN_PLOT_LETTER 1046
+#define IDE_LAYPLAN_MIN_PRINT_LETTER 1077
+#define IDX_LAYPLAN_ADD_SIZE 1056
+#define IDX_LAYPLAN_ONE_PATH 1057
+#define IDX_LAYPLAN_USE_AUTONESTER 1058
+#define IDT_LAYPLAN_PROGRAM 1045
+#define IDE_LAYPLAN_PROGRAM 1154
+#define IDB_LAYPLAN_SEARCH 1111
+
+// ---- Hem position dialog (113) -------------------------------------------------------------
+#define IDX_HEM_CONSTRUCTION_BOTTOM 1072
+#define IDX_HEM_CONSTRUCTION_LEFT 1073
+#define IDX_HEM_CONSTRUCTION_RIGHT 1074
+#define IDX_HEM_LAYPLAN_START 1075
+#define IDX_HEM_LAYPLAN_END 1076
+
+// ---- Line types dialog (148) ---------------------------------------------------------------
+#define IDC_LINETYPES_GRAIN 1052
+#define IDC_LINETYPES_ANNOTATION 1229
+#define IDC_LINETYPES_SPLIT 1095
+#define IDC_LINETYPES_CUT_INTERNAL 1230
+#define IDC_LINETYPES_MARKING 1080
+#define IDC_LINETYPES_AUXILIARY 1138
+#define IDB_LINETYPES_TO_MARKING 1061
+#define IDB_LINETYPES_TO_AUXILIARY 1062
+
+// ---- Plotter page (174) --------------------------------------------------------------------
+#define IDC_PLOTTER_LIST 1134
+#define IDB_PLOTTER_ACTIVATE 1122
+#define IDB_PLOTTER_DUPLICATE 1139
+#define IDB_PLOTTER_DEACTIVATE 1140
+#define IDB_PLOTTER_SETTINGS 1079
+#define IDB_PLOTTER_REMOVE 1082
+#define IDX_PLOTTER_SHOW_INACTIVE 1132
+#define IDB_PLOTTER_SERIAL_PORT 1110
+// Hidden labels holding the column titles in the template's language.
+#define IDT_PLOTTER_COLUMN_ACTIVE 1135
+#define IDT_PLOTTER_COLUMN_NAME 1136
+#define IDT_PLOTTER_COLUMN_DRIVER 1137
+#define IDT_PLOTTER_COLUMN_QUEUE 1157
+
+// ---- Driver settings dialog (165) ----------------------------------------------------------
+#define IDE_DRIVER_PLOTTER_NAME 1151
+#define IDE_DRIVER_FILE 1153
+#define IDE_DRIVER_PAPER_WIDTH 1154
+#define IDX_DRIVER_ORIGIN_CORNER 1048
+#define IDX_DRIVER_ORIGIN_CENTRE 1049
+#define IDE_DRIVER_RESOLUTION_X 1046
+#define IDE_DRIVER_RESOLUTION_Y 1077
+#define IDB_DRIVER_ADAPT 1113
+#define IDX_DRIVER_PEN_CHANGE 1057
+#define IDE_DRIVER_PENS 1150
+#define IDT_DRIVER_PENS 1026
+#define IDX_DRIVER_EACH_PAGE 1056
+#define IDB_DRIVER_OK 1087
+
+// ---- Plot resolution dialog (167) ----------------------------------------------------------
+#define IDC_RESOLUTION_X 1052
+#define IDC_RESOLUTION_Y 1095
+#define IDE_RESOLUTION_DESIRED_X 1046
+#define IDE_RESOLUTION_DESIRED_Y 1077
+#define IDE_RESOLUTION_ACTUAL_X 1154
+#define IDE_RESOLUTION_ACTUAL_Y 1084
+#define IDB_RESOLUTION_RECALCULATE 1113
+
+// ---- Serial port dialog (156) --------------------------------------------------------------
+#define IDC_SERIAL_BAUD 1052
+#define IDC_SERIAL_PARITY 1095
+#define IDC_SERIAL_DATA_BITS 1112
+#define IDC_SERIAL_STOP_BITS 1229
+#define IDX_SERIAL_DSR 1072
+#define IDX_SERIAL_CTS_RTS 1073
+#define IDX_SERIAL_STANDARD 1074
+#define IDX_SERIAL_XON_XOFF 1075
+
+// ---- Drives page (108) ---------------------------------------------------------------------
+#define IDT_DRIVES_INSTALLATION 1045
+#define IDC_DRIVES_INSTALLATION 1031
+#define IDT_DRIVES_OTHER 1026
+#define IDC_DRIVES_OTHER 1032
+#define IDB_DRIVES_ADD 1033
+#define IDB_DRIVES_REMOVE 1034
+#define IDT_DRIVES_STARTUP 1035
+#define IDC_DRIVES_STARTUP 1037
+#define IDE_DRIVES_SPREADSHEET 1054
+#define IDB_DRIVES_BROWSE_SPREADSHEET 1088
+#define IDE_DRIVES_WORD_PROCESSOR 1055
+#define IDB_DRIVES_BROWSE_WORD_PROCESSOR 1089
+#define IDB_DRIVES_NETWORK 1231
+
+// ---- Network configuration dialog (176) ----------------------------------------------------
+#define IDC_NETWORK_SYSTEMS 1149
+#define IDX_NETWORK_SYSTEMS_MOVE 1056
+#define IDC_NETWORK_SYSTEMS_DRIVE 1052
+#define IDB_NETWORK_ALL 1114
+#define IDB_NETWORK_NONE 4003
+#define IDX_NETWORK_KEEP_EXPORT 1141
+// The five data folders: path edit, "Verlegen" check box, drive list.
+#define IDE_NETWORK_FORMS_PATH 1077
+#define IDX_NETWORK_FORMS_MOVE 1057
+#define IDC_NETWORK_FORMS_DRIVE 1095
+#define IDE_NETWORK_PROG_PATH 1154
+#define IDX_NETWORK_PROG_MOVE 1058
+#define IDC_NETWORK_PROG_DRIVE 1112
+#define IDE_NETWORK_TEXT_PATH 1084
+#define IDX_NETWORK_TEXT_MOVE 1059
+#define IDC_NETWORK_TEXT_DRIVE 1229
+#define IDE_NETWORK_PLOT_PATH 1085
+#define IDX_NETWORK_PLOT_MOVE 1152
+#define IDC_NETWORK_PLOT_DRIVE 1230
+#define IDE_NETWORK_SYMB_PATH 1181
+#define IDX_NETWORK_SYMB_MOVE 1060
+#define IDC_NETWORK_SYMB_DRIVE 1069
+#define IDX_NETWORK_COPY 1155
+#define IDX_NETWORK_REMOVE 1156
+#define IDX_NETWORK_NO_WARNING 1144
+#define IDB_NETWORK_RUN 1113
+#define IDG_NETWORK_RUN 1235        // its text is the progress window's message
+// Hidden labels: column titles, the base-drive entry and the three confirmations.
+#define IDT_NETWORK_COLUMN_CODE 1232
+#define IDT_NETWORK_COLUMN_NAME 1233
+#define IDT_NETWORK_COLUMN_DRIVE 1234
+#define IDT_NETWORK_BASE_DRIVE 1125
+#define IDT_NETWORK_CONFIRM_COPY 1236
+#define IDT_NETWORK_CONFIRM_COPY_REMOVE 1237
+#define IDT_NETWORK_CONFIRM_REMOVE 1238
+
+// ---- Progress window (409) -----------------------------------------------------------------
+#define IDC_PROGRESS_BAR 4901
+#define IDT_PROGRESS_MESSAGE 1045
+
+// ---- String table --------------------------------------------------------------------------
+// Plotter page messages.
+#define IDS_PLOTTER_DELETE_FILE 169
+#define IDS_PLOTTER_FILE_EXISTS 171
+#define IDS_PLOTTER_CREATE_FAILED 172
+#define IDS_PLOTTER_REMOVE 173
+#define IDS_PLOTTER_ADD_CAPTION 174

@@ -13,7 +13,10 @@ namespace tav::test {
 
 // Tab positions (0-based, from the left) of the pages.
 inline constexpr int kScreenTab = 0;
+inline constexpr int kDrivesTab = 1;
+inline constexpr int kPlotterTab = 2;
 inline constexpr int kDigitizerTab = 3;
+inline constexpr int kLayplanningTab = 4;
 inline constexpr int kOptionsTab = 7;
 inline constexpr int kExpertTab = 8;
 
