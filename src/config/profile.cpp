@@ -1,6 +1,8 @@
 #include "config/profile.h"
 
+#include <cstring>
 #include <new>
+#include <optional>
 
 #include "config/core/profile_rules.h"
 #include "controls/controls.h"
@@ -9,68 +11,95 @@
 namespace tav::profile {
 namespace {
 
+constexpr std::string_view kUtf16Mark = "\xFF\xFE";
+
 enum class Load { read, missing, failed };
 
-Load load_file(const char* file, std::string& bytes) {
-  bytes.clear();
-  if (file == nullptr || *file == '\0') return Load::failed;
-  HANDLE handle = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Load::missing : Load::failed;
-  }
-  Load result = Load::failed;
-  LARGE_INTEGER size;
-  try {
-    if (GetFileSizeEx(handle, &size) && size.QuadPart >= 0 &&
-        static_cast<unsigned long long>(size.QuadPart) < bytes.max_size()) {
-      bytes.resize(static_cast<std::size_t>(size.QuadPart));
-      std::size_t done = 0;
-      bool read_failed = false;
-      while (done < bytes.size()) {
-        std::size_t rest = bytes.size() - done;
-        DWORD chunk = rest > 0x10000000 ? 0x10000000 : static_cast<DWORD>(rest);
-        DWORD got = 0;
-        if (!ReadFile(handle, &bytes[done], chunk, &got, nullptr)) {
-          // Part of a file is no file: a write must not save a document built from it.
-          read_failed = true;
-          break;
-        }
-        if (got == 0) break;
-        done += got;
-      }
-      if (read_failed) {
-        bytes.clear();
-      } else {
-        // A file that shrank while being read keeps what was there.
-        bytes.resize(done);
-        result = Load::read;
-      }
-    }
-  } catch (const std::bad_alloc&) {
-    bytes.clear();
-  }
-  CloseHandle(handle);
+// A file's contents as the document holds them: UTF-16 text in the ANSI code page.
+struct Loaded {
+  Load state = Load::missing;
+  std::string bytes;
+  bool utf16 = false;
+  bool lossless = true;  // converting back gives the file's bytes exactly
+};
+
+std::string wide_to_ansi(std::wstring_view text, bool* lost) {
+  if (text.empty()) return {};
+  BOOL used_default = FALSE;
+  const int n = static_cast<int>(text.size());
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), n, nullptr, 0, nullptr, &used_default);
+  std::string result(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0) WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), n, result.data(), size, nullptr, &used_default);
+  if (lost && (size <= 0 || used_default)) *lost = true;
   return result;
 }
 
-// The file as a document; a missing or unreadable file is an empty one.
-IniDocument read_document(const char* file) {
+// The UTF-16 bytes of an ANSI text, with the byte order mark; nothing when a byte sequence
+// has no character.
+std::optional<std::string> ansi_to_utf16(std::string_view text) {
+  std::string result(kUtf16Mark);
+  if (text.empty()) return result;
+  const int n = static_cast<int>(text.size());
+  const int size = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), n, nullptr, 0);
+  if (size <= 0) return std::nullopt;
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), n, wide.data(), size);
+  result.append(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+  return result;
+}
+
+Loaded load_file(const char* file) {
+  Loaded loaded;
   std::string bytes;
-  if (load_file(file, bytes) != Load::read) return IniDocument();
-  return IniDocument(std::move(bytes));
+  switch (read_file(file, bytes)) {
+    case FileRead::missing: loaded.state = Load::missing; return loaded;
+    case FileRead::failed: loaded.state = Load::failed; return loaded;
+    case FileRead::read: loaded.state = Load::read; break;
+  }
+  if (bytes.substr(0, kUtf16Mark.size()) != kUtf16Mark) {
+    loaded.bytes = std::move(bytes);
+    return loaded;
+  }
+  loaded.utf16 = true;
+  std::wstring wide((bytes.size() - kUtf16Mark.size()) / 2, L'\0');
+  std::memcpy(wide.data(), bytes.data() + kUtf16Mark.size(), wide.size() * sizeof(wchar_t));
+  bool lost = (bytes.size() - kUtf16Mark.size()) % 2 != 0;
+  loaded.bytes = wide_to_ansi(wide, &lost);
+  const std::optional<std::string> back = ansi_to_utf16(loaded.bytes);
+  loaded.lossless = !lost && back && *back == bytes;
+  return loaded;
 }
 
 }  // namespace
 
+ProfileSnapshot::ProfileSnapshot(const char* file) {
+  Loaded loaded = load_file(file);
+  unreadable_ = loaded.state == Load::failed;
+  read_only_ = loaded.utf16 && !loaded.lossless;
+  document_ = IniDocument(std::move(loaded.bytes));
+}
+
+int ProfileSnapshot::get_string(std::string_view section, std::string_view key, std::string_view default_text,
+                                char* dest, int size) const {
+  return read_text(document_, section, key, default_text, dest, size);
+}
+
+int ProfileSnapshot::get_int(std::string_view section, std::string_view key, int default_value) const {
+  return read_int(document_, section, key, default_value);
+}
+
+int ProfileSnapshot::get_string_indirect(std::string_view section, std::string_view key,
+                                         std::string_view default_text, char* dest, int size) const {
+  return read_text_indirect(document_, section, key, default_text, dest, size);
+}
+
 int get_string(std::string_view section, std::string_view key, std::string_view default_text, char* dest,
                int size, const char* file) {
-  return read_text(read_document(file), section, key, default_text, dest, size);
+  return ProfileSnapshot(file).get_string(section, key, default_text, dest, size);
 }
 
 int get_int(std::string_view section, std::string_view key, int default_value, const char* file) {
-  return read_int(read_document(file), section, key, default_value);
+  return ProfileSnapshot(file).get_int(section, key, default_value);
 }
 
 bool read_flag(std::string_view section, std::string_view key, bool default_flag, const char* file) {
@@ -79,7 +108,7 @@ bool read_flag(std::string_view section, std::string_view key, bool default_flag
 
 int get_string_indirect(std::string_view section, std::string_view key, std::string_view default_text,
                         char* dest, int size, const char* file) {
-  return read_text_indirect(read_document(file), section, key, default_text, dest, size);
+  return ProfileSnapshot(file).get_string_indirect(section, key, default_text, dest, size);
 }
 
 bool write_string(std::string_view section, std::string_view key, std::string_view value, const char* file) {
@@ -123,11 +152,11 @@ bool settngsb_int(std::string_view section, std::string_view key, int& value) {
 ProfileBatch::ProfileBatch(const char* file) {
   try {
     file_ = file != nullptr ? file : "";
-    switch (load_file(file, saved_)) {
-      case Load::read: existed_ = true; break;
-      case Load::missing: break;
-      case Load::failed: failed_ = true; break;
-    }
+    Loaded loaded = load_file(file);
+    existed_ = loaded.state == Load::read;
+    utf16_ = loaded.utf16;
+    failed_ = loaded.state == Load::failed || !loaded.lossless;
+    saved_ = std::move(loaded.bytes);
     document_ = IniDocument(saved_);
   } catch (const std::bad_alloc&) {
     failed_ = true;
@@ -158,12 +187,18 @@ bool ProfileBatch::save() {
     DWORD attributes = GetFileAttributesA(file_.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) == 0;
   }
-  if (!write_file_atomically(file_.c_str(), document_.bytes())) return false;
   try {
+    if (utf16_) {
+      const std::optional<std::string> encoded = ansi_to_utf16(document_.bytes());
+      if (!encoded || !write_file_atomically(file_.c_str(), *encoded)) return false;
+    } else if (!write_file_atomically(file_.c_str(), document_.bytes())) {
+      return false;
+    }
     saved_ = document_.bytes();
     existed_ = true;
   } catch (const std::bad_alloc&) {
     failed_ = true;
+    return false;
   }
   return true;
 }

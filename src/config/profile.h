@@ -17,6 +17,11 @@
 // through a temporary file that replaces it in one step. A read-only file, a missing folder
 // or a file that cannot be read is left as it is and the write returns false; callers may
 // ignore the result.
+//
+// A file in UTF-16 (little-endian, with its byte order mark), which the system's profile
+// functions also read, is converted to the ANSI code page when it is loaded and back when it
+// is saved. When that conversion cannot give back every character of the file, the file is
+// read but never written.
 
 #include <windows.h>
 
@@ -64,6 +69,29 @@ bool main_logical(std::string_view section, std::string_view key, bool& flag);
 // returns true; otherwise leaves value unchanged and returns false.
 bool settngsb_int(std::string_view section, std::string_view key, int& value);
 
+// The keys of one file read once, for many reads (the catalogue's load at start-up). The
+// readers answer as the single-key readers above do.
+class ProfileSnapshot {
+ public:
+  explicit ProfileSnapshot(const char* file);
+
+  // The file exists but could not be read (locked, denied): every read gives its default.
+  bool unreadable() const { return unreadable_; }
+  // The file was read but cannot be written back without losing characters.
+  bool read_only() const { return read_only_; }
+
+  int get_string(std::string_view section, std::string_view key, std::string_view default_text, char* dest,
+                 int size) const;
+  int get_int(std::string_view section, std::string_view key, int default_value) const;
+  int get_string_indirect(std::string_view section, std::string_view key, std::string_view default_text,
+                          char* dest, int size) const;
+
+ private:
+  IniDocument document_;
+  bool unreadable_ = false;
+  bool read_only_ = false;
+};
+
 // Many writes to one file with one load and one atomic save. The bytes saved are those that
 // the same writes one after another would leave.
 class ProfileBatch {
@@ -82,9 +110,10 @@ class ProfileBatch {
  private:
   std::string file_;
   IniDocument document_;
-  std::string saved_;     // the file's bytes as loaded or last saved
+  std::string saved_;     // the document's bytes as loaded or last saved
   bool existed_ = false;
-  bool failed_ = false;   // unreadable file or lack of memory: never save
+  bool utf16_ = false;    // the file is kept in UTF-16
+  bool failed_ = false;   // unreadable file, lossy conversion or lack of memory: never save
 };
 
 // Dialog helpers (page window, control id).

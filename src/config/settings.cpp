@@ -11,21 +11,22 @@
 namespace tav {
 namespace {
 
-class ProfileKeyReader : public KeyReader {
+// Reads every key from one reading of the file.
+class SnapshotKeyReader : public KeyReader {
  public:
-  explicit ProfileKeyReader(const char* file) : file_(file) {}
+  explicit SnapshotKeyReader(const profile::ProfileSnapshot& snapshot) : snapshot_(snapshot) {}
   std::string text(std::string_view section, std::string_view key, std::string_view default_text, int size) override {
     if (size < 1) return {};
     std::vector<char> buffer(static_cast<std::size_t>(size));
-    const int length = profile::get_string(section, key, default_text, buffer.data(), size, file_);
+    const int length = snapshot_.get_string(section, key, default_text, buffer.data(), size);
     return std::string(buffer.data(), static_cast<std::size_t>(length));
   }
   int integer(std::string_view section, std::string_view key, int default_value) override {
-    return profile::get_int(section, key, default_value, file_);
+    return snapshot_.get_int(section, key, default_value);
   }
 
  private:
-  const char* file_;
+  const profile::ProfileSnapshot& snapshot_;
 };
 
 class SingleKeyWriter : public KeyWriter {
@@ -73,9 +74,17 @@ Settings& settings() {
   return record;
 }
 
-void load_settings_from(Settings& record, const char* file) {
-  ProfileKeyReader reader(file);
+MainFileState& main_file_state() {
+  static MainFileState state = MainFileState::usable;
+  return state;
+}
+
+MainFileState load_settings_from(Settings& record, const char* file) {
+  const profile::ProfileSnapshot snapshot(file);
+  SnapshotKeyReader reader(snapshot);
   load_settings(record, reader, current_folder());
+  if (snapshot.unreadable()) return MainFileState::unreadable;
+  return snapshot.read_only() ? MainFileState::not_writable : MainFileState::usable;
 }
 
 bool write_settings_to(const Settings& record, const char* file) {
@@ -95,13 +104,18 @@ void write_settings_key_by_key(const Settings& record, const char* file) {
 void load_all_settings() {
   // A fresh record: the companions start as at the beginning of a run (no font size picked).
   settings() = Settings{};
+  main_file_state() = MainFileState::usable;
   try {
-    load_settings_from(settings(), profile::kMainFile);
+    main_file_state() = load_settings_from(settings(), profile::kMainFile);
   } catch (const std::exception&) {
+    // Part of the keys is missing: writing them all would replace the others with defaults.
+    main_file_state() = MainFileState::unreadable;
   }
 }
 
 void write_all_settings() {
+  // Settings that were not read from the file are never written over it.
+  if (main_file_state() != MainFileState::usable) return;
   try {
     write_settings_to(settings(), profile::kMainFile);
   } catch (const std::exception&) {

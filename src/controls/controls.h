@@ -28,6 +28,9 @@ void set_text(HWND dialog, int id, const std::string& text);
 // The most characters the user can type into an edit (or the edit of a combo box).
 void limit_text(HWND dialog, int id, int characters);
 
+// An edit for a whole number of the settings takes at most this many digits (2147483647).
+inline constexpr int kNumberDigits = 10;
+
 void set_unsigned(HWND dialog, int id, int value);
 // True and the number when the control holds a valid unsigned decimal number (blanks
 // around it allowed); false for an empty text, a sign, other characters or a number above

@@ -109,6 +109,7 @@ void open_error_log(HWND page, const char* command) {
 
 BOOL options_page_open(HWND page, int installed_version) {
   Settings& s = settings();
+  controls::limit_text(page, IDE_OPTIONS_SAVE_MINUTES, controls::kNumberDigits);
   controls::set_unsigned(page, IDE_OPTIONS_SAVE_MINUTES, s.options.saveminutes);
   for (int number = 0; number < kGraphicFonts; ++number) {
     controls::add_item(page, IDC_OPTIONS_FONT, graphic_font_name(number));

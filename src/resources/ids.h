@@ -292,3 +292,6 @@
 #define IDS_PLOTTER_ADD_CAPTION 174
 // Options page: the text editor for an error log could not be started.
 #define IDS_OPTIONS_ERROR 200
+// Main dialog: the main configuration file could not be read, or cannot be written back.
+#define IDS_MAIN_FILE_UNREADABLE 201
+#define IDS_MAIN_FILE_NOT_WRITABLE 202

@@ -31,9 +31,23 @@ void insert_tabs(HWND dialog) {
   }
 }
 
+// Posted while the dialog opens when the main configuration file was not usable, so that
+// the user is told once the dialog is on the screen.
+constexpr UINT kWarnAboutMainFile = WM_APP + 1;
+
+void warn_about_main_file(HWND dialog) {
+  const int text_id =
+      main_file_state() == MainFileState::unreadable ? IDS_MAIN_FILE_UNREADABLE : IDS_MAIN_FILE_NOT_WRITABLE;
+  const std::string text = controls::load_string(text_id);
+  char caption[256] = {};
+  GetWindowTextA(dialog, caption, sizeof caption);
+  MessageBoxA(dialog, text.c_str(), caption, MB_OK | MB_ICONWARNING);
+}
+
 BOOL on_init(HWND dialog) {
   insert_tabs(dialog);
   load_all_settings();
+  if (main_file_state() != MainFileState::usable) PostMessageA(dialog, kWarnAboutMainFile, 0, 0);
   if (find_help_file().empty()) ShowWindow(GetDlgItem(dialog, IDB_MAIN_HELP), SW_HIDE);
   HICON icon = LoadIconA(controls::program_instance(), MAKEINTRESOURCEA(IDI_APP));
   SetClassLongPtrA(dialog, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
@@ -145,6 +159,9 @@ INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
         default:
           return FALSE;
       }
+    case kWarnAboutMainFile:
+      warn_about_main_file(dialog);
+      return TRUE;
     case WM_DESTROY: {
       WindowState& state = window_state();
       state.main_dialog = nullptr;

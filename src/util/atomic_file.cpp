@@ -3,24 +3,16 @@
 #include <windows.h>
 
 #include <new>
-#include <string>
+#include <vector>
 
 namespace tav {
 namespace {
 
-// The folder part of path with its trailing separator ("\taviro\" for "\taviro\taviro.ini"),
-// or "." for a bare file name.
-std::string folder_of(const char* path) {
-  std::string text(path);
-  std::size_t separator = text.find_last_of("\\/");
-  if (separator != std::string::npos) return text.substr(0, separator + 1);
-  if (text.size() >= 2 && text[1] == ':') return text.substr(0, 2) + ".";
-  return ".";
-}
+constexpr DWORD kChunk = 0x10000000;  // reads and writes of at most 256 MB at a time
 
 bool write_all(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
-    DWORD chunk = bytes.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(bytes.size());
+    const DWORD chunk = bytes.size() > kChunk ? kChunk : static_cast<DWORD>(bytes.size());
     DWORD written = 0;
     if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
     bytes.remove_prefix(written);
@@ -28,42 +20,140 @@ bool write_all(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-bool write_temporary(const char* temporary, std::string_view bytes) {
-  HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+bool write_temporary(const std::string& temporary, std::string_view bytes) {
+  // A file of that name left by an interrupted run loses its marks first, so that it can be
+  // replaced; it is never read.
+  SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   bool ok = write_all(file, bytes) && FlushFileBuffers(file);
   if (!CloseHandle(file)) ok = false;
   return ok;
 }
 
+// The file a path finally names: a symbolic link resolved to its target. The path itself
+// when the file does not exist or the platform cannot tell.
+std::string final_path(const char* path) {
+  HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return path;
+  std::string resolved(MAX_PATH, '\0');
+  DWORD length = GetFinalPathNameByHandleA(file, resolved.data(), static_cast<DWORD>(resolved.size()),
+                                           FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  if (length >= resolved.size()) {
+    resolved.assign(length + 1, '\0');
+    length = GetFinalPathNameByHandleA(file, resolved.data(), static_cast<DWORD>(resolved.size()),
+                                       FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  }
+  CloseHandle(file);
+  if (length == 0 || length >= resolved.size()) return path;
+  resolved.resize(length);
+  // "\\?\C:\x" names C:\x, "\\?\UNC\server\share" names \\server\share.
+  if (resolved.rfind("\\\\?\\UNC\\", 0) == 0) return "\\\\" + resolved.substr(8);
+  if (resolved.rfind("\\\\?\\", 0) == 0) return resolved.substr(4);
+  return resolved;
+}
+
+bool running_on_wine() {
+  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+// Gives the temporary file the target's access rights. Under Wine these stand for the Unix
+// permissions, which Wine derives as the owner's rights with execution allowed for every
+// file; execution is taken out again, so a configuration file does not become a program.
+void copy_access_rights(const std::string& from, const std::string& to) {
+  DWORD needed = 0;
+  GetFileSecurityA(from.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+  if (needed == 0) return;
+  std::vector<char> descriptor(needed);
+  if (!GetFileSecurityA(from.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed)) return;
+  if (running_on_wine()) {
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    PACL acl = nullptr;
+    if (GetSecurityDescriptorDacl(descriptor.data(), &present, &acl, &defaulted) && present && acl) {
+      for (DWORD i = 0; i < acl->AceCount; ++i) {
+        ACE_HEADER* ace = nullptr;
+        if (GetAce(acl, i, reinterpret_cast<void**>(&ace)) && ace->AceType == ACCESS_ALLOWED_ACE_TYPE) {
+          reinterpret_cast<ACCESS_ALLOWED_ACE*>(ace)->Mask &= ~static_cast<DWORD>(FILE_EXECUTE);
+        }
+      }
+    }
+  }
+  SetFileSecurityA(to.c_str(), DACL_SECURITY_INFORMATION, descriptor.data());
+}
+
 }  // namespace
+
+FileRead read_file(const char* path, std::string& bytes) {
+  bytes.clear();
+  if (path == nullptr || *path == '\0') return FileRead::failed;
+  HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileRead::missing : FileRead::failed;
+  }
+  FileRead result = FileRead::failed;
+  LARGE_INTEGER size;
+  try {
+    if (GetFileSizeEx(handle, &size) && size.QuadPart >= 0 &&
+        static_cast<unsigned long long>(size.QuadPart) < bytes.max_size()) {
+      bytes.resize(static_cast<std::size_t>(size.QuadPart));
+      std::size_t done = 0;
+      bool failed = false;
+      while (done < bytes.size()) {
+        const std::size_t rest = bytes.size() - done;
+        DWORD got = 0;
+        if (!ReadFile(handle, &bytes[done], rest > kChunk ? kChunk : static_cast<DWORD>(rest), &got, nullptr)) {
+          failed = true;  // part of a file is no file
+          break;
+        }
+        if (got == 0) break;
+        done += got;
+      }
+      if (failed) {
+        bytes.clear();
+      } else {
+        bytes.resize(done);  // a file that shrank while being read keeps what was there
+        result = FileRead::read;
+      }
+    }
+  } catch (const std::bad_alloc&) {
+    bytes.clear();
+  }
+  CloseHandle(handle);
+  return result;
+}
+
+std::string temporary_name_for(const std::string& target) { return target + ".tavtmp"; }
 
 bool write_file_atomically(const char* path, std::string_view bytes) {
   if (path == nullptr || *path == '\0') return false;
-  DWORD attributes = GetFileAttributesA(path);
-  if (attributes != INVALID_FILE_ATTRIBUTES &&
-      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
-    return false;
-  }
-  std::string folder;
   try {
-    folder = folder_of(path);
+    const std::string target = final_path(path);
+    const DWORD attributes = GetFileAttributesA(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) return false;
+    const std::string temporary = temporary_name_for(target);
+    // The replacement keeps the target's hidden and system marks, as a write in place would.
+    const DWORD kept = exists ? attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM) : 0;
+    if (!write_temporary(temporary, bytes)) {
+      DeleteFileA(temporary.c_str());
+      return false;
+    }
+    if (exists) copy_access_rights(target, temporary);
+    if ((kept != 0 && !SetFileAttributesA(temporary.c_str(), kept)) ||
+        !MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(temporary.c_str());
+      return false;
+    }
+    return true;
   } catch (const std::bad_alloc&) {
     return false;
   }
-  char temporary[MAX_PATH];
-  // Creates a new empty file with a unique name; it fails when the folder is missing.
-  if (GetTempFileNameA(folder.c_str(), "tav", 0, temporary) == 0) return false;
-  // The replacement keeps the target's hidden and system marks, as a write in place would.
-  const DWORD kept = attributes == INVALID_FILE_ATTRIBUTES
-                         ? 0
-                         : attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-  if (!write_temporary(temporary, bytes) || (kept != 0 && !SetFileAttributesA(temporary, kept)) ||
-      !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileA(temporary);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace tav

@@ -59,6 +59,20 @@ TEST(DigitizerPage, NumberTooLargeForTheSettingIsNotTaken) {
   EXPECT_EQ(main_value("DIGITIZER", "DIGISTOP"), "150");
 }
 
+// A number is read whole however long its text (a 256-character read used to cut it and
+// store 0), and the edits take no more digits than a setting holds.
+TEST(DigitizerPage, LongNumberTextsAreReadWhole) {
+  test::TestInstallation installation;
+  write_digitizer(installation, "SCHABLONEMM=300\r\nDIGISTOP=150\r\n");
+  with_page(test::kDigitizerTab, [](HWND page, HWND) {
+    EXPECT_EQ(SendDlgItemMessageA(page, IDE_DIGI_MENU_AREA, EM_GETLIMITTEXT, 0, 0), 10);
+    test::set_item_text(page, IDE_DIGI_MENU_AREA, std::string(298, '0') + "12");
+    test::set_item_text(page, IDE_DIGI_DELAY, "1" + std::string(299, '0'));  // too large: kept
+  }, IDOK);
+  EXPECT_EQ(main_value("DIGITIZER", "SCHABLONEMM"), "12");
+  EXPECT_EQ(main_value("DIGITIZER", "DIGISTOP"), "150");
+}
+
 TEST(DigitizerPage, HandWrittenLayoutKeptWithoutAPresetChoice) {
   test::TestInstallation installation;
   // The standard layout with one blank less.

@@ -125,26 +125,14 @@ struct Place {
   bool insert_needs_break = false;   // the line before insert_at has no line break
 };
 
-Place locate(std::string_view text, std::string_view section, std::string_view key) {
-  Place place;
-  place.insert_at = mark_length(text);
-  // Lines before the first section line belong to the section without a name.
-  bool in_section = section.empty();
-  place.section_found = in_section;
-  LineReader reader(text, place.insert_at);
+// Scans the lines [body_begin, body_end) of a section for the key.
+Place locate_in(std::string_view text, std::size_t body_begin, std::size_t body_end, std::string_view key,
+                Place place) {
+  LineReader reader(text.substr(0, body_end), body_begin);
   Line line;
   while (reader.next(line)) {
     ParsedLine parsed = parse_line(text, line);
-    if (parsed.kind == Kind::section) {
-      if (in_section) break;  // the end of the first matching section: duplicates are not searched
-      if (same_name(parsed.name, section)) {
-        in_section = place.section_found = true;
-        place.insert_at = line.next;
-        place.insert_needs_break = !line.has_break();
-      }
-      continue;
-    }
-    if (!in_section || parsed.kind == Kind::blank) continue;
+    if (parsed.kind == Kind::blank) continue;
     place.insert_at = line.next;
     place.insert_needs_break = !line.has_break();
     if (parsed.kind == Kind::key && same_name(parsed.name, key)) {
@@ -158,13 +146,65 @@ Place locate(std::string_view text, std::string_view section, std::string_view k
 
 bool holds_line_end_or_nul(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
 
+// A name in the form in which names are compared: ASCII letters in upper case.
+std::string folded(std::string_view name) {
+  std::string result(name);
+  for (char& c : result) c = fold(c);
+  return result;
+}
+
 }  // namespace
 
 bool is_ini_blank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1A'; }
 
+const std::vector<IniDocument::SectionLine>& IniDocument::sections() const {
+  if (!indexed_) {
+    sections_.clear();
+    const std::string_view text = bytes_;
+    LineReader reader(text, mark_length(text));
+    Line line;
+    while (reader.next(line)) {
+      const ParsedLine parsed = parse_line(text, line);
+      if (parsed.kind == Kind::section) sections_.push_back({folded(parsed.name), line.begin, line.next, line.has_break()});
+    }
+    indexed_ = true;
+  }
+  return sections_;
+}
+
+void IniDocument::moved(std::size_t at, std::size_t removed, std::size_t inserted) {
+  if (!indexed_) return;
+  for (SectionLine& line : sections_) {
+    if (line.begin < at) continue;
+    line.begin = line.begin - removed + inserted;
+    line.body = line.body - removed + inserted;
+  }
+}
+
+// Where the key is, or where it would go. Lines before the first section line form the
+// section without a name; of sections with the same name only the first is searched.
+static Place place_of(std::string_view text, const std::vector<IniDocument::SectionLine>& lines,
+                      std::string_view section, std::string_view key) {
+  Place place;
+  if (section.empty()) {
+    place.section_found = true;
+    place.insert_at = mark_length(text);
+    return locate_in(text, place.insert_at, lines.empty() ? text.size() : lines.front().begin, key, place);
+  }
+  const std::string name = folded(section);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].name != name) continue;
+    place.section_found = true;
+    place.insert_at = lines[i].body;
+    place.insert_needs_break = !lines[i].has_break;
+    return locate_in(text, lines[i].body, i + 1 < lines.size() ? lines[i + 1].begin : text.size(), key, place);
+  }
+  return place;
+}
+
 std::optional<std::string_view> IniDocument::find(std::string_view section, std::string_view key) const {
   std::string_view text = bytes_;
-  Place place = locate(text, requested_name(section), requested_name(key));
+  Place place = place_of(text, sections(), requested_name(section), requested_name(key));
   if (!place.key_found || !place.key.has_value) return std::nullopt;
   return cut_at_nul(text.substr(place.key.value_begin, place.key.value_end - place.key.value_begin));
 }
@@ -177,33 +217,49 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
   std::size_t line_end = value.find_first_of(std::string_view("\r\n\0", 3));
   if (line_end != std::string_view::npos) value = value.substr(0, line_end);
 
-  Place place = locate(bytes_, section, key);
+  Place place = place_of(bytes_, sections(), section, key);
   if (place.key_found) {
     if (place.key.has_value) {
-      bytes_.replace(place.key.value_begin, place.key.value_end - place.key.value_begin, value);
+      const std::size_t begin = place.key.value_begin;
+      const std::size_t length = place.key.value_end - begin;
+      // Writing back what a read gives changes nothing: blanks around a value are not part
+      // of it, so a value written with them would otherwise gain them again on every write.
+      if (cut_at_nul(std::string_view(bytes_).substr(begin, length)) == trim(value)) return true;
+      bytes_.replace(begin, length, value);
+      moved(begin, length, value.size());
     } else {
       std::string assignment = "=";
       assignment += value;
       bytes_.insert(place.key.name_end, assignment);
+      moved(place.key.name_end, 0, assignment.size());
     }
     return true;
   }
   std::string added;
+  bool new_section = false;
   if (!place.section_found) {
     if (bytes_.size() > mark_length(bytes_) && bytes_.back() != '\n' && bytes_.back() != '\r') added += kLineBreak;
+    place.insert_at = bytes_.size() + added.size();  // where the section line will begin
     added += '[';
     added += section;
     added += ']';
     added += kLineBreak;
-    place.insert_at = bytes_.size();
+    new_section = true;
   } else if (place.insert_needs_break) {
     added += kLineBreak;
   }
+  const std::size_t section_line = place.insert_at;
+  if (new_section) place.insert_at = bytes_.size();
   added += key;
   added += '=';
   added += value;
   added += kLineBreak;
   bytes_.insert(place.insert_at, added);
+  if (new_section) {
+    if (indexed_) sections_.push_back({folded(section), section_line, section_line + section.size() + 4, true});
+  } else {
+    moved(place.insert_at, 0, added.size());
+  }
   return true;
 }
 

@@ -28,6 +28,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tav {
 
@@ -49,10 +50,29 @@ class IniDocument {
   // a new line. Returns false, changing nothing, for names that cannot be stored and read
   // back: a key that is empty, starts with ';' or '[', or holds '=', CR, LF or NUL; a
   // section that holds CR, LF or NUL.
+  // Writing the value that find() returns, with or without blanks around it, changes no
+  // byte, so a load-write round trip reaches a fixed point with the first write.
   bool set(std::string_view section, std::string_view key, std::string_view value);
 
+  // A section line of the document: its name (ASCII letters in upper case), where the line
+  // begins and where the section's first line after it begins. The document keeps an index
+  // of them, built at the first look-up and kept up to date by set(), so a key is found by
+  // reading its own section only, however large the rest of the file is.
+  struct SectionLine {
+    std::string name;
+    std::size_t begin;
+    std::size_t body;
+    bool has_break;
+  };
+
  private:
+  const std::vector<SectionLine>& sections() const;
+  // Moves the indexed section lines at or after `at` by a change of the bytes there.
+  void moved(std::size_t at, std::size_t removed, std::size_t inserted);
+
   std::string bytes_;
+  mutable std::vector<SectionLine> sections_;
+  mutable bool indexed_ = false;
 };
 
 // Blank characters for the trimming of names and values.

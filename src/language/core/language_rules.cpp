@@ -68,7 +68,13 @@ std::string langname_from_item(std::string_view item_text, LeadBytePredicate is_
   const std::size_t bracket = item_text.find('(');
   // The bracket at 0-based index 2 or later leaves at least one character before the blank.
   if (bracket != std::string_view::npos && bracket >= 2) {
-    return std::string(cut_characters(item_text.substr(0, bracket - 1), kLangnameLength, is_lead_byte));
+    // The character before the bracket is dropped whole, also when it takes two bytes.
+    std::size_t last = 0;
+    for (std::size_t at = 0; at < bracket;) {
+      last = at;
+      at += is_lead_byte && is_lead_byte(static_cast<unsigned char>(item_text[at])) && at + 1 < bracket ? 2 : 1;
+    }
+    return std::string(cut_characters(item_text.substr(0, last), kLangnameLength, is_lead_byte));
   }
   return std::string(cut_characters(item_text, kLangnameLength, is_lead_byte));
 }

@@ -21,7 +21,10 @@ constexpr std::array<MonitorPreset, 10> kPresets = {{
 
 int first_match(int width_mm, int height_mm, std::size_t from) {
   for (std::size_t i = from; i < kPresets.size(); ++i) {
-    if (std::abs(width_mm - kPresets[i].width_mm) + std::abs(height_mm - kPresets[i].height_mm) == 0) {
+    // In 64 bits: sizes near the ends of the integer range must not overflow.
+    const long long width_off = static_cast<long long>(width_mm) - kPresets[i].width_mm;
+    const long long height_off = static_cast<long long>(height_mm) - kPresets[i].height_mm;
+    if (std::llabs(width_off) + std::llabs(height_off) == 0) {
       return static_cast<int>(i);
     }
   }

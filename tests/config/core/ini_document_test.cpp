@@ -240,5 +240,26 @@ TEST(IniDocumentWrite, RandomWritesChangeOnlyTheirKey) {
   }
 }
 
+// A toolbox slot written as "AB  " used to gain two blanks on every OK. Whatever the value,
+// writing it twice leaves the bytes of the first write, and writing back what a read
+// returns changes nothing.
+TEST(IniDocumentWrite, RoundTripsReachAFixedPointWithTheFirstWrite) {
+  const std::vector<std::string> documents = {"", "[TOOLBOX2]\r\nB02=AB\r\n", "[TOOLBOX2]\nB02 = AB  \n[X]\n",
+                                              "[toolbox2]\rB02=\x1A\r", "B02=x\r\n[TOOLBOX2]\r\nB02"};
+  const std::vector<std::string> values = {"AB  ", "  AB", "AB\x1A", "A B", "", "    ", "\t", "AB", "x\x1Ay  "};
+  for (const std::string& document : documents) {
+    for (const std::string& value : values) {
+      IniDocument doc(document);
+      ASSERT_TRUE(doc.set("TOOLBOX2", "B02", value));
+      const std::string first = doc.bytes();
+      ASSERT_TRUE(doc.set("TOOLBOX2", "B02", value));
+      EXPECT_EQ(doc.bytes(), first) << '"' << value << "\" in " << document;
+      const std::string read = value_of(doc, "TOOLBOX2", "B02");
+      ASSERT_TRUE(doc.set("toolbox2", "b02", read));
+      EXPECT_EQ(doc.bytes(), first) << '"' << value << "\" in " << document;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tav

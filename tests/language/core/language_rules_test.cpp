@@ -80,6 +80,13 @@ TEST(LanguageRules, LangnameCutKeepsTwoByteCharactersWhole) {
   EXPECT_EQ(langname_from_item(name), name.substr(0, 40));
 }
 
+// Dropping the character before the bracket takes both bytes of a two-byte character
+// (found by fuzzing: the name kept the lead byte 0xA9 alone at its end).
+TEST(LanguageRules, LangnameCutDropsATwoByteCharacterBeforeTheBracketWhole) {
+  const std::string item = std::string(19, ')') + "\xA9)(" + std::string(30, 'z');
+  EXPECT_EQ(langname_from_item(item, lead_byte), std::string(19, ')'));
+}
+
 TEST(LanguageRules, PathIntoLanguageFolder) {
   EXPECT_EQ(path_in_language_folder("C:\\taviro\\menues\\dialog.ini", "0440"), "C:\\taviro\\0440\\menues\\dialog.ini");
   EXPECT_EQ(path_in_language_folder("\\Taviro\\x.ini", "0440"), "\\Taviro\\0440\\x.ini");

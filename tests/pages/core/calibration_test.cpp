@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <string>
 
 namespace tav {
@@ -67,6 +69,9 @@ TEST(CalibrationPresets, ItemZeroMatchesOnlyAtOpening) {
   EXPECT_EQ(preset_after_change(300, 225), 5);
   EXPECT_EQ(preset_after_change(300, 224), -1);  // both sizes must match exactly
   EXPECT_EQ(preset_at_opening(240, 320), -1);
+  // Sizes at the ends of the integer range match nothing (their differences do not fit an int).
+  EXPECT_EQ(preset_at_opening(INT_MIN, INT_MIN + 1), -1);
+  EXPECT_EQ(preset_after_change(INT_MAX, INT_MIN), -1);
   const auto presets = monitor_presets();
   ASSERT_EQ(presets.size(), 10u);
   EXPECT_EQ(std::string(presets[0].text), "Windows-Werte");
