@@ -22,18 +22,28 @@ std::vector<ToolboxCommand>& toolbox_catalogue(ToolboxKind kind) {
   return kind == ToolboxKind::construction ? construction : layplanning;
 }
 
-void set_up_toolbox_catalogue(ToolboxKind kind, const char* menu_dialog_file) {
+namespace {
+
+// The menu dialog file is read once for both catalogues.
+void set_up_from(ToolboxKind kind, const profile::ProfileSnapshot& menu_texts) {
   std::vector<ToolboxCommand>& catalogue = toolbox_catalogue(kind);
   catalogue = built_in_catalogue(kind);
-  const MenuTextReader read = [menu_dialog_file](const char* section, const char* key, char* dest, int size) {
-    return profile::get_string_indirect(section, key, "", dest, size, menu_dialog_file);
+  const MenuTextReader read = [&menu_texts](const char* section, const char* key, char* dest, int size) {
+    return menu_texts.get_string_indirect(section, key, "", dest, size);
   };
   refresh_descriptions(catalogue, kind, read, is_lead_byte);
 }
 
+}  // namespace
+
+void set_up_toolbox_catalogue(ToolboxKind kind, const char* menu_dialog_file) {
+  set_up_from(kind, profile::ProfileSnapshot(menu_dialog_file));
+}
+
 void set_up_toolbox_labels(const char* menu_dialog_file) {
-  set_up_toolbox_catalogue(ToolboxKind::construction, menu_dialog_file);
-  set_up_toolbox_catalogue(ToolboxKind::layplanning, menu_dialog_file);
+  const profile::ProfileSnapshot menu_texts(menu_dialog_file);
+  set_up_from(ToolboxKind::construction, menu_texts);
+  set_up_from(ToolboxKind::layplanning, menu_texts);
 }
 
 }  // namespace tav

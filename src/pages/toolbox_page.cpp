@@ -28,12 +28,13 @@ Toolbox& slots_of(ToolboxKind kind) {
 ToolboxEditor editor_of(ToolboxKind kind) { return ToolboxEditor(toolbox_catalogue(kind), slots_of(kind)); }
 
 // Refills a list box, keeping its scroll position, and widens its horizontal scroll range
-// to the longest text so that long descriptions can be read whole.
+// to the longest text so that long descriptions can be read whole. The list paints once,
+// after the fill, when the page's messages are next processed; switching its drawing off
+// and on around the fill would only cost a second full paint.
 template <typename TextOf>
 void fill_list(HWND page, int id, std::size_t count, TextOf text_of) {
   HWND list = GetDlgItem(page, id);
   const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
   HDC dc = GetDC(list);
   HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
@@ -49,8 +50,6 @@ void fill_list(HWND page, int id, std::size_t count, TextOf text_of) {
   ReleaseDC(list, dc);
   SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
   if (top != LB_ERR) SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
 }
 
 void show_lists(HWND page, const ToolboxEditor& editor) {
