@@ -5,7 +5,7 @@
 #define T_LINETYPES_GRAIN "&Fadenlauf"
 #define T_LINETYPES_ANNOTATION "&Beschriftungslinie"
 #define T_LINETYPES_SPLIT "&Teilungslinie"
-#define T_LINETYPES_CUT_INTERNAL "&Innenlinie schneiden"
+#define T_LINETYPES_CUT_INTERNAL "Schnittlinie &innen"
 #define T_LINETYPES_MARKING "&Markierungslinien"
 #define T_LINETYPES_AUXILIARY "&Hilfslinien"
 #define T_LINETYPES_CANCEL "Abbruch"
