@@ -28,6 +28,8 @@ struct SubDialog {
 };
 const SubDialog kSubDialogs[] = {
     {0, 1010, "calibration"},
+    {4, 1198, "hem_position"},
+    {4, 1099, "line_types"},
 };
 
 void save_bitmap(HWND window, const std::string& name) {

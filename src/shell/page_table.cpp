@@ -4,6 +4,7 @@
 #include <array>
 
 #include "language/language_page.h"
+#include "pages/layplanning_page.h"
 #include "pages/toolbox_page.h"
 #include "pages/digitizer_page.h"
 #include "pages/expert_page.h"
@@ -24,7 +25,8 @@ constexpr std::array<PageEntry, 9> kPages = {{
      options_page_defaults, false},
     {kPageDigitizer, IDD_PAGE_DIGITIZER, digitizer_page_open, nullptr, nullptr, digitizer_page_close,
      digitizer_page_defaults, false},
-    {kPageLayplanning, IDD_PAGE_LAYPLANNING, nullptr, nullptr, nullptr, nullptr, nullptr, false},
+    {kPageLayplanning, IDD_PAGE_LAYPLANNING, layplanning_page_open, layplanning_page_command, nullptr,
+     layplanning_page_close, nullptr, false},
     {kPageToolbox, IDD_PAGE_TOOLBOX, toolbox_page_open, toolbox_page_command, nullptr, toolbox_page_close, nullptr,
      false},
     {kPageLanguage, IDD_PAGE_LANGUAGE, language_page_open, language_page_command, nullptr, language_page_close,

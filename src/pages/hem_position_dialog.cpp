@@ -1,0 +1,109 @@
+#include "pages/hem_position_dialog.h"
+
+#include "config/profile.h"
+#include "controls/controls.h"
+#include "controls/guarded.h"
+#include "pages/core/hem_position.h"
+#include "resources/ids.h"
+
+namespace tav {
+namespace {
+
+constexpr char kSection[] = "SB4";
+constexpr char kLayplanKey[] = "BAHN_ROT";
+constexpr char kConstructionKey[] = "KONSTR_ROT";
+
+struct LayplanButton {
+  int id;
+  hem::Layplan position;
+};
+constexpr LayplanButton kLayplanButtons[] = {
+    {IDX_HEM_LAYPLAN_START, hem::Layplan::start_of_material},
+    {IDX_HEM_LAYPLAN_END, hem::Layplan::end_of_material},
+};
+
+struct ConstructionButton {
+  int id;
+  hem::Construction position;
+};
+constexpr ConstructionButton kConstructionButtons[] = {
+    {IDX_HEM_CONSTRUCTION_BOTTOM, hem::Construction::bottom},
+    {IDX_HEM_CONSTRUCTION_LEFT, hem::Construction::left},
+    {IDX_HEM_CONSTRUCTION_RIGHT, hem::Construction::right},
+};
+
+void read_angle(const char* key, double& angle) {
+  int stored = 0;
+  if (profile::settngsb_int(kSection, key, stored)) angle = stored;
+}
+
+void show_angles(HWND dialog, const HemAngles& angles) {
+  const hem::Layplan layplan = hem::layplan_position(angles.layplan);
+  for (const LayplanButton& button : kLayplanButtons) controls::check(dialog, button.id, button.position == layplan);
+  const hem::Construction construction = hem::construction_position(angles.construction);
+  for (const ConstructionButton& button : kConstructionButtons) {
+    controls::check(dialog, button.id, button.position == construction);
+  }
+}
+
+// The position of the selected button; the last of the group when none is selected.
+hem::Layplan chosen_layplan(HWND dialog) {
+  return controls::is_checked(dialog, IDX_HEM_LAYPLAN_START) ? hem::Layplan::start_of_material
+                                                               : hem::Layplan::end_of_material;
+}
+hem::Construction chosen_construction(HWND dialog) {
+  if (controls::is_checked(dialog, IDX_HEM_CONSTRUCTION_BOTTOM)) return hem::Construction::bottom;
+  if (controls::is_checked(dialog, IDX_HEM_CONSTRUCTION_LEFT)) return hem::Construction::left;
+  return hem::Construction::right;
+}
+
+void confirm(HWND dialog) {
+  HemAngles& angles = hem_angles();
+  const int layplan = hem::layplan_angle(chosen_layplan(dialog));
+  const int construction = hem::construction_angle(chosen_construction(dialog));
+  angles.layplan = layplan;
+  angles.construction = construction;
+  // Both keys in one save; a failed write is not reported.
+  profile::ProfileBatch file(profile::kLayPlanningFile);
+  file.write_int(kSection, kLayplanKey, layplan);
+  file.write_int(kSection, kConstructionKey, construction);
+  file.save();
+}
+
+INT_PTR CALLBACK hem_position_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
+  switch (message) {
+    case WM_INITDIALOG:
+      show_angles(dialog, hem_angles());
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == IDOK) {
+        confirm(dialog);
+        EndDialog(dialog, IDOK);
+        return TRUE;
+      }
+      if (LOWORD(wparam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+HemAngles& hem_angles() {
+  static HemAngles angles{hem::kInitialLayplanAngle, hem::kInitialConstructionAngle};
+  return angles;
+}
+
+void run_hem_position_dialog(HWND owner) {
+  HemAngles& angles = hem_angles();
+  read_angle(kLayplanKey, angles.layplan);
+  read_angle(kConstructionKey, angles.construction);
+  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_HEM_POSITION), owner,
+                  controls::guarded<hem_position_procedure>, 0);
+}
+
+}  // namespace tav

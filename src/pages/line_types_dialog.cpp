@@ -1,0 +1,163 @@
+#include "pages/line_types_dialog.h"
+
+#include <array>
+#include <string>
+
+#include "config/profile.h"
+#include "controls/controls.h"
+#include "controls/guarded.h"
+#include "controls/page_state.h"
+#include "pages/core/line_type_roles.h"
+#include "resources/ids.h"
+
+namespace tav {
+namespace {
+
+using namespace line_types;
+
+constexpr char kFile[] = "\\taviro\\lintypes.ini";
+// Names and the not-set text: at most 40 characters.
+constexpr int kNameSize = 41;
+
+// The drop-down lists, in the order of kSingleRoles.
+constexpr std::array<int, kSingleRoleLists> kRoleLists = {IDC_LINETYPES_GRAIN, IDC_LINETYPES_ANNOTATION,
+                                                          IDC_LINETYPES_SPLIT, IDC_LINETYPES_CUT_INTERNAL};
+
+struct LineTypesState {
+  explicit LineTypesState(const Usages& read) : roles(read) {}
+  Roles roles;
+  std::array<std::string, kLineTypes + 1> names;  // [0] the not-set text, [t] line type t
+};
+
+std::string section_of(int line_type) { return "LT" + std::to_string(line_type); }
+
+std::string read_text(const std::string& section, const char* key, const std::string& default_text) {
+  char text[kNameSize] = {};
+  profile::get_string(section, key, default_text, text, kNameSize, kFile);
+  return text;
+}
+
+// Every line type is an auxiliary line unless the file says otherwise.
+Usages read_usages() {
+  Usages usages{};
+  for (int t = 1; t <= kLineTypes; ++t) usages[t] = profile::get_int(section_of(t), "USAGE", kDefaultUsage, kFile);
+  return usages;
+}
+
+void read_names(LineTypesState& state) {
+  state.names[0] = read_text("STRING", "NOTSET", "nicht besetzt");
+  for (int t = 1; t <= kLineTypes; ++t) state.names[t] = read_text(section_of(t), "TEXT", "Linientyp " + std::to_string(t));
+}
+
+// The list boxes sort their items by name; each item carries its line type, so that two
+// line types of the same name stay apart.
+void fill_list(HWND dialog, int id, const LineTypesState& state, int usage) {
+  controls::clear_list(dialog, id);
+  for (const int t : state.roles.holders(usage)) {
+    const int index = controls::add_list_item(dialog, id, state.names[t]);
+    if (index >= 0) SendDlgItemMessageA(dialog, id, LB_SETITEMDATA, static_cast<WPARAM>(index), t);
+  }
+}
+
+void show_roles(HWND dialog, const LineTypesState& state) {
+  for (int list = 0; list < kSingleRoleLists; ++list) {
+    controls::select_item(dialog, kRoleLists[list], state.roles.selected_item(list));
+  }
+  fill_list(dialog, IDC_LINETYPES_MARKING, state, kMarking);
+  fill_list(dialog, IDC_LINETYPES_AUXILIARY, state, kAuxiliary);
+}
+
+BOOL on_init(HWND dialog) {
+  LineTypesState& state = controls::create_window_state<LineTypesState>(dialog, read_usages());
+  read_names(state);
+  for (const int id : kRoleLists) {
+    controls::add_item(dialog, id, state.names[0]);
+    for (int t = kFirstOffered; t <= kLineTypes; ++t) controls::add_item(dialog, id, state.names[t]);
+  }
+  show_roles(dialog, state);
+  return TRUE;
+}
+
+void role_chosen(HWND dialog, LineTypesState& state, int id) {
+  for (int list = 0; list < kSingleRoleLists; ++list) {
+    if (kRoleLists[list] == id) state.roles.choose(list, controls::selected_item(dialog, id));
+  }
+  show_roles(dialog, state);
+}
+
+// "<" and ">": the selected line type of list `from` moves to the other list.
+void move_selected(HWND dialog, LineTypesState& state, int from) {
+  const int index = controls::selected_list_item(dialog, from);
+  if (index < 0) return;
+  const int t = static_cast<int>(SendDlgItemMessageA(dialog, from, LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+  const bool moved = from == IDC_LINETYPES_AUXILIARY ? state.roles.make_marking(t) : state.roles.make_auxiliary(t);
+  if (moved) show_roles(dialog, state);
+}
+
+// All six usages in one save; a failed write is not reported.
+void write_usages(const Usages& usages) {
+  profile::ProfileBatch file(kFile);
+  for (int t = 1; t <= kLineTypes; ++t) file.write_int(section_of(t), "USAGE", usages[t]);
+  file.save();
+}
+
+BOOL on_command(HWND dialog, LineTypesState& state, int id, int code) {
+  switch (id) {
+    case IDC_LINETYPES_GRAIN:
+    case IDC_LINETYPES_ANNOTATION:
+    case IDC_LINETYPES_SPLIT:
+    case IDC_LINETYPES_CUT_INTERNAL:
+      if (code != CBN_SELCHANGE) return FALSE;
+      role_chosen(dialog, state, id);
+      return TRUE;
+    case IDC_LINETYPES_MARKING:
+    case IDC_LINETYPES_AUXILIARY:
+      if (code != LBN_DBLCLK) return FALSE;
+      move_selected(dialog, state, id);
+      return TRUE;
+    case IDB_LINETYPES_TO_MARKING:
+      move_selected(dialog, state, IDC_LINETYPES_AUXILIARY);
+      return TRUE;
+    case IDB_LINETYPES_TO_AUXILIARY:
+      move_selected(dialog, state, IDC_LINETYPES_MARKING);
+      return TRUE;
+    case IDOK:
+      write_usages(state.roles.usages());
+      EndDialog(dialog, IDOK);
+      return TRUE;
+    case IDCANCEL:
+      // Nothing is written; the next opening reads the file again.
+      EndDialog(dialog, IDCANCEL);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR CALLBACK line_types_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
+  if (message == WM_INITDIALOG) return on_init(dialog);
+  LineTypesState* state = controls::window_state_of<LineTypesState>(dialog);
+  if (message == WM_DESTROY) {
+    controls::destroy_window_state<LineTypesState>(dialog);
+    return FALSE;
+  }
+  if (!state) {
+    // Without its state (the opening ran out of memory) the dialog can only be left.
+    if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
+      EndDialog(dialog, IDCANCEL);
+      return TRUE;
+    }
+    return FALSE;
+  }
+  if (message == WM_COMMAND) return on_command(dialog, *state, LOWORD(wparam), HIWORD(wparam));
+  return FALSE;
+}
+
+}  // namespace
+
+void run_line_types_dialog(HWND owner) {
+  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_LINE_TYPES), owner,
+                  controls::guarded<line_types_procedure>, 0);
+}
+
+}  // namespace tav
