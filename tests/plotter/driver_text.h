@@ -34,7 +34,11 @@ struct DriverText {
     for (int number = 1; number <= bracket_lines; ++number) {
       char label[40];
       std::snprintf(label, sizeof label, "Einstellung %-20d", number);
-      text += label + ("[" + value(number) + "]") + eol;
+      text += label;
+      text += '[';
+      text += value(number);
+      text += ']';
+      text += eol;
     }
     return text;
   }
