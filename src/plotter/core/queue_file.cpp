@@ -31,12 +31,20 @@ PlotterFileName driver_name_of(std::string_view driver) {
   return PlotterFileName(driver.substr(0, driver.size() - 4));
 }
 
+std::vector<std::pair<std::string, std::string>> queue_keys(std::string_view name, std::string_view driver_file,
+                                                            bool cutter) {
+  return {{"NAME", std::string(name)},
+          {"PORT", "FILE:"},
+          {"DRIVER", std::string(driver_file)},
+          {"RASTER", "0"},
+          {"CUTTER", cutter ? "1" : "0"}};
+}
+
 bool write_queue_keys(IniDocument& queue, std::string_view name, std::string_view driver_file, bool cutter) {
   IniDocument changed = queue;
-  const bool stored = changed.set(kQueueSection, "NAME", name) && changed.set(kQueueSection, "PORT", "FILE:") &&
-                      changed.set(kQueueSection, "DRIVER", driver_file) && changed.set(kQueueSection, "RASTER", "0") &&
-                      changed.set(kQueueSection, "CUTTER", cutter ? "1" : "0");
-  if (!stored) return false;
+  for (const auto& [key, value] : queue_keys(name, driver_file, cutter)) {
+    if (!changed.set(kQueueSection, key, value)) return false;
+  }
   queue = std::move(changed);
   return true;
 }

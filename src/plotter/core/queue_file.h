@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "config/core/ini_document.h"
 #include "util/core/text.h"
@@ -33,8 +35,12 @@ bool is_iso_driver(std::string_view driver);
 // extension), cut or padded to 8 characters; blank for a value shorter than 5 characters.
 PlotterFileName driver_name_of(std::string_view driver);
 
-// Writes the five DEVICE keys in their order: NAME, PORT "FILE:", DRIVER, RASTER "0" and
-// CUTTER "1" or "0". False, with the document unchanged, when a value cannot be stored.
+// The five DEVICE keys of a configured plotter in their order: NAME, PORT "FILE:", DRIVER,
+// RASTER "0" and CUTTER "1" or "0".
+std::vector<std::pair<std::string, std::string>> queue_keys(std::string_view name, std::string_view driver_file,
+                                                            bool cutter);
+// Writes them into the document. False, with the document unchanged, when a value cannot
+// be stored.
 bool write_queue_keys(IniDocument& queue, std::string_view name, std::string_view driver_file, bool cutter);
 
 // The display name of a duplicated plotter: the plotter name, " (", the new queue file's
