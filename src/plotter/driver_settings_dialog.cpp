@@ -36,7 +36,8 @@ void enable_pens(HWND dialog, bool enabled) {
   controls::enable(dialog, IDT_DRIVER_PENS, enabled);
 }
 
-void open_dialog(HWND dialog, const std::string& path) {
+// Fills the dialog; true when it has put the keyboard focus on the paper width.
+bool open_dialog(HWND dialog, const std::string& path) {
   DriverDialogState& state = controls::create_window_state<DriverDialogState>(dialog);
   state.path = path;
   controls::limit_text(dialog, IDE_DRIVER_PENS, kPensCharacters);
@@ -46,7 +47,7 @@ void open_dialog(HWND dialog, const std::string& path) {
     // Nothing read, nothing to save: the values would be no driver's own.
     controls::enable(dialog, IDB_DRIVER_OK, false);
     controls::enable(dialog, IDB_DRIVER_ADAPT, false);
-    return;
+    return false;
   }
   const DriverSettings& values = state.values;
   controls::set_text(dialog, IDE_DRIVER_PLOTTER_NAME, values.plotter_name.str());
@@ -58,6 +59,8 @@ void open_dialog(HWND dialog, const std::string& path) {
   controls::check(dialog, IDX_DRIVER_EACH_PAGE, values.each_page);
   controls::check(dialog, IDX_DRIVER_PEN_CHANGE, values.pen_change);
   enable_pens(dialog, values.pen_change);
+  SetFocus(GetDlgItem(dialog, IDE_DRIVER_PAPER_WIDTH));
+  return true;
 }
 
 void take_paper_width(HWND dialog, DriverSettings& values) {
@@ -128,8 +131,7 @@ void on_command(HWND dialog, int id) {
 INT_PTR CALLBACK driver_settings_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
-      open_dialog(dialog, *reinterpret_cast<const std::string*>(lparam));
-      return TRUE;
+      return open_dialog(dialog, *reinterpret_cast<const std::string*>(lparam)) ? FALSE : TRUE;
     case WM_COMMAND:
       if (HIWORD(wparam) == BN_CLICKED) on_command(dialog, LOWORD(wparam));
       return TRUE;
