@@ -41,6 +41,7 @@ class DriverSettingsDialogTest : public ::testing::Test {
   void run(test::ModalScript& script) {
     script.run([] { run_driver_settings_dialog(nullptr, kDriverPath); });
   }
+  void expect_save_refused(const std::string& message);
   std::string file() const { return inst.read("plotter\\ROLL60A.plt"); }
   std::string backup() const { return inst.read("plotter\\ROLL60A.BAK"); }
 
@@ -114,38 +115,29 @@ TEST_F(DriverSettingsDialogTest, EnterTakesThePaperWidthAndKeepsTheDialogOpen) {
   EXPECT_EQ(file(), expected.build());
 }
 
-TEST_F(DriverSettingsDialogTest, NoBackupNoRewrite) {
-  inst.make_folder("plotter\\ROLL60A.BAK");  // the backup copy cannot be made
+// OK with a changed paper width shows `message` and leaves the driver file as it was.
+void DriverSettingsDialogTest::expect_save_refused(const std::string& message) {
   test::ModalScript script;
   script.on(kCaption, [](HWND dialog) {
         test::set_item_text(dialog, IDE_DRIVER_PAPER_WIDTH, "1200");
         test::post_click(dialog, IDB_DRIVER_OK);
       })
-      .on(kCaption, [](HWND box) {
-        EXPECT_EQ(test::message_text(box),
-                  "No backup copy of the driver file could be made. The driver file was not changed.");
-        test::click(box, IDOK);
-      })
-      .on(kCaption, [](HWND dialog) { test::click(dialog, IDCANCEL); });
-  run(script);
-  EXPECT_EQ(file(), driver.build());
-}
-
-TEST_F(DriverSettingsDialogTest, ADriverFileThatCannotBeWrittenStaysAsItWas) {
-  SetFileAttributesA(inst.path("plotter\\ROLL60A.plt").c_str(), FILE_ATTRIBUTE_READONLY);
-  test::ModalScript script;
-  script.on(kCaption, [](HWND dialog) {
-        test::set_item_text(dialog, IDE_DRIVER_PAPER_WIDTH, "1200");
-        test::post_click(dialog, IDB_DRIVER_OK);
-      })
-      .on(kCaption, [](HWND box) {
-        EXPECT_EQ(test::message_text(box), "The driver file could not be written. It was not changed.");
+      .on(kCaption, [&](HWND box) {
+        EXPECT_EQ(test::message_text(box), message);
         test::click(box, IDOK);
       })
       .on(kCaption, [](HWND dialog) { test::click(dialog, IDCANCEL); });
   run(script);
   SetFileAttributesA(inst.path("plotter\\ROLL60A.plt").c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(file(), driver.build());
+}
+
+TEST_F(DriverSettingsDialogTest, NoRewriteWithoutABackupOrWhenTheFileCannotBeWritten) {
+  inst.make_folder("plotter\\ROLL60A.BAK");  // the backup copy cannot be made
+  expect_save_refused("No backup copy of the driver file could be made. The driver file was not changed.");
+  inst.remove("plotter\\ROLL60A.BAK");
+  SetFileAttributesA(inst.path("plotter\\ROLL60A.plt").c_str(), FILE_ATTRIBUTE_READONLY);
+  expect_save_refused("The driver file could not be written. It was not changed.");
   EXPECT_EQ(backup(), driver.build());
 }
 

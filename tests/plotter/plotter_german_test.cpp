@@ -19,25 +19,13 @@ namespace {
 using test::kMainCaption;
 using test::plain_text;
 
-std::string column_title(HWND page, int column) {
-  char title[64] = {};
-  LVCOLUMNA info{};
-  info.mask = LVCF_TEXT;
-  info.pszText = title;
-  info.cchTextMax = sizeof title;
-  SendDlgItemMessageA(page, IDC_PLOTTER_LIST, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
-  return title;
-}
-
 TEST(PlotterPage_de, GermanTextsOfThePageItsMessagesAndDialogs) {
   test::TestInstallation inst;
   show_inactive_plotters() = true;
   inst.write("plotter\\PEN90.plt", test::driver_file("Stiftplotter 90"));
   test::ModalScript script;
   script.on(kMainCaption, test::on_plotter_page([&](HWND page) {
-          EXPECT_EQ(column_title(page, 0) + "," + column_title(page, 1) + "," + column_title(page, 2) + "," +
-                        column_title(page, 3),
-                    "Aktiv,Name,PLT-Datei,QUE-Datei");
+          EXPECT_EQ(test::column_titles(page), "Aktiv,Name,PLT-Datei,QUE-Datei");
           EXPECT_EQ(plain_text(test::item_text(page, IDB_PLOTTER_REMOVE)), "L\xf6schen");
           EXPECT_EQ(plain_text(test::item_text(page, IDX_PLOTTER_SHOW_INACTIVE)), "Zeige auch inaktive Ger\xe4te");
           inst.write("plotter\\PEN90.que", test::queue_file("alt", "PEN90.PLT"));

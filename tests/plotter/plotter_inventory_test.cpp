@@ -97,14 +97,5 @@ TEST_F(PlotterInventoryTest, FolderComesFromTheMainConfigurationFile) {
   EXPECT_EQ(scan().count(), 0);
 }
 
-TEST_F(PlotterInventoryTest, DriverSettingsFileReaderNeedsAReadableFile) {
-  inst.write("plotter\\PEN90.plt", driver_named("Stiftplotter 90"));
-  DriverSettings values;
-  EXPECT_TRUE(read_driver_settings_file("\\taviro\\plotter\\PEN90.PLT", values));
-  EXPECT_EQ(values.plotter_name.str(), "Stiftplotter 90");
-  EXPECT_FALSE(read_driver_settings_file("\\taviro\\plotter\\MISSING.PLT", values));
-  EXPECT_EQ(values.bracket_lines, 0);
-}
-
 }  // namespace
 }  // namespace tav

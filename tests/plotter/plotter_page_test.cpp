@@ -38,16 +38,6 @@ std::string enabled_actions(HWND page) {
   return shown;
 }
 
-std::string column_title(HWND page, int column) {
-  char title[64] = {};
-  LVCOLUMNA info{};
-  info.mask = LVCF_TEXT;
-  info.pszText = title;
-  info.cchTextMax = sizeof title;
-  SendDlgItemMessageA(page, IDC_PLOTTER_LIST, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
-  return title;
-}
-
 class PlotterPageTest : public ::testing::Test {
  protected:
   PlotterPageTest() {
@@ -79,14 +69,19 @@ TEST_F(PlotterPageTest, OpensWithTheActivePlottersAndNoActionEnabled) {
   test::ModalScript script;
   script.on(kMainCaption, on_plotter_page([&](HWND page) {
           EXPECT_EQ(plotter_rows(page), (Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"}));
-          EXPECT_EQ(column_title(page, 0) + "," + column_title(page, 1) + "," + column_title(page, 2) + "," +
-                        column_title(page, 3),
-                    "active,Name,PLT file,QUE file");
+          EXPECT_EQ(test::column_titles(page), "active,Name,PLT file,QUE file");
           EXPECT_EQ(SendDlgItemMessageA(page, IDC_PLOTTER_LIST, LVM_GETCOLUMNWIDTH, 0, 0), 15);
           EXPECT_EQ(enabled_actions(page), "-----");
           test::click(page, IDX_PLOTTER_SHOW_INACTIVE);
           EXPECT_EQ(plotter_rows(page).size(), 3u);
           EXPECT_EQ(plotter_rows(page)[0], "*|Rolle Halle 1|ROLL60A|ROLL60A");  // active ones first
+          // A selected row enables the actions of its kind.
+          select_plotter_row(page, plotter_row(page, "PEN90", ""));
+          EXPECT_EQ(enabled_actions(page), "A--SR");
+          select_plotter_row(page, 0);
+          EXPECT_EQ(enabled_actions(page), "-UDSR");
+          select_plotter_row(page, -1);
+          EXPECT_EQ(enabled_actions(page), "-----");
           // The choice holds for the rest of the run.
           HWND tabs = GetDlgItem(GetAncestor(page, GA_ROOT), IDC_MAIN_TABS);
           test::select_tab(tabs, test::kScreenTab);
@@ -96,18 +91,6 @@ TEST_F(PlotterPageTest, OpensWithTheActivePlottersAndNoActionEnabled) {
           test::close_main_dialog();
         }));
   test::run_main_dialog_with(script);
-}
-
-TEST_F(PlotterPageTest, SelectionEnablesTheActionsOfItsKind) {
-  show_inactive_plotters() = true;
-  on_plotter([&](HWND page) {
-    select_plotter_row(page, plotter_row(page, "PEN90", ""));
-    EXPECT_EQ(enabled_actions(page), "A--SR");
-    select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
-    EXPECT_EQ(enabled_actions(page), "-UDSR");
-    select_plotter_row(page, -1);
-    EXPECT_EQ(enabled_actions(page), "-----");
-  });
 }
 
 TEST_F(PlotterPageTest, ActivateWritesTheQueueFileAndMarksTheRow) {

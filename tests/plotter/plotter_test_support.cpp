@@ -51,6 +51,21 @@ int plotter_row(HWND page, const std::string& driver, const std::string& queue) 
 
 void select_plotter_row(HWND page, int row) { listview::select_row(GetDlgItem(page, IDC_PLOTTER_LIST), row); }
 
+std::string column_titles(HWND page) {
+  std::string titles;
+  for (int column = 0; column < 4; ++column) {
+    char title[64] = {};
+    LVCOLUMNA info{};
+    info.mask = LVCF_TEXT;
+    info.pszText = title;
+    info.cchTextMax = sizeof title;
+    SendDlgItemMessageA(page, IDC_PLOTTER_LIST, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
+    if (column > 0) titles += ',';
+    titles += title;
+  }
+  return titles;
+}
+
 std::string message_text(HWND box) { return item_text(box, 0xFFFF); }
 
 ModalScript::Step on_plotter_page(std::function<void(HWND page)> step) {

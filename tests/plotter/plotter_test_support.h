@@ -25,6 +25,8 @@ std::vector<std::string> plotter_rows(HWND page);
 int plotter_row(HWND page, const std::string& driver, const std::string& queue);
 // Selects a row as a click does (the list notifies the page).
 void select_plotter_row(HWND page, int row);
+// The list's column titles, separated by commas.
+std::string column_titles(HWND page);
 // The text of a message box.
 std::string message_text(HWND box);
 

@@ -40,15 +40,6 @@ std::vector<std::pair<std::string, std::string>> queue_keys(std::string_view nam
           {"CUTTER", cutter ? "1" : "0"}};
 }
 
-bool write_queue_keys(IniDocument& queue, std::string_view name, std::string_view driver_file, bool cutter) {
-  IniDocument changed = queue;
-  for (const auto& [key, value] : queue_keys(name, driver_file, cutter)) {
-    if (!changed.set(kQueueSection, key, value)) return false;
-  }
-  queue = std::move(changed);
-  return true;
-}
-
 std::string duplicate_display_name(std::string_view plotter_name, std::string_view queue_file_name) {
   std::string padded(queue_file_name);
   if (padded.size() < 12) padded.append(12 - padded.size(), ' ');

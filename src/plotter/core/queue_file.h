@@ -39,9 +39,6 @@ PlotterFileName driver_name_of(std::string_view driver);
 // RASTER "0" and CUTTER "1" or "0".
 std::vector<std::pair<std::string, std::string>> queue_keys(std::string_view name, std::string_view driver_file,
                                                             bool cutter);
-// Writes them into the document. False, with the document unchanged, when a value cannot
-// be stored.
-bool write_queue_keys(IniDocument& queue, std::string_view name, std::string_view driver_file, bool cutter);
 
 // The display name of a duplicated plotter: the plotter name, " (", the new queue file's
 // name padded with blanks to 12 characters, ")".

@@ -100,23 +100,6 @@ TEST(DriverFileRewrite, NormalisesOnlyTheRewrittenLines) {
   EXPECT_EQ(round_trip(bytes), wanted);
 }
 
-TEST(DriverFileRewrite, WritesTheEditedValues) {
-  DriverText text;
-  DriverSettings values = read(text.build());
-  values.device[kDeviceCode] = 3;
-  values.device[kPens] = 12;
-  values.device[kOrigin] = 1;
-  values.pen_change = true;
-  values.each_page = true;
-  values.resolution_x = 0.0251f;
-  values.resolution_y = 0.025412f;
-  values.paper_width = 2400;
-  DriverText expected;
-  expected.device = " 03 12 1 00 01 0";
-  expected.values = {{6, "J"}, {26, "0.0251"}, {27, ".025412"}, {45, "J"}, {53, "2400"}};
-  EXPECT_EQ(rewrite_driver_file(text.build(), values), expected.build());
-}
-
 TEST(DriverFileRewrite, LeavesLinesItCannotRewriteAsTheyAre) {
   const std::string long_value(100000, 'x');
   const std::string bytes =

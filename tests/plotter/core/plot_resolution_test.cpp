@@ -5,23 +5,6 @@
 namespace tav {
 namespace {
 
-TEST(ResolutionComparison, RecalculatesOpenAxesFromTheResolutionsAtOpening) {
-  ResolutionComparison comparison(0.025f, 0.0254f);
-  const auto results = comparison.recalculate({AxisLengths{1000.0, 1004.0}, AxisLengths{}});
-  ASSERT_TRUE(results[0]);
-  EXPECT_FLOAT_EQ(*results[0], 0.0251f);
-  EXPECT_FALSE(results[1]);
-  EXPECT_EQ(comparison.state(Axis::x), AxisState::recalculated);
-  EXPECT_EQ(comparison.state(Axis::y), AxisState::open);
-  EXPECT_TRUE(comparison.can_recalculate());
-  // A closed axis is never recalculated again.
-  const auto again = comparison.recalculate({AxisLengths{1000.0, 2000.0}, AxisLengths{500.0, 250.0}});
-  EXPECT_FALSE(again[0]);
-  ASSERT_TRUE(again[1]);
-  EXPECT_FLOAT_EQ(*again[1], 0.0127f);
-  EXPECT_FALSE(comparison.can_recalculate());
-}
-
 TEST(ResolutionComparison, EmptyOrZeroLengthsLeaveTheAxisOpen) {
   ResolutionComparison comparison(0.025f, 0.025f);
   const AxisLengths unusable[] = {{}, {1000.0, std::nullopt}, {std::nullopt, 1000.0}, {0.0, 1000.0}, {1000.0, 0.0},

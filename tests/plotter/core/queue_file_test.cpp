@@ -16,13 +16,6 @@ TEST(QueueFile, ReadsNameAndDriverWithTheirLimits) {
   EXPECT_EQ(read_queue_values(IniDocument("[DEVICE]\r\nPORT=FILE:\r\n")).name, "");
 }
 
-TEST(QueueFile, IsoDriversAreComparedExactly) {
-  EXPECT_TRUE(is_iso_driver("ISOPLOT.PLT"));
-  EXPECT_TRUE(is_iso_driver("ISO"));
-  EXPECT_FALSE(is_iso_driver("iso.plt"));
-  EXPECT_FALSE(is_iso_driver("IS"));
-}
-
 TEST(QueueFile, DriverNameIsTheValueWithoutItsExtension) {
   EXPECT_EQ(driver_name_of("ROLL60A.PLT").raw(), "ROLL60A ");
   EXPECT_EQ(driver_name_of("roll60a.plt").raw(), "roll60a ");
@@ -30,23 +23,7 @@ TEST(QueueFile, DriverNameIsTheValueWithoutItsExtension) {
   EXPECT_EQ(driver_name_of("A.PLT").raw(), "A       ");
   EXPECT_EQ(driver_name_of("X.P").raw(), "        ");
   EXPECT_EQ(driver_name_of("").raw(), "        ");
-}
-
-TEST(QueueFile, WritesTheFiveDeviceKeysAndKeepsTheRest) {
-  IniDocument created;
-  ASSERT_TRUE(write_queue_keys(created, "Rollenplotter", "ROLL60A.PLT", true));
-  EXPECT_EQ(created.bytes(),
-            "[DEVICE]\r\nNAME=Rollenplotter\r\nPORT=FILE:\r\nDRIVER=ROLL60A.PLT\r\nRASTER=0\r\nCUTTER=1\r\n");
-  IniDocument existing("[DEVICE]\r\nCUTTER=1\r\nNAME=alt\r\nBAUD=9600\r\n\r\n[QUEUE]\r\nCOPIES=2\r\n");
-  ASSERT_TRUE(write_queue_keys(existing, "neu", "INKJ180.PLT", false));
-  EXPECT_EQ(existing.bytes(),
-            "[DEVICE]\r\nCUTTER=0\r\nNAME=neu\r\nBAUD=9600\r\nPORT=FILE:\r\nDRIVER=INKJ180.PLT\r\nRASTER=0\r\n\r\n"
-            "[QUEUE]\r\nCOPIES=2\r\n");
-}
-
-TEST(QueueFile, DuplicateDisplayNamePadsTheFileName) {
-  EXPECT_EQ(duplicate_display_name("Rollenplotter", "ROLL60A2.que"), "Rollenplotter (ROLL60A2.que)");
-  EXPECT_EQ(duplicate_display_name("HP", "DJ.que"), "HP (DJ.que      )");
+  EXPECT_EQ(duplicate_display_name("HP", "DJ.que"), "HP (DJ.que      )");  // file name padded to 12
 }
 
 TEST(FreeQueueName, CountsAcrossTheDigitBoundaries) {
