@@ -36,7 +36,7 @@ class DriverSettingsDialogTest : public ::testing::Test {
   DriverSettingsDialogTest() {
     driver.device = " 12 08 1 00 01 0";
     driver.values = {{6, "N"}, {26, "0.025"}, {27, "0.0254"}, {45, "J"}, {51, "Rollenplotter 60"}, {53, "600"}};
-    inst.write("plotter\\ROLL60A.plt", driver.build());
+    inst.write("plotter\\roll60a.plt", driver.build());  // the dialog names it ROLL60A.PLT
   }
   void run(test::ModalScript& script) {
     script.run([] { run_driver_settings_dialog(nullptr, kDriverPath); });
@@ -90,6 +90,7 @@ TEST_F(DriverSettingsDialogTest, OkKeepsABackupAndRewritesOnlyTheSettingLines) {
   expected.values = {{6, "J"}, {26, "0.0250"}, {27, "0.0254"}, {45, "N"}, {51, "Rollenplotter 60"}, {53, "1200"}};
   EXPECT_EQ(file(), expected.build());
   EXPECT_EQ(backup(), driver.build());
+  EXPECT_EQ(test::file_names(inst.path("plotter")), (std::vector<std::string>{"ROLL60A.BAK", "roll60a.plt"}));
 }
 
 TEST_F(DriverSettingsDialogTest, EnterTakesThePaperWidthAndKeepsTheDialogOpen) {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "controls/list_view.h"
 #include "pages/page_test_support.h"
 #include "plotter/driver_text.h"
@@ -64,6 +66,19 @@ std::string column_titles(HWND page) {
     titles += title;
   }
   return titles;
+}
+
+std::vector<std::string> file_names(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
+  } while (FindNextFileA(search, &entry));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::string message_text(HWND box) { return item_text(box, 0xFFFF); }

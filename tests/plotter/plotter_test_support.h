@@ -27,6 +27,8 @@ int plotter_row(HWND page, const std::string& driver, const std::string& queue);
 void select_plotter_row(HWND page, int row);
 // The list's column titles, separated by commas.
 std::string column_titles(HWND page);
+// The names of the files in a folder, sorted.
+std::vector<std::string> file_names(const std::string& folder);
 // The text of a message box.
 std::string message_text(HWND box);
 
