@@ -69,8 +69,6 @@ int ask(HWND page, int text, const std::string& caption, UINT style) {
 }
 void tell(HWND page, int text, UINT icon) { ask(page, text, main_caption(), MB_OK | icon); }
 
-bool file_exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 // The row's entry number, or 0 when no row is selected or the row names no entry.
 int selected_entry(HWND page, const PlotterPageState& state) {
   const int row = listview::selected_row(list_of(page));
@@ -172,10 +170,10 @@ void add_queue(HWND page, PlotterPageState& state, bool duplicate) {
     return;
   }
   std::string queue_path = driver_path.substr(0, driver_path.size() - 3) + "que";
-  if (file_exists(queue_path)) {
+  if (file_exists(queue_path.c_str())) {
     if (duplicate) {
       const auto free_name = free_queue_name(entry.driver_name, [&](const std::string& name) {
-        return file_exists(plotter_file_path(state.folder, name, ".que"));
+        return file_exists(plotter_file_path(state.folder, name, ".que").c_str());
       });
       if (!free_name) {
         tell(page, IDS_PLOTTER_CREATE_FAILED, MB_ICONSTOP);
@@ -220,7 +218,7 @@ void deactivate_plotter(HWND page, PlotterPageState& state) {
   const std::string queue_path = plotter_file_path(state.folder, entry.queue_name.raw(), ".que");
   numbered_backup(queue_path.c_str(), static_cast<int>(queue_path.size()), kQueueBackups);
   // A queue file that stays would keep the plotter active for the programs that plot.
-  if (!DeleteFileA(queue_path.c_str()) && file_exists(queue_path)) {
+  if (!DeleteFileA(queue_path.c_str()) && file_exists(queue_path.c_str())) {
     tell(page, IDS_PLOTTER_DELETE_FAILED, MB_ICONSTOP);
     return;
   }
