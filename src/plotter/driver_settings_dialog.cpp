@@ -91,7 +91,7 @@ bool save(HWND dialog, DriverDialogState& state) {
   std::string bytes;
   if (FTNFCO(state.path.c_str(), static_cast<int>(state.path.size()), backup.c_str(),
              static_cast<int>(backup.size())) != kFileDone ||
-      !read_whole_file(backup.c_str(), bytes)) {
+      read_file(backup.c_str(), bytes) != FileRead::read) {
     tell(dialog, IDS_DRIVER_BACKUP_FAILED);
     return false;
   }

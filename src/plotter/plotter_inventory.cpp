@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "util/atomic_file.h"
 #include "config/core/profile_rules.h"
 #include "config/profile.h"
 #include "util/core/listing_rules.h"
@@ -64,40 +65,9 @@ std::string installation_plotter_folder() {
   return plotter_folder(std::string_view(stored, static_cast<std::size_t>(length)));
 }
 
-bool read_whole_file(const char* path, std::string& bytes) {
-  bytes.clear();
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bool ok = false;
-  LARGE_INTEGER size;
-  try {
-    if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 && size.QuadPart < 0x40000000) {
-      bytes.resize(static_cast<std::size_t>(size.QuadPart));
-      DWORD done = 0;
-      ok = true;
-      while (done < bytes.size()) {
-        DWORD got = 0;
-        if (!ReadFile(file, &bytes[done], static_cast<DWORD>(bytes.size()) - done, &got, nullptr)) {
-          ok = false;
-          break;
-        }
-        if (got == 0) break;
-        done += got;
-      }
-      bytes.resize(ok ? done : 0);
-    }
-  } catch (const std::bad_alloc&) {
-    bytes.clear();
-    ok = false;
-  }
-  CloseHandle(file);
-  return ok;
-}
-
 bool read_driver_settings_file(const char* path, DriverSettings& values) {
   std::string bytes;
-  if (!read_whole_file(path, bytes)) {
+  if (read_file(path, bytes) != FileRead::read) {
     values.bracket_lines = 0;
     return false;
   }
@@ -113,7 +83,7 @@ void scan_plotters(const std::string& folder, PlotterTable& table) {
   for (const ListedFile& queue : listed_files(folder, "*.que", ".que")) {
     // An unreadable queue file reads as an empty one. It is listed under the path the
     // other TAVIRO programs name it by.
-    read_whole_file(queue.path.c_str(), bytes);
+    read_file(queue.path.c_str(), bytes);
     const std::string shown_path = plotter_file_path(folder, queue.name.raw(), ".que");
     const auto entry = active_entry(queue.name, IniDocument(std::move(bytes)), shown_path);
     if (!entry || !table.append(*entry)) continue;
@@ -123,7 +93,7 @@ void scan_plotters(const std::string& folder, PlotterTable& table) {
   }
   for (const ListedFile& driver : listed_files(folder, "*.plt", ".plt")) {
     if (drivers_in_use.count(std::string(driver.name.raw())) > 0) continue;
-    if (!read_whole_file(driver.path.c_str(), bytes)) continue;
+    if (read_file(driver.path.c_str(), bytes) != FileRead::read) continue;
     if (const auto entry = inactive_entry(driver.name, bytes)) table.append(*entry);
   }
 }

@@ -17,9 +17,6 @@ std::string installation_plotter_folder();
 // plotter; at most 400 files of each kind. A missing or empty folder gives an empty table.
 void scan_plotters(const std::string& folder, PlotterTable& table);
 
-// The whole contents of a file; false when it cannot be opened or read to its end.
-bool read_whole_file(const char* path, std::string& bytes);
-
 // Reads the settings of the driver file at path into values; false when the file cannot be
 // read or holds fewer than 2 bracket lines.
 bool read_driver_settings_file(const char* path, DriverSettings& values);

@@ -19,6 +19,7 @@
 #include "shell/page_table.h"
 #include "util/backups.h"
 #include "util/file_operations.h"
+#include "util/stop_points.h"
 
 namespace tav {
 namespace {
@@ -244,6 +245,7 @@ void deactivate_plotter(HWND page, PlotterPageState& state) {
 bool move_to_removed(const PlotterPageState& state, const PlotterFileName& name, const char* extension) {
   const std::string from = plotter_file_path(state.folder, name.raw(), extension);
   const std::string to = plotter_file_path(state.folder + kRemovedPlotterFolder, name.raw(), extension);
+  stop_point("move");
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
 }
 

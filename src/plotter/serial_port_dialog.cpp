@@ -18,9 +18,8 @@ constexpr std::array<int, kHandshakes> kHandshakeButtons = {IDX_SERIAL_DSR, IDX_
 constexpr std::array<const char*, kStopBitChoices> kStopBits = {"1", "1.5", "2"};
 
 void open_dialog(HWND dialog) {
-  std::string main_file;
-  read_whole_file(profile::kMainFile, main_file);  // a missing file shows the defaults
-  const SerialPortChoice choice = serial_port_choice(IniDocument(std::move(main_file)));
+  // A missing or unreadable file shows the defaults.
+  const SerialPortChoice choice = serial_port_choice(profile::ProfileSnapshot(profile::kMainFile).document());
   for (int position = 0; position < kBaudRates; ++position) controls::add_item(dialog, IDC_SERIAL_BAUD, baud_item(position));
   for (int position = 0; position < kParities; ++position) {
     controls::add_item(dialog, IDC_SERIAL_PARITY, controls::load_string(IDS_SERIAL_PARITY_NONE + position));
