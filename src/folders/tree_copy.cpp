@@ -36,25 +36,32 @@ std::wstring joined(const std::wstring& folder, const std::wstring& name) {
   return folder + L'\\' + name;
 }
 
+// Opens the file `to` for the copy of item: a new file, or one that exists and may be
+// replaced. A read-only file is not replaced (Windows refuses it; Wine, run by an
+// administrator, would not), nor is a folder; a hidden or system file loses its marks
+// first, since Windows replaces it only by a file of the same marks.
+HANDLE open_target(const std::wstring& to, const TreeItem& item) {
+  const DWORD marks = item.attributes & kKeptAttributes;
+  const DWORD flags = (marks ? marks : FILE_ATTRIBUTE_NORMAL) | FILE_FLAG_SEQUENTIAL_SCAN;
+  HANDLE target = CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, flags, nullptr);
+  if (target != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return target;
+  const DWORD existing = GetFileAttributesW(to.c_str());
+  if (existing == INVALID_FILE_ATTRIBUTES || (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    return INVALID_HANDLE_VALUE;
+  }
+  if ((existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) &&
+      !SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_NORMAL)) {
+    return INVALID_HANDLE_VALUE;
+  }
+  return CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, flags, nullptr);
+}
+
 bool copy_file(const std::wstring& from, const std::wstring& to, const TreeItem& item, char* buffer,
                std::atomic<std::uint64_t>& done) {
-  const DWORD existing = GetFileAttributesW(to.c_str());
-  if (existing != INVALID_FILE_ATTRIBUTES) {
-    // A read-only file is not replaced (Windows refuses it; Wine, run by an administrator,
-    // would not). A hidden or system file is only replaced by one of the same marks, so
-    // its marks go first.
-    if (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return false;
-    if ((existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) &&
-        !SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_NORMAL)) {
-      return false;
-    }
-  }
   HANDLE source = CreateFileW(from.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (source == INVALID_HANDLE_VALUE) return false;
-  const DWORD marks = item.attributes & kKeptAttributes;
-  HANDLE target = CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              (marks ? marks : FILE_ATTRIBUTE_NORMAL) | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  HANDLE target = open_target(to, item);
   if (target == INVALID_HANDLE_VALUE) {
     CloseHandle(source);
     return false;
