@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/controls.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
 #include "shell/main_dialog.h"

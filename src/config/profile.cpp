@@ -3,6 +3,7 @@
 #include <new>
 
 #include "config/core/profile_rules.h"
+#include "controls/controls.h"
 #include "util/atomic_file.h"
 
 namespace tav::profile {
@@ -167,18 +168,12 @@ bool ProfileBatch::save() {
   return true;
 }
 
-void check_from_flag(HWND page, int id, bool flag) { CheckDlgButton(page, id, flag ? BST_CHECKED : BST_UNCHECKED); }
+void check_from_flag(HWND page, int id, bool flag) { controls::check(page, id, flag); }
 
-bool flag_from_check(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+bool flag_from_check(HWND page, int id) { return controls::is_checked(page, id); }
 
-void enable_from_flag(HWND page, int id, bool flag) {
-  HWND control = GetDlgItem(page, id);
-  if (control != nullptr) EnableWindow(control, flag ? TRUE : FALSE);
-}
+void enable_from_flag(HWND page, int id, bool flag) { controls::enable(page, id, flag); }
 
-void show_control(HWND page, int id, int show_code) {
-  HWND control = GetDlgItem(page, id);
-  if (control != nullptr) ShowWindow(control, show_code);
-}
+void show_control(HWND page, int id, int show_code) { controls::show(page, id, show_code); }
 
 }  // namespace tav::profile

@@ -79,8 +79,6 @@ class ProfileBatch {
   // at load, cannot be written, or a write of the batch was refused for lack of memory.
   bool save();
 
-  const IniDocument& document() const { return document_; }
-
  private:
   std::string file_;
   IniDocument document_;

@@ -8,14 +8,10 @@
 
 #include "config/profile.h"
 #include "language/core/version_decision.h"
+#include "util/file_operations.h"
 
 namespace tav {
 namespace {
-
-bool file_exists(const std::string& name) {
-  const DWORD attributes = GetFileAttributesA(name.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 int detect(const char* prefix, int prefix_length) {
   std::string_view drive;
@@ -29,13 +25,13 @@ int detect(const char* prefix, int prefix_length) {
 
   PresentFiles files;
   for (VersionFile marker : {VersionFile::taviroed_exe, VersionFile::taviro_exe, VersionFile::taviro_ini}) {
-    if (file_exists(base + version_file_name(marker))) files.add(marker);
+    if (file_exists((base + version_file_name(marker)).c_str())) files.add(marker);
   }
   if (!is_installation(files)) return -1;
   // The other files, each tested once (the three installation files come first).
   for (int i = static_cast<int>(VersionFile::taviro_ini) + 1; i < kVersionFileCount; ++i) {
     const VersionFile file = static_cast<VersionFile>(i);
-    if (file_exists(base + version_file_name(file))) files.add(file);
+    if (file_exists((base + version_file_name(file)).c_str())) files.add(file);
   }
   const std::string settings_file = base + version_file_name(VersionFile::settings_ini);
   const int stored = profile::get_int("SHELL", "LASTVERSION", 0, settings_file.c_str());

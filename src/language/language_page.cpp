@@ -7,7 +7,8 @@
 #include "config/profile.h"
 #include "config/settings.h"
 #include "language/core/language_rules.h"
-#include "pages/control_helpers.h"
+#include "controls/controls.h"
+#include "controls/page_state.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
 #include "shell/page_table.h"
@@ -20,9 +21,11 @@ constexpr int kMaxLanguageFolders = 1000;
 // Below this installed version the installation knows no language folders.
 constexpr int kFirstVersionWithLanguages = 900;
 
-// Whether the open page shows the settings: not when it closed itself at once, so that
-// its close routine leaves the settings alone.
-bool g_page_filled = false;
+// The page keeps a state object only while it shows the settings: not when it closed
+// itself at once, so that its close routine then leaves the settings alone.
+struct LanguagePageState {};
+
+bool shows_settings(HWND page) { return controls::window_state_of<LanguagePageState>(page) != nullptr; }
 
 bool is_lead_byte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
@@ -77,14 +80,13 @@ void fill_language_list(HWND list, int preselect, int installed_version) {
 
 BOOL language_page_open(HWND page, int installed_version) {
   if (installed_version < kFirstVersionWithLanguages) {
-    g_page_filled = false;
     DestroyWindow(page);
     return FALSE;
   }
   fill_language_list(GetDlgItem(page, IDC_LANGUAGE_LIST), settings().options.language, installed_version);
-  profile::check_from_flag(page, IDX_LANGUAGE_USE_TTF, settings().options.use_ttf);
-  profile::check_from_flag(page, IDX_LANGUAGE_MULTIBYTE, settings().options.pttf_supp_unicode);
-  g_page_filled = true;
+  controls::check(page, IDX_LANGUAGE_USE_TTF, settings().options.use_ttf);
+  controls::check(page, IDX_LANGUAGE_MULTIBYTE, settings().options.pttf_supp_unicode);
+  controls::create_window_state<LanguagePageState>(page);
   return TRUE;
 }
 
@@ -98,22 +100,22 @@ BOOL language_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
 }
 
 void language_page_close(HWND page) {
-  if (!g_page_filled) return;
-  g_page_filled = false;
-  settings().options.use_ttf = profile::flag_from_check(page, IDX_LANGUAGE_USE_TTF);
-  settings().options.pttf_supp_unicode = profile::flag_from_check(page, IDX_LANGUAGE_MULTIBYTE);
+  if (!shows_settings(page)) return;
+  controls::destroy_window_state<LanguagePageState>(page);
+  settings().options.use_ttf = controls::is_checked(page, IDX_LANGUAGE_USE_TTF);
+  settings().options.pttf_supp_unicode = controls::is_checked(page, IDX_LANGUAGE_MULTIBYTE);
 }
 
 void language_page_defaults(HWND page) {
-  if (!g_page_filled) return;
+  if (!shows_settings(page)) return;
   // What the page shows is what OK writes: the first item's language becomes the setting.
   HWND list = GetDlgItem(page, IDC_LANGUAGE_LIST);
   SendMessageA(list, CB_SETCURSEL, 0, 0);
   take_language(list, 0);
   settings().options.use_ttf = false;
   settings().options.pttf_supp_unicode = false;
-  profile::check_from_flag(page, IDX_LANGUAGE_USE_TTF, false);
-  profile::check_from_flag(page, IDX_LANGUAGE_MULTIBYTE, false);
+  controls::check(page, IDX_LANGUAGE_USE_TTF, false);
+  controls::check(page, IDX_LANGUAGE_MULTIBYTE, false);
 }
 
 }  // namespace tav

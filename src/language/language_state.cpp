@@ -8,16 +8,12 @@
 #include "config/profile.h"
 #include "language/core/language_rules.h"
 #include "language/installed_version.h"
+#include "util/file_operations.h"
 
 namespace tav {
 namespace {
 
 LanguageState g_state;
-
-bool names_existing_file(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 }  // namespace
 
@@ -41,7 +37,7 @@ bool rewrite_path_into_language(char* path, int& length, bool must_exist, int fi
   const std::optional<std::string> rewritten =
       path_in_language_folder(std::string_view(path, static_cast<std::size_t>(length)), std::string_view(g_state.code, 4));
   if (!rewritten || static_cast<int>(rewritten->size()) > field_size) return false;
-  if (must_exist && !names_existing_file(*rewritten)) return false;
+  if (must_exist && !file_exists(rewritten->c_str())) return false;
   std::memcpy(path, rewritten->data(), rewritten->size());
   length = static_cast<int>(rewritten->size());
   return true;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "controls/controls.h"
+#include "controls/guarded.h"
 #include "pages/core/calibration.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
@@ -140,7 +142,7 @@ void rectangle_changed(HWND dialog, CalibrationState& state) {
 BOOL on_init(HWND dialog, CalibrationState& state) {
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
   for (std::size_t i = 0; i < kArrows.size(); ++i) {
-    state.icons[i] = static_cast<HICON>(LoadImageA(window_state().instance, MAKEINTRESOURCEA(kArrows[i].icon),
+    state.icons[i] = static_cast<HICON>(LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(kArrows[i].icon),
                                                    IMAGE_ICON, kIconSize, kIconSize, LR_DEFAULTCOLOR));
     SendDlgItemMessageA(dialog, kArrows[i].id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(state.icons[i]));
   }
@@ -256,8 +258,8 @@ INT_PTR CALLBACK calibration_dialog_procedure(HWND dialog, UINT message, WPARAM 
 
 INT_PTR run_calibration_dialog(HWND owner) {
   CalibrationState state;
-  return DialogBoxParamA(window_state().instance, MAKEINTRESOURCEA(IDD_CALIBRATION), owner,
-                         calibration_dialog_procedure, reinterpret_cast<LPARAM>(&state));
+  return DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_CALIBRATION), owner,
+                         controls::guarded<calibration_dialog_procedure>, reinterpret_cast<LPARAM>(&state));
 }
 
 }  // namespace tav

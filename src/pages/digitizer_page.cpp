@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "config/settings.h"
-#include "pages/control_helpers.h"
+#include "controls/controls.h"
 #include "pages/core/digitizer_layouts.h"
 #include "resources/ids.h"
 
@@ -59,11 +59,11 @@ void digitizer_page_close(HWND page) {
 
 void digitizer_page_defaults(HWND page) {
   DigitizerSettings& d = settings().digitizer;
-  d.schablonemm = 245;
-  d.digiok = 1;
-  d.digiquit = 4;
-  d.digistop = 0;
-  d.lupe.assign(cursor_layouts()[0].layout);
+  d.schablonemm = kDefaultSchablonemm;
+  d.digiok = kDefaultDigiok;
+  d.digiquit = kDefaultDigiquit;
+  d.digistop = kDefaultDigistop;
+  d.lupe.assign(kDefaultLupe);
   show_numbers(page);
   controls::select_item(page, IDC_DIGI_CURSOR, 0);
 }

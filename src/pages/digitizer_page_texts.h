@@ -5,10 +5,12 @@
 #define T_DIGI_CANCEL_CODE "Code-Nr. der &Abbruch-Taste"
 #define T_DIGI_DELAY "&Verzögerung nach Tastendruck"
 #define T_DIGI_CURSOR "Digi-C&ursor"
-#else
+#elif defined(TAV_LANG_EN)
 #define T_DIGI_MENU_AREA "Size of &menu area"
 #define T_DIGI_OK_CODE "Code no. for &OK button"
 #define T_DIGI_CANCEL_CODE "Code no. for &cancel button"
 #define T_DIGI_DELAY "De&lay after key press"
 #define T_DIGI_CURSOR "Digi-C&ursor"
+#else
+#error "Texts of the Digitizer page: no branch for this language"
 #endif

@@ -1,7 +1,7 @@
 #include "pages/expert_page.h"
 
-#include "config/profile.h"
 #include "config/settings.h"
+#include "controls/controls.h"
 #include "resources/ids.h"
 
 namespace tav {
@@ -38,7 +38,7 @@ bool& flag_of(const ExpertBox& box) {
 }
 
 void show_flags(HWND page) {
-  for (const ExpertBox& box : kBoxes) profile::check_from_flag(page, box.id, flag_of(box));
+  for (const ExpertBox& box : kBoxes) controls::check(page, box.id, flag_of(box));
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ BOOL expert_page_open(HWND page, int /*installed_version*/) {
 }
 
 void expert_page_close(HWND page) {
-  for (const ExpertBox& box : kBoxes) flag_of(box) = profile::flag_from_check(page, box.id);
+  for (const ExpertBox& box : kBoxes) flag_of(box) = controls::is_checked(page, box.id);
 }
 
 void expert_page_defaults(HWND page) {

@@ -17,7 +17,7 @@
 #define T_EXPERT_ENH_REPEAT "Erweiterte Rapportoptionen anzeigen"
 #define T_EXPERT_PMD_SZOPT "Spezielle Größenoptionen für Produktionsmodelle anzeigen"
 #define T_EXPERT_SHRINK_ASST "Assistent für Schrumpfwerte"
-#else
+#elif defined(TAV_LANG_EN)
 #define T_EXPERT_HEADING "These options are intended for experienced users and should be used only after having been instructed:"
 #define T_EXPERT_CONSTRUCTION "Expert mode Construction"
 #define T_EXPERT_LAYPLANNING "Expert mode Layplanning"
@@ -35,4 +35,6 @@
 #define T_EXPERT_ENH_REPEAT "Show extended repeat options"
 #define T_EXPERT_PMD_SZOPT "Display special size options for production styles"
 #define T_EXPERT_SHRINK_ASST "Shrinkage value assistant"
+#else
+#error "Texts of the Expert mode page: no branch for this language"
 #endif

@@ -4,9 +4,8 @@
 
 #include <string>
 
-#include "config/profile.h"
 #include "config/settings.h"
-#include "pages/control_helpers.h"
+#include "controls/controls.h"
 #include "pages/core/options_rules.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
@@ -49,7 +48,7 @@ const FlagBox kFlagBoxes[] = {
 void show_preview(HWND page, int number) {
   HWND picture = GetDlgItem(page, IDT_OPTIONS_FONT_PREVIEW);
   const int bitmap_id = font_preview_bitmap(number);
-  HBITMAP bitmap = bitmap_id ? static_cast<HBITMAP>(LoadImageA(window_state().instance, MAKEINTRESOURCEA(bitmap_id),
+  HBITMAP bitmap = bitmap_id ? static_cast<HBITMAP>(LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(bitmap_id),
                                                                 IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))
                              : nullptr;
   if (!bitmap) {
@@ -87,7 +86,7 @@ void show_backup_count(HWND page) { controls::set_unsigned(page, IDE_OPTIONS_BAC
 
 void show_flags(HWND page) {
   Settings& s = settings();
-  for (const FlagBox& box : kFlagBoxes) profile::check_from_flag(page, box.id, flag_of(s, box));
+  for (const FlagBox& box : kFlagBoxes) controls::check(page, box.id, flag_of(s, box));
 }
 
 BOOL backup_count_change(HWND page, const NMUPDOWN& change) {
@@ -103,8 +102,8 @@ BOOL backup_count_change(HWND page, const NMUPDOWN& change) {
 void open_error_log(HWND page, const char* command) {
   // The editor runs on its own; nothing waits for it.
   if (WinExec(command, SW_SHOWNORMAL) <= 31) {
-    // The same text in every language.
-    MessageBoxA(page, "Error", "Error", MB_OK);
+    const std::string error = controls::load_string(IDS_OPTIONS_ERROR);
+    MessageBoxA(page, error.c_str(), error.c_str(), MB_OK);
   }
 }
 
@@ -115,16 +114,16 @@ BOOL options_page_open(HWND page, int installed_version) {
     controls::add_item(page, IDC_OPTIONS_FONT, graphic_font_name(number));
   }
   select_font(page, s.graphics_font_name.str());
-  profile::check_from_flag(page, IDX_OPTIONS_EDIT_ON_CLICK, s.options.editonclick != 0);
-  profile::check_from_flag(page, IDX_OPTIONS_ENH_METAFILE, s.options.enhmetafile != 0);
+  controls::check(page, IDX_OPTIONS_EDIT_ON_CLICK, s.options.editonclick != 0);
+  controls::check(page, IDX_OPTIONS_ENH_METAFILE, s.options.enhmetafile != 0);
   show_backup_count(page);
   SendDlgItemMessageA(page, IDU_OPTIONS_BACKUPS, UDM_SETPOS32, 0, kUpDownRest);
   show_flags(page);
   // Options the installation does not know are hidden; their values stay as shown.
-  if (!knows_model_check(installed_version)) profile::show_control(page, IDX_OPTIONS_CHECK_MODEL, SW_HIDE);
+  if (!knows_model_check(installed_version)) controls::show(page, IDX_OPTIONS_CHECK_MODEL, SW_HIDE);
   if (!knows_help_cache_and_autozoom(installed_version)) {
     for (int id : {IDX_OPTIONS_CACHE_HELP, IDX_OPTIONS_HIDE_MIRRORED, IDX_OPTIONS_AUTOZOOM}) {
-      profile::show_control(page, id, SW_HIDE);
+      controls::show(page, id, SW_HIDE);
     }
   }
   return TRUE;
@@ -164,10 +163,10 @@ void options_page_close(HWND page) {
   if (controls::get_unsigned(page, IDE_OPTIONS_SAVE_MINUTES, typed)) s.options.saveminutes = save_minutes_from(typed);
   const int font = selected_item(page, IDC_OPTIONS_FONT);
   s.graphics_font_name.assign(font >= 0 ? controls::item_text(page, IDC_OPTIONS_FONT, font) : kDefaultGraphicsFont);
-  s.options.editonclick = profile::flag_from_check(page, IDX_OPTIONS_EDIT_ON_CLICK) ? 1 : 0;
-  s.options.enhmetafile = profile::flag_from_check(page, IDX_OPTIONS_ENH_METAFILE) ? 1 : 0;
+  s.options.editonclick = controls::is_checked(page, IDX_OPTIONS_EDIT_ON_CLICK) ? 1 : 0;
+  s.options.enhmetafile = controls::is_checked(page, IDX_OPTIONS_ENH_METAFILE) ? 1 : 0;
   if (controls::get_unsigned(page, IDE_OPTIONS_BACKUPS, typed)) s.options.bakmax = backup_count_from(typed);
-  for (const FlagBox& box : kFlagBoxes) flag_of(s, box) = profile::flag_from_check(page, box.id);
+  for (const FlagBox& box : kFlagBoxes) flag_of(s, box) = controls::is_checked(page, box.id);
 
   // The picture control does not own its bitmap.
   HGDIOBJ bitmap = reinterpret_cast<HGDIOBJ>(
@@ -192,8 +191,8 @@ void options_page_defaults(HWND page) {
   s.options.save_verify = false;
   show_backup_count(page);
   controls::set_unsigned(page, IDE_OPTIONS_SAVE_MINUTES, s.options.saveminutes);
-  profile::check_from_flag(page, IDX_OPTIONS_EDIT_ON_CLICK, false);
-  profile::check_from_flag(page, IDX_OPTIONS_ENH_METAFILE, false);
+  controls::check(page, IDX_OPTIONS_EDIT_ON_CLICK, false);
+  controls::check(page, IDX_OPTIONS_ENH_METAFILE, false);
   show_flags(page);
 }
 

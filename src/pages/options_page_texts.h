@@ -15,7 +15,8 @@
 #define T_OPTIONS_AUTOZOOM "Autoz&oom bei Auswahl mit Aufziehrahmen"
 #define T_OPTIONS_ERROR_LOG "Fehlerp&rotokoll öffnen"
 #define T_OPTIONS_ERROR_LOG_SB "Fehlerproto&koll öffnen (SB)"
-#else
+#define S_OPTIONS_ERROR "Fehler"
+#elif defined(TAV_LANG_EN)
 #define T_OPTIONS_AUTOSAVE "auto-&save every"
 #define T_OPTIONS_MINUTES "min."
 #define T_OPTIONS_FONT "&graphic font"
@@ -31,4 +32,7 @@
 #define T_OPTIONS_AUTOZOOM "&Autozoom on drag zone selection"
 #define T_OPTIONS_ERROR_LOG "&Open error log file"
 #define T_OPTIONS_ERROR_LOG_SB "Open e&rror log file (SB)"
+#define S_OPTIONS_ERROR "Error"
+#else
+#error "Texts of the Options page: no branch for this language"
 #endif

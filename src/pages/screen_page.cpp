@@ -1,9 +1,8 @@
 #include "pages/screen_page.h"
 
-#include "config/profile.h"
 #include "config/settings.h"
 #include "pages/calibration_dialog.h"
-#include "pages/control_helpers.h"
+#include "controls/controls.h"
 #include "pages/core/screen_rules.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
@@ -28,9 +27,9 @@ void show_millimetres(HWND page) {
 
 // The right menu bar's button size means something only when the menu shows icons.
 void enable_menu_buttons(HWND page) {
-  const bool icons = profile::flag_from_check(page, IDX_SCREEN_MENU_ICONS);
-  profile::enable_from_flag(page, IDT_SCREEN_MENU_BUTTONS, icons);
-  profile::enable_from_flag(page, IDC_SCREEN_MENU_BUTTONS, icons);
+  const bool icons = controls::is_checked(page, IDX_SCREEN_MENU_ICONS);
+  controls::enable(page, IDT_SCREEN_MENU_BUTTONS, icons);
+  controls::enable(page, IDC_SCREEN_MENU_BUTTONS, icons);
 }
 
 void fill_lists(HWND page) {
@@ -47,12 +46,12 @@ void show_settings(HWND page) {
   const Settings& s = settings();
   show_millimetres(page);
   select_item(page, IDC_SCREEN_FONT_SIZE, font_size_item(s.screen.menufonthight));
-  profile::check_from_flag(page, IDX_SCREEN_MENU_ICONS, s.options.usemenubuttons);
+  controls::check(page, IDX_SCREEN_MENU_ICONS, s.options.usemenubuttons);
   enable_menu_buttons(page);
   select_item(page, IDC_SCREEN_TOOL_BUTTONS, button_size_item(s.options.fixtoolbuttons));
   select_item(page, IDC_SCREEN_MENU_BUTTONS, button_size_item(s.options.fixmenubuttons));
-  profile::check_from_flag(page, IDX_SCREEN_WHITE_DESKTOP, s.screen.background != 0);
-  profile::check_from_flag(page, IDX_SCREEN_CONTINUOUS_SEAM, s.screen.continuous_seam);
+  controls::check(page, IDX_SCREEN_WHITE_DESKTOP, s.screen.background != 0);
+  controls::check(page, IDX_SCREEN_CONTINUOUS_SEAM, s.screen.continuous_seam);
   // An index outside the list selects nothing.
   select_item(page, IDC_SCREEN_GRID_COLOUR, s.options.gridcolor_typ);
 }
@@ -104,12 +103,12 @@ BOOL screen_page_command(HWND page, WPARAM wparam, LPARAM /*lparam*/) {
 
 void screen_page_close(HWND page) {
   Settings& s = settings();
-  s.options.usemenubuttons = profile::flag_from_check(page, IDX_SCREEN_MENU_ICONS);
+  s.options.usemenubuttons = controls::is_checked(page, IDX_SCREEN_MENU_ICONS);
   const int tool = selected_item(page, IDC_SCREEN_TOOL_BUTTONS);
   if (tool >= 0) s.options.fixtoolbuttons = button_size_pixels(tool);
   const int menu = selected_item(page, IDC_SCREEN_MENU_BUTTONS);
   if (menu >= 0) s.options.fixmenubuttons = button_size_pixels(menu);
-  s.screen.continuous_seam = profile::flag_from_check(page, IDX_SCREEN_CONTINUOUS_SEAM);
+  s.screen.continuous_seam = controls::is_checked(page, IDX_SCREEN_CONTINUOUS_SEAM);
   const int grid = selected_item(page, IDC_SCREEN_GRID_COLOUR);
   if (grid >= 0) s.options.gridcolor_typ = grid;
 }

@@ -17,7 +17,7 @@
 #define T_SCREEN_SIZE_EXTRA_LARGE "Extra groß"
 #define T_SCREEN_GRID_NORMAL "normal"
 #define T_SCREEN_GRID_COOL "kühl (blaugrau)"
-#else
+#elif defined(TAV_LANG_EN)
 #define T_SCREEN_HEADING "Actual screen measurements"
 #define T_SCREEN_WIDTH "Width"
 #define T_SCREEN_HEIGHT "Height"
@@ -35,4 +35,6 @@
 #define T_SCREEN_SIZE_EXTRA_LARGE "Extra large"
 #define T_SCREEN_GRID_NORMAL "normal"
 #define T_SCREEN_GRID_COOL "cool (blue-grey)"
+#else
+#error "Texts of the Screen page: no branch for this language"
 #endif

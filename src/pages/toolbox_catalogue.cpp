@@ -11,8 +11,8 @@ bool is_lead_byte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 }  // namespace
 
-int& current_toolbox_kind() {
-  static int kind = kConstructionToolbox;
+ToolboxKind& current_toolbox() {
+  static ToolboxKind kind = ToolboxKind::construction;
   return kind;
 }
 

@@ -7,13 +7,8 @@
 
 namespace tav {
 
-// Ids of the Toolbox page's radio buttons, which name the two programs.
-inline constexpr int kConstructionToolbox = 1072;
-inline constexpr int kLayplanningToolbox = 1073;
-
-// The program whose toolbox the Toolbox page edits (kConstructionToolbox or
-// kLayplanningToolbox); kept for the whole run.
-int& current_toolbox_kind();
+// The program whose toolbox the Toolbox page edits; kept for the whole run.
+ToolboxKind& current_toolbox();
 
 // The catalogue of a program: built-in German labels until the set-up replaces them.
 std::vector<ToolboxCommand>& toolbox_catalogue(ToolboxKind kind);

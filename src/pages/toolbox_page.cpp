@@ -1,9 +1,9 @@
 #include "pages/toolbox_page.h"
 
 #include <string>
-#include <type_traits>
 
 #include "config/settings.h"
+#include "controls/controls.h"
 #include "pages/core/toolbox_lists.h"
 #include "pages/toolbox_catalogue.h"
 #include "resources/ids.h"
@@ -13,18 +13,19 @@
 namespace tav {
 namespace {
 
-static_assert(std::is_same_v<Toolbox, ToolboxSlots>, "the settings hold the slots the lists edit");
-static_assert(IDX_TOOLBOX_CONSTRUCTION == kConstructionToolbox && IDX_TOOLBOX_LAYPLANNING == kLayplanningToolbox);
-
-ToolboxKind kind_of(int program) {
-  return program == kLayplanningToolbox ? ToolboxKind::layplanning : ToolboxKind::construction;
+// The radio button that names a program, and the program a radio button names.
+int radio_of(ToolboxKind kind) {
+  return kind == ToolboxKind::layplanning ? IDX_TOOLBOX_LAYPLANNING : IDX_TOOLBOX_CONSTRUCTION;
+}
+ToolboxKind kind_of(int radio) {
+  return radio == IDX_TOOLBOX_LAYPLANNING ? ToolboxKind::layplanning : ToolboxKind::construction;
 }
 
-ToolboxSlots& slots_of(int program) {
-  return program == kLayplanningToolbox ? settings().layplanning_toolbox : settings().construction_toolbox;
+Toolbox& slots_of(ToolboxKind kind) {
+  return kind == ToolboxKind::layplanning ? settings().layplanning_toolbox : settings().construction_toolbox;
 }
 
-ToolboxEditor editor_of(int program) { return ToolboxEditor(toolbox_catalogue(kind_of(program)), slots_of(program)); }
+ToolboxEditor editor_of(ToolboxKind kind) { return ToolboxEditor(toolbox_catalogue(kind), slots_of(kind)); }
 
 // Refills a list box, keeping its scroll position, and widens its horizontal scroll range
 // to the longest text so that long descriptions can be read whole.
@@ -59,30 +60,25 @@ void show_lists(HWND page, const ToolboxEditor& editor) {
 }
 
 // Builds both lists for a program and makes it the current one.
-void build_lists(HWND page, int program) {
-  show_lists(page, editor_of(program));
-  current_toolbox_kind() = program;
-}
-
-int selected_row(HWND page, int id) {
-  const LRESULT row = SendDlgItemMessageA(page, id, LB_GETCURSEL, 0, 0);
-  return row == LB_ERR ? -1 : static_cast<int>(row);
+void build_lists(HWND page, ToolboxKind kind) {
+  show_lists(page, editor_of(kind));
+  current_toolbox() = kind;
 }
 
 // Runs a button on the current program's toolbox and selects the row it names in `list`.
 template <typename Action>
 void run_button(HWND page, int list, Action action) {
-  ToolboxEditor editor = editor_of(current_toolbox_kind());
-  const ToolboxChange change = action(editor, selected_row(page, list));
+  ToolboxEditor editor = editor_of(current_toolbox());
+  const ToolboxChange change = action(editor, controls::selected_list_item(page, list));
   if (!change.changed) return;
   show_lists(page, editor);
-  SendDlgItemMessageA(page, list, LB_SETCURSEL, static_cast<WPARAM>(change.selected_row), 0);
+  controls::select_list_item(page, list, change.selected_row);
 }
 
 }  // namespace
 
 BOOL toolbox_page_open(HWND page, int installed_version) {
-  const int program = current_toolbox_kind() == kLayplanningToolbox ? kLayplanningToolbox : kConstructionToolbox;
+  const int program = radio_of(current_toolbox());
   CheckRadioButton(page, IDX_TOOLBOX_CONSTRUCTION, IDX_TOOLBOX_LAYPLANNING, program);
   // The lists are built once the page is shown, by the radio button's own command.
   PostMessageA(page, WM_COMMAND, MAKEWPARAM(program, BN_CLICKED),
@@ -96,7 +92,7 @@ BOOL toolbox_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
   switch (LOWORD(wparam)) {
     case IDX_TOOLBOX_CONSTRUCTION:
     case IDX_TOOLBOX_LAYPLANNING:
-      build_lists(page, LOWORD(wparam));
+      build_lists(page, kind_of(LOWORD(wparam)));
       return TRUE;
     case IDB_TOOLBOX_ADD:
       run_button(page, IDC_TOOLBOX_AVAILABLE, [](ToolboxEditor& editor, int row) { return editor.add(row); });
@@ -116,8 +112,8 @@ BOOL toolbox_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
 }
 
 void toolbox_page_close(HWND page) {
-  current_toolbox_kind() =
-      IsDlgButtonChecked(page, IDX_TOOLBOX_CONSTRUCTION) == BST_CHECKED ? kConstructionToolbox : kLayplanningToolbox;
+  current_toolbox() = controls::is_checked(page, IDX_TOOLBOX_CONSTRUCTION) ? ToolboxKind::construction
+                                                                          : ToolboxKind::layplanning;
 }
 
 }  // namespace tav

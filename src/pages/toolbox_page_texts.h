@@ -6,11 +6,13 @@
 #define T_TOOLBOX_AVAILABLE "&Verfügbar:"
 #define T_TOOLBOX_UP "Nach &oben"
 #define T_TOOLBOX_DOWN "Nach &unten"
-#else
+#elif defined(TAV_LANG_EN)
 #define T_TOOLBOX_CONSTRUCTION "&Pattern Construction"
 #define T_TOOLBOX_LAYPLANNING "&Layplanning"
 #define T_TOOLBOX_CONTENTS "In &Toolbox:"
 #define T_TOOLBOX_AVAILABLE "&Available:"
 #define T_TOOLBOX_UP "&Up"
 #define T_TOOLBOX_DOWN "Do&wn"
+#else
+#error "Texts of the Toolbox page: no branch for this language"
 #endif

@@ -290,3 +290,5 @@
 #define IDS_PLOTTER_CREATE_FAILED 172
 #define IDS_PLOTTER_REMOVE 173
 #define IDS_PLOTTER_ADD_CAPTION 174
+// Options page: the text editor for an error log could not be started.
+#define IDS_OPTIONS_ERROR 200

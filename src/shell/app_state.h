@@ -5,7 +5,6 @@
 namespace tav {
 
 struct WindowState {
-  HINSTANCE instance = nullptr;  // the program module: templates, icons, bitmaps
   HWND main_dialog = nullptr;    // the main settings dialog while it is open
   HWND page = nullptr;           // the one existing page, or none
   int tab_position = 0;          // 1 to 9 for the page shown; 0 when no page exists

@@ -3,19 +3,17 @@
 #include <commctrl.h>
 
 #include "config/settings.h"
+#include "controls/controls.h"
+#include "controls/guarded.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
 #include "shell/page_framework.h"
 #include "shell/page_table.h"
 #include "shell/process_starter.h"
+#include "util/file_operations.h"
 
 namespace tav {
 namespace {
-
-bool file_exists(const char* name) {
-  const DWORD attributes = GetFileAttributesA(name);
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 void insert_tabs(HWND dialog) {
   HWND tabs = GetDlgItem(dialog, IDC_MAIN_TABS);
@@ -37,7 +35,7 @@ BOOL on_init(HWND dialog) {
   insert_tabs(dialog);
   load_all_settings();
   if (find_help_file().empty()) ShowWindow(GetDlgItem(dialog, IDB_MAIN_HELP), SW_HIDE);
-  HICON icon = LoadIconA(window_state().instance, MAKEINTRESOURCEA(IDI_APP));
+  HICON icon = LoadIconA(controls::program_instance(), MAKEINTRESOURCEA(IDI_APP));
   SetClassLongPtrA(dialog, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
   window_state().main_dialog = dialog;
   return TRUE;
@@ -160,7 +158,8 @@ INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
 }
 
 INT_PTR run_main_dialog(HWND owner) {
-  DialogBoxParamA(window_state().instance, MAKEINTRESOURCEA(IDD_MAIN), owner, main_dialog_procedure, 0);
+  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_MAIN), owner,
+                  controls::guarded<main_dialog_procedure>, 0);
   return 0;
 }
 

@@ -12,7 +12,7 @@
 #define T_TITLE_LANGUAGE "Sprache"
 #define T_TITLE_OPTIONS "Sonstiges"
 #define T_TITLE_EXPERT "Experten-Modus"
-#else
+#elif defined(TAV_LANG_EN)
 #define T_MAIN_CANCEL "Cancel"
 #define T_MAIN_DEFAULTS "&Defaults"
 #define T_MAIN_HELP "&Help"
@@ -25,4 +25,6 @@
 #define T_TITLE_LANGUAGE "Language"
 #define T_TITLE_OPTIONS "Options"
 #define T_TITLE_EXPERT "Expert Mode"
+#else
+#error "Texts of the main dialog: no branch for this language"
 #endif

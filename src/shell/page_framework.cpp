@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include "controls/controls.h"
+#include "controls/guarded.h"
 #include "language/installed_version.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
@@ -81,8 +83,8 @@ INT_PTR CALLBACK page_procedure(HWND page, UINT message, WPARAM wparam, LPARAM l
 HWND create_page(HWND main_dialog, int page_code) {
   const PageEntry* entry = find_page(page_code);
   if (!entry) return nullptr;
-  HWND page = CreateDialogParamA(window_state().instance, MAKEINTRESOURCEA(entry->template_id), main_dialog,
-                                 page_procedure, static_cast<LPARAM>(page_code));
+  HWND page = CreateDialogParamA(controls::program_instance(), MAKEINTRESOURCEA(entry->template_id), main_dialog,
+                                 controls::guarded<page_procedure>, static_cast<LPARAM>(page_code));
   // A page may close itself while it opens (the Language page of an old installation);
   // the system still hands back its handle then.
   return page && IsWindow(page) ? page : nullptr;

@@ -1,4 +1,5 @@
 #include "shell/page_table.h"
+#include "shell/page_table_override.h"
 
 #include <array>
 
@@ -14,7 +15,7 @@ namespace tav {
 namespace {
 
 // Page code, template, open, command, notification, close, defaults, open sets focus.
-std::array<PageEntry, 9> g_pages = {{
+constexpr std::array<PageEntry, 9> kPages = {{
     {kPageScreen, IDD_PAGE_SCREEN, screen_page_open, screen_page_command, nullptr, screen_page_close,
      screen_page_defaults, false},
     {kPageDrives, IDD_PAGE_DRIVES, nullptr, nullptr, nullptr, nullptr, nullptr, false},
@@ -47,12 +48,15 @@ constexpr std::array<int, 7> kCommandChain = {kPageScreen,      kPageDrives,  kP
                                               kPageLayplanning, kPageToolbox, kPageLanguage};
 constexpr std::array<int, 2> kNotificationChain = {kPagePlotter, kPageOptions};
 
+// The table in use: kPages, unless a ScopedPageTable stands in for it.
+std::span<const PageEntry> g_pages = kPages;
+
 }  // namespace
 
-std::span<PageEntry> page_entries() { return g_pages; }
+std::span<const PageEntry> page_entries() { return g_pages; }
 
-PageEntry* find_page(int code) {
-  for (auto& page : g_pages) {
+const PageEntry* find_page(int code) {
+  for (const PageEntry& page : g_pages) {
     if (page.code == code) return &page;
   }
   return nullptr;
@@ -61,5 +65,8 @@ PageEntry* find_page(int code) {
 std::span<const TabEntry> tab_entries() { return kTabs; }
 std::span<const int> command_chain() { return kCommandChain; }
 std::span<const int> notification_chain() { return kNotificationChain; }
+
+ScopedPageTable::ScopedPageTable(std::span<const PageEntry> pages) : previous_(g_pages) { g_pages = pages; }
+ScopedPageTable::~ScopedPageTable() { g_pages = previous_; }
 
 }  // namespace tav

@@ -47,8 +47,8 @@ struct TabEntry {
   bool has_defaults; // the Defaults button is enabled on this tab
 };
 
-std::span<PageEntry> page_entries();
-PageEntry* find_page(int code);  // nullptr for an unknown code
+std::span<const PageEntry> page_entries();
+const PageEntry* find_page(int code);  // nullptr for an unknown code
 std::span<const TabEntry> tab_entries();
 
 // Order in which a command is offered to the pages' command routines, and the order for

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "config/utility_settings_readers.h"
+#include "controls/controls.h"
 #include "language/language_state.h"
 #include "pages/toolbox_catalogue.h"
 #include "shell/app_state.h"
@@ -34,14 +36,15 @@ std::string menu_dialog_file() {
 
 void prepare_run(HINSTANCE instance) {
   LoadLibraryA("COMCTL32.DLL");
-  window_state().instance = instance;
+  controls::set_program_instance(instance);
   INITCOMMONCONTROLSEX classes{sizeof classes,
                                ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&classes);
   install_system_case_mappers();
+  install_utility_settings_readers();
   determine_language();
   set_up_toolbox_labels(menu_dialog_file().c_str());
-  current_toolbox_kind() = 1072;
+  current_toolbox() = ToolboxKind::construction;
 }
 
 int run_setup(HINSTANCE instance) {

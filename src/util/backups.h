@@ -13,7 +13,4 @@ namespace tav {
 // last copy (0 when no copy was due); a failed copy of the rotation does not stop it.
 std::int16_t numbered_backup(const char* name, int length, int minimum);
 
-// For tests: BAKMAX is read once per run; this makes the next backup read it again.
-void forget_backup_count_for_tests();
-
 }  // namespace tav

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "config/profile.h"
 #include "util/core/error_report.h"
+#include "util/utility_settings.h"
 
 namespace tav {
 namespace {
@@ -24,13 +24,13 @@ SearchSlot g_listing;
 SearchSlot g_path_test;
 
 // SHOW_ALIAS of section OPTIONS, read once per run at the first delivery.
+ShowAliasReader g_show_alias_reader = nullptr;
 bool g_show_alias_read = false;
 bool g_show_alias = false;
 
 bool show_alias() {
   if (!g_show_alias_read) {
-    bool flag = false;
-    g_show_alias = profile::main_logical("OPTIONS", "SHOW_ALIAS", flag) && flag;
+    g_show_alias = g_show_alias_reader && g_show_alias_reader();
     g_show_alias_read = true;
   }
   return g_show_alias;
@@ -229,6 +229,9 @@ bool path_exists(const char* path, int length) {
   return status == kListDelivered;
 }
 
-void forget_show_alias_for_tests() { g_show_alias_read = false; }
+void set_show_alias_reader(ShowAliasReader reader) {
+  g_show_alias_reader = reader;
+  g_show_alias_read = false;
+}
 
 }  // namespace tav

@@ -75,8 +75,4 @@ bool path_exists(const char* path, int length);
 // converted).
 ListingEntry listing_entry_of(const WIN32_FIND_DATAA& found);
 
-// For tests: the setting SHOW_ALIAS is read once per run; this makes the next delivery
-// read it again.
-void forget_show_alias_for_tests();
-
 }  // namespace tav

@@ -68,6 +68,11 @@ bool has_double_terminator(const char* list, int size) {
 
 }  // namespace
 
+bool file_exists(const char* name) {
+  const DWORD attributes = GetFileAttributesA(name);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 std::int16_t FTNFCO(const char* source, int source_length, const char* target, int target_length) {
   if (source_length <= 0 || target_length <= 0) report_error2("ftnfco");
   const TerminatedName from(source, source_length);

@@ -10,6 +10,9 @@
 
 namespace tav {
 
+// True when name is an existing file (not a folder).
+bool file_exists(const char* name);
+
 // File operation statuses.
 inline constexpr std::int16_t kFileDone = 0;
 inline constexpr std::int16_t kFileBadLength = 1;  // the move only: a name length of 0 or less

@@ -129,12 +129,12 @@ class LanguageToolboxLabels : public LanguageStartup {
 
 TEST_F(LanguageToolboxLabels, MatchingLanguageFolderGivesTheLabels) {
   install(installation, 1100, "0440");
-  current_toolbox_kind() = kLayplanningToolbox;
+  current_toolbox() = ToolboxKind::layplanning;
   prepare_run(GetModuleHandleA(nullptr));
   EXPECT_EQ(menu_dialog_file(), "\\taviro\\0440\\menues\\dialog.ini");
   EXPECT_EQ(open_label(), "Open model");
   EXPECT_EQ(undo_label(), "Undo");
-  EXPECT_EQ(current_toolbox_kind(), kConstructionToolbox);
+  EXPECT_EQ(current_toolbox(), ToolboxKind::construction);
 }
 
 TEST_F(LanguageToolboxLabels, VersionOutsideTheWindowGivesTheBaseLabels) {

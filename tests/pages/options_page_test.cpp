@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "controls/controls.h"
 #include "language/installed_version.h"
 #include "pages/options_page.h"
 #include "pages/page_test_support.h"
@@ -40,7 +41,7 @@ std::vector<unsigned char> bitmap_bits(HBITMAP bitmap) {
 bool preview_shows(HWND page, int id) {
   HBITMAP shown = reinterpret_cast<HBITMAP>(SendDlgItemMessageA(page, IDT_OPTIONS_FONT_PREVIEW, STM_GETIMAGE, IMAGE_BITMAP, 0));
   HBITMAP expected = static_cast<HBITMAP>(
-      LoadImageA(window_state().instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+      LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
   const bool same = shown && !bitmap_bits(shown).empty() && bitmap_bits(shown) == bitmap_bits(expected);
   DeleteObject(expected);
   return same && test::is_visible(page, IDT_OPTIONS_FONT_PREVIEW);
@@ -165,7 +166,7 @@ class OptionsPageOfVersion {
   explicit OptionsPageOfVersion(int version) {
     owner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 500, nullptr, nullptr, nullptr, nullptr);
     ShowWindow(owner_, SW_SHOWNA);  // so that the page's controls count as visible
-    page_ = CreateDialogParamA(window_state().instance, MAKEINTRESOURCEA(IDD_PAGE_OPTIONS), owner_, procedure,
+    page_ = CreateDialogParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_PAGE_OPTIONS), owner_, procedure,
                                static_cast<LPARAM>(version));
   }
   ~OptionsPageOfVersion() {

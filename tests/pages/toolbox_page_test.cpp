@@ -45,7 +45,7 @@ class ToolboxPage : public ::testing::Test {
  protected:
   void SetUp() override {
     set_up_toolbox_labels("\\taviro\\menues\\dialog.ini");  // no such file: the built-in labels
-    current_toolbox_kind() = kConstructionToolbox;
+    current_toolbox() = ToolboxKind::construction;
   }
 
   // Opens the main dialog on the Toolbox tab, runs step on the page, and ends the dialog.
@@ -226,7 +226,7 @@ TEST_F(ToolboxPage, ChosenProgramAndChangesSurviveATabChangeButNotCancel) {
     test::click(page, IDB_TOOLBOX_ADD);
     HWND tabs = GetDlgItem(dialog, IDC_MAIN_TABS);
     test::select_tab(tabs, 0);
-    EXPECT_EQ(current_toolbox_kind(), kLayplanningToolbox);
+    EXPECT_EQ(current_toolbox(), ToolboxKind::layplanning);
     test::select_tab(tabs, kToolboxTab);
     test::pump_messages();
     HWND again = window_state().page;
@@ -236,7 +236,7 @@ TEST_F(ToolboxPage, ChosenProgramAndChangesSurviveATabChangeButNotCancel) {
     test::click(again, IDX_TOOLBOX_CONSTRUCTION);
     EXPECT_EQ(list_items(again, IDC_TOOLBOX_CONTENTS), (Strings{"Modell \xF6" "ffnen"}));
   });
-  EXPECT_EQ(current_toolbox_kind(), kConstructionToolbox);
+  EXPECT_EQ(current_toolbox(), ToolboxKind::construction);
   EXPECT_EQ(installation.read("taviro.ini"), main_file({"B01=OPEN"}, {"B01=UNDO"}));
 }
 

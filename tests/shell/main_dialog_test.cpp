@@ -5,10 +5,14 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <new>
+#include <vector>
+
 #include "config/settings.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
 #include "shell/page_framework.h"
+#include "shell/page_table_override.h"
 #include "support/gui.h"
 #include "support/installation.h"
 #include "support/page_recorder.h"
@@ -210,6 +214,28 @@ TEST(PageFramework, OpenResultCountsOnlyForLanguageAndExpertPages) {
     EXPECT_TRUE(page_procedure(page, WM_INITDIALOG, 0, 12));
     DestroyWindow(page);
   });
+}
+
+// Page routines that run out of memory: the dialog answers for them and goes on.
+BOOL open_out_of_memory(HWND, int) { throw std::bad_alloc(); }
+BOOL command_out_of_memory(HWND, WPARAM, LPARAM) { throw std::bad_alloc(); }
+
+TEST(PageFramework, AllocationFailureInAPageRoutineLeavesTheDialogWorking) {
+  test::TestInstallation installation;
+  std::vector<PageEntry> pages(page_entries().begin(), page_entries().end());
+  pages[0].open = open_out_of_memory;        // the Screen page, opened first
+  pages[1].command = command_out_of_memory;  // the Drives page
+  ScopedPageTable table(pages);
+  with_main_dialog(
+      [](HWND dialog) {
+        ASSERT_NE(window_state().page, nullptr);
+        test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), 1);
+        EXPECT_EQ(window_state().tab_position, 2);
+        SendMessageA(window_state().page, WM_COMMAND, MAKEWPARAM(1033, BN_CLICKED), 0);
+        test::click(dialog, IDOK);
+      },
+      0);
+  EXPECT_TRUE(installation.exists("taviro.ini")) << "OK wrote the settings after the failures";
 }
 
 TEST(MainDialog, OkDestroysThePageBeforeItEnds) {

@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <array>
-#include <utility>
+#include <vector>
 
-#include "shell/page_table.h"
+#include "shell/page_table_override.h"
 
 namespace tav::test {
 namespace {
@@ -40,7 +39,8 @@ struct Routines {
 };
 
 template <int Code>
-void install(PageEntry& entry) {
+void install(std::vector<PageEntry>& pages) {
+  PageEntry& entry = pages[static_cast<std::size_t>(Code - 1)];
   entry.open = Routines<Code>::open;
   entry.command = Routines<Code>::command;
   entry.notify = Routines<Code>::notify;
@@ -48,24 +48,25 @@ void install(PageEntry& entry) {
   entry.defaults = Routines<Code>::defaults;
 }
 
-std::array<PageEntry, 9> g_saved;
+// The program's pages with recording routines, indexed by page code - 1.
+std::vector<PageEntry> recording_pages() {
+  std::vector<PageEntry> pages(9);
+  for (const PageEntry& entry : page_entries()) pages[static_cast<std::size_t>(entry.code - 1)] = entry;
+  install<1>(pages);
+  install<2>(pages);
+  install<3>(pages);
+  install<4>(pages);
+  install<5>(pages);
+  install<6>(pages);
+  install<7>(pages);
+  install<8>(pages);
+  install<9>(pages);
+  return pages;
+}
 
 }  // namespace
 
-PageRecorder::PageRecorder() {
-  g_recorder = this;
-  auto pages = page_entries();
-  for (std::size_t i = 0; i < pages.size(); ++i) g_saved[i] = pages[i];
-  install<1>(*find_page(1));
-  install<2>(*find_page(2));
-  install<3>(*find_page(3));
-  install<4>(*find_page(4));
-  install<5>(*find_page(5));
-  install<6>(*find_page(6));
-  install<7>(*find_page(7));
-  install<8>(*find_page(8));
-  install<9>(*find_page(9));
-}
+PageRecorder::PageRecorder() : pages_(recording_pages()), table_(pages_) { g_recorder = this; }
 
 std::vector<std::string> PageRecorder::only(const std::string& kind) const {
   std::vector<std::string> result;
@@ -83,10 +84,6 @@ std::vector<std::string> PageRecorder::page_changes() const {
   return result;
 }
 
-PageRecorder::~PageRecorder() {
-  auto pages = page_entries();
-  for (std::size_t i = 0; i < pages.size(); ++i) pages[i] = g_saved[i];
-  g_recorder = nullptr;
-}
+PageRecorder::~PageRecorder() { g_recorder = nullptr; }
 
 }  // namespace tav::test

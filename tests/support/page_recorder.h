@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/page_table_override.h"
+
 namespace tav::test {
 
 class PageRecorder {
@@ -28,6 +30,10 @@ class PageRecorder {
   // Only the open and close calls: the page changes, without the commands a page's
   // controls send while it is created.
   std::vector<std::string> page_changes() const;
+
+ private:
+  std::vector<PageEntry> pages_;
+  ScopedPageTable table_;
 };
 
 }  // namespace tav::test

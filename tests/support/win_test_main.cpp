@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "config/utility_settings_readers.h"
+#include "controls/controls.h"
 #include "shell/app_state.h"
 #include "util/case_mapping.h"
 
@@ -14,11 +16,12 @@ namespace {
 class WindowsEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
-    tav::window_state().instance = GetModuleHandleA(nullptr);
+    tav::controls::set_program_instance(GetModuleHandleA(nullptr));
     INITCOMMONCONTROLSEX classes{sizeof classes,
                                  ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
     ASSERT_TRUE(InitCommonControlsEx(&classes));
     tav::install_system_case_mappers();
+    tav::install_utility_settings_readers();
     HWND probe = CreateWindowExA(0, "STATIC", "probe", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(probe, nullptr) << "windows cannot be created: no display and no null graphics driver";
     DestroyWindow(probe);

@@ -9,9 +9,11 @@
 #include <map>
 #include <string>
 
+#include "config/utility_settings_readers.h"
 #include "support/installation.h"
 #include "util/core/text.h"
 #include "util/file_operations.h"
+#include "util/utility_settings.h"
 
 namespace tav {
 namespace {
@@ -20,8 +22,8 @@ using test::TestInstallation;
 
 class BackupTest : public ::testing::Test {
  protected:
-  void SetUp() override { forget_backup_count_for_tests(); }
-  void TearDown() override { forget_backup_count_for_tests(); }
+  void SetUp() override { set_backup_count_reader(stored_backup_count); }
+  void TearDown() override { set_backup_count_reader(stored_backup_count); }
 
   void set_bakmax(const std::string& value) { inst.write("taviro.ini", "[OPTIONS]\r\nBAKMAX=" + value + "\r\n"); }
   std::int16_t backup(const std::string& relative, int minimum) {
@@ -64,7 +66,7 @@ TEST_F(BackupTest, NoBackupWithoutBakmaxAndWithoutMinimum) {
   inst.write("dob\\taviro_s.kon", "current");
   EXPECT_EQ(backup("dob\\taviro_s.kon", 0), kFileDone);
   EXPECT_EQ(files("dob\\taviro_s"), (Files{{"taviro_s.kon", "current"}}));
-  forget_backup_count_for_tests();
+  set_backup_count_reader(stored_backup_count);
   set_bakmax("-2");
   EXPECT_EQ(backup("dob\\taviro_s.kon", 0), kFileDone);
   EXPECT_EQ(files("dob\\taviro_s"), (Files{{"taviro_s.kon", "current"}}));

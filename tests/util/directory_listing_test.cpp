@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "config/utility_settings_readers.h"
 #include "support/installation.h"
 #include "util/listing_support.h"
 #include "util/reported_tags.h"
+#include "util/utility_settings.h"
 
 namespace tav {
 namespace {
@@ -68,7 +70,7 @@ std::int16_t start_status(std::string pattern) {
 class ListingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    forget_show_alias_for_tests();
+    set_show_alias_reader(stored_show_alias);
     inst.write("liste\\README.TXT", "hello");
     inst.write("liste\\Lange Datei.txt", "long");
     inst.write("liste\\a.b.c", "");
@@ -80,7 +82,7 @@ class ListingTest : public ::testing::Test {
     ASSERT_FALSE(long_folder_alias.empty());
     ASSERT_FALSE(long_file_alias.empty());
   }
-  void TearDown() override { forget_show_alias_for_tests(); }
+  void TearDown() override { set_show_alias_reader(stored_show_alias); }
   void set_show_alias(const char* value) { inst.write("taviro.ini", std::string("[OPTIONS]\r\nSHOW_ALIAS=") + value + "\r\n"); }
 
   TestInstallation inst;
@@ -109,21 +111,21 @@ TEST_F(ListingTest, ShowAliasIsReadOncePerRun) {
   set_show_alias("0");
   EXPECT_EQ(names_of(list_all("U:\\taviro\\liste\\a.b.c", 0)), std::vector<std::string>{dots_alias})
       << "the setting was read again";
-  forget_show_alias_for_tests();
+  set_show_alias_reader(stored_show_alias);
   EXPECT_EQ(names_of(list_all("U:\\taviro\\liste\\a.b.c", 0)), std::vector<std::string>{"a.b.c"});
 }
 
 TEST_F(ListingTest, ShowAliasOffForZeroAndForAMissingOrEmptyKey) {
   for (const char* value : {"0", ""}) {
     set_show_alias(value);
-    forget_show_alias_for_tests();
+    set_show_alias_reader(stored_show_alias);
     EXPECT_EQ(names_of(list_all("U:\\taviro\\liste\\a.b.c", 0)), std::vector<std::string>{"a.b.c"}) << value;
   }
   inst.write("taviro.ini", "[OPTIONS]\r\nBAKMAX=3\r\n");
-  forget_show_alias_for_tests();
+  set_show_alias_reader(stored_show_alias);
   EXPECT_EQ(names_of(list_all("U:\\taviro\\liste\\a.b.c", 0)), std::vector<std::string>{"a.b.c"});
   set_show_alias("7");
-  forget_show_alias_for_tests();
+  set_show_alias_reader(stored_show_alias);
   EXPECT_EQ(names_of(list_all("U:\\taviro\\liste\\Mein*", 0)), std::vector<std::string>{long_folder_alias});
 }
 

@@ -10,7 +10,12 @@
 
 namespace tav {
 
-// The digitizer's magnifier layout before anything is read.
+// The digitizer's settings when the file has none (and after Defaults): menu area, codes
+// of the OK and cancel buttons, delay, and the standard magnifier layout.
+inline constexpr int kDefaultSchablonemm = 245;
+inline constexpr int kDefaultDigiok = 1;
+inline constexpr int kDefaultDigiquit = 4;
+inline constexpr int kDefaultDigistop = 0;
 inline constexpr const char* kDefaultLupe = ">  1  3  4  2  8  5  6  7 12 13 14 15  0  0  9 10<";
 // The graphics font before anything is read, and whenever TAVIROFONT names none.
 inline constexpr const char* kDefaultGraphicsFont = "TAVIRO2";

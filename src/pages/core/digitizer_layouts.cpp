@@ -2,11 +2,13 @@
 
 #include <array>
 
+#include "config/core/settings_record.h"
+
 namespace tav {
 namespace {
 
 constexpr std::array<CursorLayout, 3> kLayouts = {{
-    {"Standard", ">  1  3  4  2  8  5  6  7 12 13 14 15  0  0  9 10<"},
+    {"Standard", kDefaultLupe},
     {"Numeric 1", ">  1  3  4  8  5  6 12 13 14  0  9  2  7 15 10  0<"},
     {"Numeric 2", ">  1  3  4  8  5  6 12 13 14  0  2  7 15 10  9  0<"},
 }};

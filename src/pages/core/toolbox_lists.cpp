@@ -6,9 +6,9 @@ namespace tav {
 namespace {
 
 // Slots from the first up to (not including) the first empty one.
-int listed_slot_count(const ToolboxSlots& slots) {
+int listed_slot_count(const Toolbox& slots) {
   int count = 0;
-  while (count < kToolboxSlotCount && !is_empty_slot(slots[static_cast<std::size_t>(count)])) ++count;
+  while (count < kToolboxSlots && !is_empty_slot(slots[static_cast<std::size_t>(count)])) ++count;
   return count;
 }
 
@@ -27,7 +27,7 @@ int find_command(std::span<const ToolboxCommand> catalogue, const Field<4>& code
   return -1;
 }
 
-ToolboxRows toolbox_rows(std::span<const ToolboxCommand> catalogue, const ToolboxSlots& slots) {
+ToolboxRows toolbox_rows(std::span<const ToolboxCommand> catalogue, const Toolbox& slots) {
   const int listed = listed_slot_count(slots);
   ToolboxRows rows;
   for (std::size_t entry = 0; entry < catalogue.size(); ++entry) {
@@ -43,7 +43,7 @@ ToolboxRows toolbox_rows(std::span<const ToolboxCommand> catalogue, const Toolbo
   return rows;
 }
 
-ToolboxEditor::ToolboxEditor(std::span<const ToolboxCommand> catalogue, ToolboxSlots& slots)
+ToolboxEditor::ToolboxEditor(std::span<const ToolboxCommand> catalogue, Toolbox& slots)
     : catalogue_(catalogue), slots_(slots) {
   rebuild();
 }
@@ -64,8 +64,8 @@ std::string ToolboxEditor::available_text(int row) const {
 ToolboxChange ToolboxEditor::add(int available_row) {
   if (!valid_row(rows_.available, available_row)) return {};
   int free_slot = 0;
-  while (free_slot < kToolboxSlotCount && !is_empty_slot(slots_[static_cast<std::size_t>(free_slot)])) ++free_slot;
-  if (free_slot == kToolboxSlotCount) return {};  // the toolbox is full
+  while (free_slot < kToolboxSlots && !is_empty_slot(slots_[static_cast<std::size_t>(free_slot)])) ++free_slot;
+  if (free_slot == kToolboxSlots) return {};  // the toolbox is full
   const int entry = rows_.available[static_cast<std::size_t>(available_row)];
   slots_[static_cast<std::size_t>(free_slot)] = catalogue_[static_cast<std::size_t>(entry)].code;
   rebuild();
@@ -75,10 +75,10 @@ ToolboxChange ToolboxEditor::add(int available_row) {
 
 ToolboxChange ToolboxEditor::remove(int toolbox_row) {
   if (!valid_row(rows_.toolbox, toolbox_row)) return {};
-  for (int slot = rows_.toolbox[static_cast<std::size_t>(toolbox_row)]; slot + 1 < kToolboxSlotCount; ++slot) {
+  for (int slot = rows_.toolbox[static_cast<std::size_t>(toolbox_row)]; slot + 1 < kToolboxSlots; ++slot) {
     slots_[static_cast<std::size_t>(slot)] = slots_[static_cast<std::size_t>(slot + 1)];
   }
-  slots_[kToolboxSlotCount - 1].clear();
+  slots_[kToolboxSlots - 1].clear();
   rebuild();
   const int count = static_cast<int>(rows_.toolbox.size());
   return {true, toolbox_row < count ? toolbox_row : count - 1};

@@ -13,14 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "config/core/settings_record.h"
 #include "pages/core/toolbox_catalogue_rules.h"
 #include "util/core/text.h"
 
 namespace tav {
-
-inline constexpr int kToolboxSlotCount = 25;
-// Four-character command codes in toolbox order; four blanks mark an empty slot.
-using ToolboxSlots = std::array<Field<4>, kToolboxSlotCount>;
 
 bool is_empty_slot(const Field<4>& slot);
 
@@ -30,7 +27,7 @@ struct ToolboxRows {
   std::vector<int> available;  // "Available:": catalogue index of each row
 };
 
-ToolboxRows toolbox_rows(std::span<const ToolboxCommand> catalogue, const ToolboxSlots& slots);
+ToolboxRows toolbox_rows(std::span<const ToolboxCommand> catalogue, const Toolbox& slots);
 // Index of the catalogue entry with the code, -1 when there is none.
 int find_command(std::span<const ToolboxCommand> catalogue, const Field<4>& code);
 
@@ -44,7 +41,7 @@ struct ToolboxChange {
 // Edits one toolbox through the rows of its lists.
 class ToolboxEditor {
  public:
-  ToolboxEditor(std::span<const ToolboxCommand> catalogue, ToolboxSlots& slots);
+  ToolboxEditor(std::span<const ToolboxCommand> catalogue, Toolbox& slots);
 
   const ToolboxRows& rows() const { return rows_; }
   std::string toolbox_text(int row) const;
@@ -65,7 +62,7 @@ class ToolboxEditor {
   void rebuild();
 
   std::span<const ToolboxCommand> catalogue_;
-  ToolboxSlots& slots_;
+  Toolbox& slots_;
   ToolboxRows rows_;
 };
 

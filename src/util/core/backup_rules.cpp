@@ -3,7 +3,6 @@
 namespace tav {
 namespace {
 
-constexpr int kShortestName = 7;
 constexpr int kExtensionWindow = 6;  // the dot of the extension is looked for among the last six characters
 constexpr int kHighestIndex = 9;
 
@@ -33,7 +32,7 @@ int clamp_backup_count(int stored) {
 
 std::vector<BackupCopy> backup_copies(std::string_view name, int count) {
   std::vector<BackupCopy> copies;
-  if (static_cast<int>(name.size()) < kShortestName || count < 1) return copies;
+  if (static_cast<int>(name.size()) < kShortestBackupName || count < 1) return copies;
 
   std::size_t dot = extension_dot(name);
   int first = 0;  // index of the new copy

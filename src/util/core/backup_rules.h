@@ -9,6 +9,9 @@
 
 namespace tav {
 
+// A file name shorter than this never gets a backup.
+inline constexpr int kShortestBackupName = 7;
+
 // The number of copies kept for the stored setting: below 1 gives 0, above 8 gives 9.
 int clamp_backup_count(int stored);
 

@@ -1,5 +1,6 @@
 #include "util/core/text.h"
 
+#include <new>
 #include <vector>
 
 #include "util/core/error_report.h"
@@ -51,7 +52,7 @@ void convert_case(char* field, int count, CaseMapper mapper, const char* tag) {
   try {
     work.assign(field, field + count);
     work.push_back('\0');
-  } catch (...) {
+  } catch (const std::bad_alloc&) {
     report_error4("GroKleGro-1");
     return;
   }

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "pages/core/digitizer_layouts.h"
-#include "pages/core/number_text.h"
 #include "pages/core/options_rules.h"
 #include "pages/core/screen_rules.h"
 
@@ -76,17 +75,6 @@ TEST(DigitizerLayouts, ExactMatchOnly) {
   EXPECT_EQ(cursor_layout_item(">  1  3  4  2  8  5  6  7 12 13 14 15  0 0  9 10<"), -1);
   EXPECT_EQ(cursor_layout_item(">  1  3  4  2  8  5  6  7 12 13 14 15  0  0  9 10<x"), -1);
   EXPECT_EQ(cursor_layout_item(""), -1);
-}
-
-TEST(NumberText, OnlyUnsignedDecimalNumbers) {
-  EXPECT_EQ(unsigned_number("250"), 250u);
-  EXPECT_EQ(unsigned_number(" 7 "), 7u);
-  EXPECT_EQ(unsigned_number("0"), 0u);
-  EXPECT_EQ(unsigned_number("4294967295"), 4294967295u);
-  EXPECT_EQ(unsigned_number("00099999"), 99999u);
-  for (const char* invalid : {"", "   ", "-5", "+5", "12a", "1 2", "4294967296", "99999999999999999999999"}) {
-    EXPECT_FALSE(unsigned_number(invalid).has_value()) << '"' << invalid << '"';
-  }
 }
 
 }  // namespace

@@ -8,13 +8,13 @@
 namespace tav {
 namespace {
 
-ToolboxSlots slots_of(const std::vector<std::string>& codes) {
-  ToolboxSlots slots;
+Toolbox slots_of(const std::vector<std::string>& codes) {
+  Toolbox slots;
   for (std::size_t i = 0; i < codes.size(); ++i) slots[i].assign(codes[i]);
   return slots;
 }
 
-std::vector<std::string> codes_of(const ToolboxSlots& slots, std::size_t count) {
+std::vector<std::string> codes_of(const Toolbox& slots, std::size_t count) {
   std::vector<std::string> codes;
   for (std::size_t i = 0; i < count; ++i) codes.push_back(std::string(slots[i].raw()));
   return codes;
@@ -32,7 +32,7 @@ class ToolboxListsTest : public ::testing::Test {
 };
 
 TEST_F(ToolboxListsTest, ListsStopAtTheFirstEmptySlot) {
-  ToolboxSlots slots = slots_of({"OPEN", "SAVE", "MNEW", "MNWS", "    ", "ZOOM"});
+  Toolbox slots = slots_of({"OPEN", "SAVE", "MNEW", "MNWS", "    ", "ZOOM"});
   ToolboxEditor editor(catalogue, slots);
   EXPECT_EQ(editor.rows().toolbox, (std::vector<int>{0, 1, 2, 3}));
   // ZOOM lies beyond the empty slot: it is offered again, and its slot stays as it is.
@@ -51,7 +51,7 @@ TEST_F(ToolboxListsTest, ListsStopAtTheFirstEmptySlot) {
 }
 
 TEST_F(ToolboxListsTest, UnknownCodeKeepsItsSlotThroughEveryButton) {
-  ToolboxSlots slots = slots_of({"XXXX", "OPEN", "SAVE", "ZOOM"});
+  Toolbox slots = slots_of({"XXXX", "OPEN", "SAVE", "ZOOM"});
   ToolboxEditor editor(catalogue, slots);
   EXPECT_EQ(editor.rows().toolbox, (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(toolbox_texts(editor), (std::vector<std::string>{"Modell \xF6" "ffnen", "Modell speichern", "Schieben/Zoomen"}));
@@ -81,7 +81,7 @@ TEST_F(ToolboxListsTest, UnknownCodeKeepsItsSlotThroughEveryButton) {
 }
 
 TEST_F(ToolboxListsTest, AddSelectsTheSameRowOrTheLast) {
-  ToolboxSlots slots;
+  Toolbox slots;
   ToolboxEditor editor(catalogue, slots);
   ASSERT_EQ(editor.rows().available.size(), 39u);
   EXPECT_EQ(editor.add(38).selected_row, 37);
@@ -93,9 +93,9 @@ TEST_F(ToolboxListsTest, AddSelectsTheSameRowOrTheLast) {
 }
 
 TEST_F(ToolboxListsTest, FullToolboxTakesNothingMore) {
-  ToolboxSlots slots;
+  Toolbox slots;
   for (std::size_t i = 0; i < slots.size(); ++i) slots[i] = catalogue[i].code;
-  const ToolboxSlots before = slots;
+  const Toolbox before = slots;
   ToolboxEditor editor(catalogue, slots);
   EXPECT_EQ(editor.rows().available.size(), 14u);
   EXPECT_FALSE(editor.add(0).changed);
@@ -109,7 +109,7 @@ TEST_F(ToolboxListsTest, FullToolboxTakesNothingMore) {
 }
 
 TEST_F(ToolboxListsTest, MoveStaysInsideTheList) {
-  ToolboxSlots slots = slots_of({"OPEN", "SAVE", "MNEW"});
+  Toolbox slots = slots_of({"OPEN", "SAVE", "MNEW"});
   ToolboxEditor editor(catalogue, slots);
   EXPECT_FALSE(editor.move(2, +1).changed);
   EXPECT_FALSE(editor.move(5, -1).changed);
@@ -120,7 +120,7 @@ TEST_F(ToolboxListsTest, MoveStaysInsideTheList) {
 TEST_F(ToolboxListsTest, SameDescriptionTwiceStillAddsTheChosenCommand) {
   // Two commands that the menu dialog file gives one text: the row decides, not the text.
   catalogue[1].description = catalogue[0].description;
-  ToolboxSlots slots;
+  Toolbox slots;
   ToolboxEditor editor(catalogue, slots);
   editor.add(1);
   EXPECT_EQ(slots[0].raw(), "SAVE");

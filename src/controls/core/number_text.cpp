@@ -1,4 +1,4 @@
-#include "pages/core/number_text.h"
+#include "controls/core/number_text.h"
 
 namespace tav {
 
