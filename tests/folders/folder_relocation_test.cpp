@@ -17,7 +17,8 @@
 #include "folders/folder_test_support.h"
 #include "support/gui.h"
 #include "support/installation.h"
-#include "util/backups.h"
+#include "config/utility_settings_readers.h"
+#include "util/utility_settings.h"
 
 namespace tav {
 namespace {
@@ -48,7 +49,7 @@ const RelocationOptions kCopyAndRemove{true, true, true, false};
 class FolderRelocationTest : public ::testing::Test {
  protected:
   FolderRelocationTest() {
-    forget_backup_count_for_tests();
+    set_backup_count_reader(stored_backup_count);  // BAKMAX is read again for this installation
     inst.write("taviro.ini", kIni);
   }
   // Runs the relocation with the modal script in place, so that a dialog nobody expected
