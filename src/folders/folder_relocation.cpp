@@ -66,8 +66,9 @@ bool shell_copy_into(HWND owner, const std::string& from, const std::string& to,
                      static_cast<int>(targets.size()), false, no_warning);
 }
 
-// The file's bytes; false when it is missing or cannot be read completely.
-bool read_whole_file(const std::string& path, std::string& bytes) {
+}  // namespace
+
+bool read_file_bytes(const std::string& path, std::string& bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
@@ -86,6 +87,8 @@ bool read_whole_file(const std::string& path, std::string& bytes) {
   CloseHandle(file);
   return ok;
 }
+
+namespace {
 
 // True when the file could be replaced now: not read-only, and nobody holds it open
 // without letting it be deleted.
@@ -207,7 +210,7 @@ int relocate_measurement_system(HWND owner, std::string_view code, std::string_v
   const std::string file = folder + "\\" + std::string(kSystemFileName);
 
   std::string bytes;
-  if (!read_whole_file(file, bytes)) return kSystemDone;  // no system file: nothing to relocate
+  if (!read_file_bytes(file, bytes)) return kSystemDone;  // no system file: nothing to relocate
   const SystemRelocationPlan plan = plan_system_relocation(split_lines(bytes), system_code,
                                                            target_of_entry(target_entry), options.keep_export,
                                                            current_directory());

@@ -41,18 +41,30 @@ bool run_shows_progress(const std::array<bool, kRelocationCount>& move, bool rem
 
 int systems_progress(int done, int selected) { return selected > 0 ? 250 * done / selected : 0; }
 
-DriveChoicesForPath drive_choices(std::string_view path, char base_letter, const std::vector<DriveRoot>& roots) {
-  DriveChoicesForPath choices;
-  const bool on_drive = path.size() >= 3 && path[1] == ':' && path[2] == '\\';
-  choices.base_entry = on_drive || (path.size() >= 2 && path[0] == '\\' && path[1] == '\\');
+namespace {
+
+// The fixed and remote drives except the base drive and the drive `skipped` (0 for none).
+std::vector<std::string> target_drives(char base_letter, char skipped, const std::vector<DriveRoot>& roots) {
+  std::vector<std::string> drives;
   for (const DriveRoot& root : roots) {
     if (root.type != kDriveFixed && root.type != kDriveRemote) continue;
     const char letter = upper_letter(root.letter);
-    if (letter == upper_letter(base_letter)) continue;
-    if (on_drive && upper_letter(path[0]) == letter) continue;
-    choices.drives.push_back(std::string(1, letter) + ":");
+    if (letter == upper_letter(base_letter) || letter == upper_letter(skipped)) continue;
+    drives.push_back(std::string(1, letter) + ":");
   }
-  return choices;
+  return drives;
+}
+
+}  // namespace
+
+DriveChoicesForPath drive_choices(std::string_view path, char base_letter, const std::vector<DriveRoot>& roots) {
+  const bool on_drive = path.size() >= 3 && path[1] == ':' && path[2] == '\\';
+  const bool on_share = path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
+  return {on_drive || on_share, target_drives(base_letter, on_drive ? path[0] : '\0', roots)};
+}
+
+DriveChoicesForPath drive_choices_for_systems(char base_letter, const std::vector<DriveRoot>& roots) {
+  return {true, target_drives(base_letter, '\0', roots)};
 }
 
 }  // namespace tav

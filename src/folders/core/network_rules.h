@@ -72,5 +72,8 @@ struct DriveChoicesForPath {
 // A path with a drive, or beginning with "\\", offers the base drive; every fixed or remote
 // drive is offered except the base drive and the drive the path lies on.
 DriveChoicesForPath drive_choices(std::string_view path, char base_letter, const std::vector<DriveRoot>& roots);
+// What the measurement systems' drive list offers: the base drive and every fixed or
+// remote drive besides it.
+DriveChoicesForPath drive_choices_for_systems(char base_letter, const std::vector<DriveRoot>& roots);
 
 }  // namespace tav

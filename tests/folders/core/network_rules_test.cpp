@@ -83,6 +83,9 @@ TEST(NetworkDriveLists, ChoicesForAPath) {
   c = drive_choices("\\\\server\\share\\forms", 'U', roots);
   EXPECT_TRUE(c.base_entry);
   EXPECT_EQ(c.drives, (std::vector<std::string>{"C:", "E:", "N:"}));
+  c = drive_choices_for_systems('U', roots);
+  EXPECT_TRUE(c.base_entry);
+  EXPECT_EQ(c.drives, (std::vector<std::string>{"C:", "E:", "N:"}));
 }
 
 }  // namespace
