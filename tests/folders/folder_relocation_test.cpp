@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "config/utility_settings_readers.h"
 #include "folders/core/system_file.h"
 #include "folders/folder_test_support.h"
 #include "support/gui.h"
 #include "support/installation.h"
-#include "config/utility_settings_readers.h"
 #include "util/utility_settings.h"
 
 namespace tav {
@@ -93,15 +93,11 @@ TEST_F(FolderRelocationTest, DataFolderToAnotherDriveAndBack) {
 
 TEST_F(FolderRelocationTest, WithoutCopyingOnlyTheKeyMoves) {
   make_tree(inst.path("forms"), kForms);
-  DataFolderResult result = forms_to("\\TAVIRO\\FORMS\\", "X:", RelocationOptions{});
-  EXPECT_TRUE(result.relocated);
+  EXPECT_TRUE(forms_to("\\TAVIRO\\FORMS\\", "X:", RelocationOptions{}).relocated);
   EXPECT_EQ(inst.read("taviro.ini"), with_forms_path("X:\\TAVIRO\\FORMS\\"));
-  EXPECT_EQ(tree_of(inst.path("forms")), kForms);
   EXPECT_FALSE(folder_exists("X:\\TAVIRO"));
-
   // The same folder named with its drive is no move: nothing is copied or removed.
-  result = forms_to("U:\\TAVIRO\\FORMS\\", "<Basislaufwerk>", kCopyAndRemove);
-  EXPECT_TRUE(result.relocated);
+  EXPECT_TRUE(forms_to("U:\\TAVIRO\\FORMS\\", "<Basislaufwerk>", kCopyAndRemove).relocated);
   EXPECT_EQ(inst.read("taviro.ini"), kIni);
   EXPECT_EQ(tree_of(inst.path("forms")), kForms);
   EXPECT_TRUE(trash().empty());
@@ -109,9 +105,7 @@ TEST_F(FolderRelocationTest, WithoutCopyingOnlyTheKeyMoves) {
 
 TEST_F(FolderRelocationTest, IntoAnExistingDestinationFolder) {
   make_tree(inst.path("forms"), kForms);
-  const Tree before = {{"\\vorher.frm", "schon da"}, {"\\alt", "<dir>"}, {"\\alt\\v.frm", "auch"},
-                       {"\\kragen01.frm", "wird ersetzt"}};
-  make_tree("V:\\TAVIRO\\FORMS", before);
+  make_tree("V:\\TAVIRO\\FORMS", {{"\\vorher.frm", "schon da"}, {"\\alt\\v.frm", "auch"}, {"\\kragen01.frm", "alt"}});
   EXPECT_TRUE(forms_to("\\TAVIRO\\FORMS\\", "V:", kCopyAndRemove).relocated);
   Tree merged = kForms;
   merged["\\vorher.frm"] = "schon da";
@@ -120,31 +114,34 @@ TEST_F(FolderRelocationTest, IntoAnExistingDestinationFolder) {
 }
 
 TEST_F(FolderRelocationTest, WithWarningsTheShellAsksBeforeReplacingAndRemoving) {
-  const Tree before = {{"\\kragen01.frm", "wird ersetzt"}, {"\\alt", "<dir>"}};
   const RelocationOptions asking{true, true, false, false};
+  const auto arrange = [&] {
+    test::remove_tree("V:\\TAVIRO");
+    make_tree(inst.path("forms"), kForms);
+    make_tree("V:\\TAVIRO\\FORMS", {{"\\kragen01.frm", "wird ersetzt"}, {"\\alt", "<dir>"}});
+  };
+  const auto relocate = [&] {
+    return relocate_data_folder(nullptr, "\\TAVIRO\\FORMS\\", "V:", "\\TAVIRO\\FORMS\\", "PATHFORM", asking);
+  };
+  // The shell asks about the file and about the folder that exist (Wine with the same box).
   // Replacing refused: the copy is not complete, so nothing moves.
-  make_tree(inst.path("forms"), kForms);
-  make_tree("V:\\TAVIRO\\FORMS", before);
-  // The shell asks about the file and about the folder that exist (Wine asks about both
-  // with the same box).
+  arrange();
+  DataFolderResult result;
   ModalScript refuse;
   refuse.on("Confirm file overwrite", [](HWND box) { test::click(box, IDNO); })
       .on("Confirm file overwrite", [](HWND box) { test::click(box, IDNO); });
-  DataFolderResult result;
-  refuse.run([&] { result = relocate_data_folder(nullptr, "\\TAVIRO\\FORMS\\", "V:", "\\TAVIRO\\FORMS\\", "PATHFORM", asking); });
+  refuse.run([&] { result = relocate(); });
   EXPECT_FALSE(result.relocated);
   EXPECT_EQ(tree_of("V:\\TAVIRO\\FORMS")["\\kragen01.frm"], "wird ersetzt");
   EXPECT_EQ(tree_of(inst.path("forms")), kForms);
   EXPECT_EQ(inst.read("taviro.ini"), kIni);
-
   // Replacing and removing agreed to.
-  test::remove_tree("V:\\TAVIRO");
-  make_tree("V:\\TAVIRO\\FORMS", before);
+  arrange();
   ModalScript agree;
   agree.on("Confirm file overwrite", [](HWND box) { test::click(box, IDYES); })
       .on("Confirm file overwrite", [](HWND box) { test::click(box, IDYES); })
       .on("Confirm folder deletion", [](HWND box) { test::click(box, IDYES); });
-  agree.run([&] { result = relocate_data_folder(nullptr, "\\TAVIRO\\FORMS\\", "V:", "\\TAVIRO\\FORMS\\", "PATHFORM", asking); });
+  agree.run([&] { result = relocate(); });
   EXPECT_TRUE(result.relocated);
   EXPECT_EQ(tree_of("V:\\TAVIRO\\FORMS"), kForms);
   EXPECT_FALSE(folder_exists(inst.path("forms")));
@@ -156,23 +153,20 @@ TEST_F(FolderRelocationTest, AFailedCopyKeepsEverything) {
     std::function<void()> arrange;
     std::string shown = "\\TAVIRO\\FORMS\\";
   };
+  const auto read_only = [](const char* file, const char* contents) {
+    make_tree("V:\\TAVIRO\\FORMS", {{std::string("\\") + file, contents}});
+    SetFileAttributesA((std::string("V:\\TAVIRO\\FORMS\\") + file).c_str(), FILE_ATTRIBUTE_READONLY);
+  };
   std::unique_ptr<LockedFile> lock;
   const std::vector<Fault> faults = {
-      {"a read-only file of another size in the destination",
-       [] {
-         make_tree("V:\\TAVIRO\\FORMS", {{"\\kragen01.frm", "alt"}});
-         SetFileAttributesA("V:\\TAVIRO\\FORMS\\kragen01.frm", FILE_ATTRIBUTE_READONLY);
-       }},
-      {"a read-only file of the same size in the destination",
-       [] {
-         make_tree("V:\\TAVIRO\\FORMS", {{"\\alt\\tief\\k.frm", "TIEF"}});
-         SetFileAttributesA("V:\\TAVIRO\\FORMS\\alt\\tief\\k.frm", FILE_ATTRIBUTE_READONLY);
-       }},
+      {"a read-only file of another size in the destination", [&] { read_only("kragen01.frm", "alt"); }},
+      {"a read-only file of the same size in the destination", [&] { read_only("alt\\tief\\k.frm", "TIEF"); }},
       {"a file that cannot be read", [&] { lock = std::make_unique<LockedFile>(inst.path("forms\\alt\\k0.frm")); }},
       {"a folder where a file goes", [] { test::make_folders("V:\\TAVIRO\\FORMS\\alt\\tief\\k.frm"); }},
       {"a file where the folder goes", [] { make_tree("V:\\TAVIRO", {{"\\FORMS", "Datei"}}); }},
       {"the main configuration file is read-only",
        [&] { SetFileAttributesA(inst.path("taviro.ini").c_str(), FILE_ATTRIBUTE_READONLY); }},
+      {"the old folder on a drive without a disc", [] {}, "W:\\TAVIRO\\FORMS\\"},
   };
   for (const Fault& fault : faults) {
     SCOPED_TRACE(fault.what);
@@ -191,13 +185,6 @@ TEST_F(FolderRelocationTest, AFailedCopyKeepsEverything) {
     EXPECT_EQ(inst.read("taviro.ini"), kIni);
     EXPECT_TRUE(trash().empty());
   }
-}
-
-TEST_F(FolderRelocationTest, OldFolderOnADriveThatIsNotReady) {
-  inst.write("taviro.ini", with_forms_path("W:\\TAVIRO\\FORMS\\"));
-  const DataFolderResult result = forms_to("W:\\TAVIRO\\FORMS\\", "<Basislaufwerk>", kCopyAndRemove);
-  EXPECT_FALSE(result.relocated);
-  EXPECT_EQ(inst.read("taviro.ini"), with_forms_path("W:\\TAVIRO\\FORMS\\"));
 }
 
 // ---- Measurement systems ----------------------------------------------------------------
@@ -237,6 +224,17 @@ Tree folder_part(const Tree& tree, const std::string& folder) {
   return part;
 }
 
+// The system file with its folders on a drive (or the base drive), all but the folder left.
+std::vector<std::string> lines_on(const std::string& drive, const std::string& left = "") {
+  std::vector<std::string> lines = kSystemFile;
+  lines[3][0] = drive.empty() && left.empty() ? '-' : '#';
+  for (std::size_t i = 0; i < kSystemFolderNames.size(); ++i) {
+    const std::string name(kSystemFolderNames[i]);
+    if (name != left) lines[4 + i] = drive + "\\taviro\\dob\\" + name + "\\";
+  }
+  return lines;
+}
+
 class SystemRelocationTest : public FolderRelocationTest {
  protected:
   SystemRelocationTest() {
@@ -246,90 +244,58 @@ class SystemRelocationTest : public FolderRelocationTest {
   int relocate(const std::string& entry, const RelocationOptions& options) {
     return run<int>([&] { return relocate_measurement_system(nullptr, "DOB", entry, options); });
   }
-  // What the system folder on the base drive holds besides the data folders.
-  std::vector<std::string> files_beside_data() const {
-    std::vector<std::string> names;
-    for (const auto& [path, contents] : tree_of(inst.path("dob"))) {
-      if (contents != "<dir>" && std::count(path.begin(), path.end(), '\\') == 1) names.push_back(path.substr(1));
-    }
-    return names;
-  }
 };
 
 TEST_F(SystemRelocationTest, ToADriveAndBack) {
   const Tree data = system_data();
   EXPECT_EQ(relocate("X:", kCopyAndRemove), kSystemDone);
-  std::vector<std::string> on_x = kSystemFile;
-  on_x[3] = "#  Standardordner";
-  for (int i = 0; i < kSystemFolderCount; ++i) {
-    on_x[4 + static_cast<std::size_t>(i)] = "X:\\taviro\\dob\\" + std::string(kSystemFolderNames[static_cast<std::size_t>(i)]) + "\\";
-  }
+  const std::vector<std::string> on_x = lines_on("X:");
   EXPECT_EQ(split_lines(inst.read("dob\\taviro_s.kon")), on_x);
-  EXPECT_EQ(inst.read("dob\\taviro_s.bk0"), file_of(kSystemFile));
   EXPECT_EQ(tree_of("X:\\taviro\\dob"), data);
   EXPECT_EQ(tree_of(inst.path("dob")), (Tree{{"\\taviro_s.bk0", file_of(kSystemFile)}, {"\\taviro_s.kon", file_of(on_x)}}))
-      << "the old folders are removed, and no work file is left";
+      << "the old folders are removed after the backup, and no work file is left";
 
   // Back, keeping the export folder where it is: its line names the base drive's folder all
   // the same, but it is neither copied nor removed.
   RelocationOptions keep = kCopyAndRemove;
   keep.keep_export = true;
   EXPECT_EQ(relocate("<Basislaufwerk>", keep), kSystemDone);
-  std::vector<std::string> back = kSystemFile;
-  back[3] = "-  Standardordner";
-  EXPECT_EQ(split_lines(inst.read("dob\\taviro_s.kon")), back);
   Tree on_base = data;
   for (const auto& [path, contents] : folder_part(data, "interfac")) on_base.erase(path);
-  on_base["\\taviro_s.kon"] = file_of(back);
+  on_base["\\taviro_s.kon"] = file_of(lines_on(""));
   on_base["\\taviro_s.bk0"] = file_of(on_x);
   on_base["\\taviro_s.bk1"] = file_of(kSystemFile);
   EXPECT_EQ(tree_of(inst.path("dob")), on_base);
   EXPECT_EQ(tree_of("X:\\taviro\\dob"), folder_part(data, "interfac"));
 }
 
-TEST_F(SystemRelocationTest, RefusedFilesStayAsTheyAre) {
+TEST_F(SystemRelocationTest, FilesThatAreRefusedOrCannotBeReplacedMoveNothing) {
   struct Case {
     const char* what;
     std::vector<std::string> lines;
     int status;
+    DWORD attributes = FILE_ATTRIBUTE_NORMAL;
+    bool held_open = false;
   };
   const Case cases[] = {
       {"two lines", {"Damen Oberbekleidung", "dob"}, kSystemTooShort},
       {"another code", {"Herren", "herren   Herren", "x", "-"}, kSystemWrongCode},
+      {"a read-only file", kSystemFile, kSystemFileLocked, FILE_ATTRIBUTE_READONLY},
+      {"a file held open by another program", kSystemFile, kSystemFileLocked, FILE_ATTRIBUTE_NORMAL, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     inst.write("dob\\taviro_s.kon", file_of(c.lines));
-    EXPECT_EQ(relocate("X:", kCopyAndRemove), c.status);
-    EXPECT_EQ(inst.read("dob\\taviro_s.kon"), file_of(c.lines));
-    EXPECT_EQ(files_beside_data(), std::vector<std::string>{"taviro_s.kon"});
-    EXPECT_FALSE(folder_exists("X:\\taviro"));
-  }
-  // Already on the base drive: nothing to do.
-  inst.write("dob\\taviro_s.kon", file_of(kSystemFile));
-  EXPECT_EQ(relocate("<Basislaufwerk>", kCopyAndRemove), kSystemDone);
-  EXPECT_EQ(files_beside_data(), std::vector<std::string>{"taviro_s.kon"});
-  EXPECT_EQ(tree_of(inst.path("dob")).size(), system_data().size() + 1);
-}
-
-TEST_F(SystemRelocationTest, AFileThatCannotBeReplacedMovesNothing) {
-  for (const bool read_only : {false, true}) {
-    SCOPED_TRACE(read_only ? "read-only" : "held open by another program");
+    SetFileAttributesA(inst.path("dob\\taviro_s.kon").c_str(), c.attributes);
     std::unique_ptr<LockedFile> lock;
-    if (read_only) {
-      SetFileAttributesA(inst.path("dob\\taviro_s.kon").c_str(), FILE_ATTRIBUTE_READONLY);
-    } else {
-      lock = std::make_unique<LockedFile>(inst.path("dob\\taviro_s.kon"), LockedFile::reading);
-      ASSERT_TRUE(lock->locked());
-    }
-    EXPECT_EQ(relocate("X:", kCopyAndRemove), kSystemFileLocked);
+    if (c.held_open) lock = std::make_unique<LockedFile>(inst.path("dob\\taviro_s.kon"), LockedFile::reading);
+    EXPECT_EQ(relocate("X:", kCopyAndRemove), c.status);
     lock.reset();
     SetFileAttributesA(inst.path("dob\\taviro_s.kon").c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(inst.read("dob\\taviro_s.kon"), file_of(kSystemFile));
-    EXPECT_FALSE(folder_exists("X:\\taviro"));
     Tree expected = system_data();
-    expected["\\taviro_s.kon"] = file_of(kSystemFile);
+    expected["\\taviro_s.kon"] = file_of(c.lines);
     EXPECT_EQ(tree_of(inst.path("dob")), expected);
+    EXPECT_FALSE(folder_exists("X:\\taviro"));
   }
 }
 
@@ -340,12 +306,7 @@ TEST_F(SystemRelocationTest, AFolderWhoseCopyFailsStaysWhereItWas) {
     ASSERT_TRUE(lock.locked());
     EXPECT_EQ(relocate("X:", kCopyAndRemove), kSystemCopyFailed);
   }
-  std::vector<std::string> expected = kSystemFile;
-  expected[3] = "#  Standardordner";
-  for (int i = 0; i < kSystemFolderCount; ++i) {
-    const std::string name(kSystemFolderNames[static_cast<std::size_t>(i)]);
-    if (name != "st") expected[4 + static_cast<std::size_t>(i)] = "X:\\taviro\\dob\\" + name + "\\";
-  }
+  const std::vector<std::string> expected = lines_on("X:", "st");
   EXPECT_EQ(split_lines(inst.read("dob\\taviro_s.kon")), expected);
   // Only the folder that did not arrive is still on the base drive, whole.
   Tree left = folder_part(data, "st");

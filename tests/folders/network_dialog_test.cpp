@@ -140,7 +140,6 @@ TEST_F(NetworkDialogTest, ShowsTheSystemsFoldersAndDrives) {
     for (int i = 0; i < 3; ++i) {
       SendMessageA(list, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
       titles.push_back(title);
-      EXPECT_GT(ListView_GetColumnWidth(list, i), 10) << "column " << i << " is fitted";
     }
     EXPECT_EQ(titles, (Entries{"Code", "Measurement system", "Drive"}));
 
@@ -164,37 +163,27 @@ TEST_F(NetworkDialogTest, ShowsTheSystemsFoldersAndDrives) {
     EXPECT_EQ(combo_items(dialog, IDC_NETWORK_SYSTEMS_DRIVE).front(), "<Base drive>");
     EXPECT_TRUE(offers(dialog, IDC_NETWORK_SYSTEMS_DRIVE, "X:"));
 
-    // Nothing to do yet.
-    for (int id : {IDB_NETWORK_RUN, IDX_NETWORK_COPY, IDX_NETWORK_REMOVE, IDX_NETWORK_NO_WARNING,
-                   IDX_NETWORK_KEEP_EXPORT, IDC_NETWORK_FORMS_DRIVE, IDC_NETWORK_SYSTEMS_DRIVE}) {
+    // The enabling rules at work on the real controls (their cases: the core's tests).
+    for (int id : {IDB_NETWORK_RUN, IDX_NETWORK_COPY, IDX_NETWORK_NO_WARNING, IDC_NETWORK_FORMS_DRIVE}) {
       EXPECT_FALSE(test::is_enabled(dialog, id)) << id;
     }
-    // Shapes: "Ausführen" waits for a drive.
     test::click(dialog, IDX_NETWORK_FORMS_MOVE);
     EXPECT_TRUE(test::is_enabled(dialog, IDC_NETWORK_FORMS_DRIVE));
     EXPECT_TRUE(test::is_enabled(dialog, IDX_NETWORK_COPY));
     EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN));
     choose_drive(dialog, IDC_NETWORK_FORMS_DRIVE, "V:");
     EXPECT_TRUE(test::is_enabled(dialog, IDB_NETWORK_RUN));
-    // Systems: a drive and a row as well.
     test::click(dialog, IDX_NETWORK_SYSTEMS_MOVE);
-    EXPECT_TRUE(test::is_enabled(dialog, IDX_NETWORK_KEEP_EXPORT));
     choose_drive(dialog, IDC_NETWORK_SYSTEMS_DRIVE, "X:");
-    EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN));
+    EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN)) << "no row selected";
     test::click(dialog, IDB_NETWORK_ALL);
     EXPECT_TRUE(test::is_enabled(dialog, IDB_NETWORK_RUN));
     test::click(dialog, IDB_NETWORK_NONE);
     EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN));
     ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_TRUE(test::is_enabled(dialog, IDB_NETWORK_RUN));
-    // Removing left checked with nothing to do: its box is disabled, the warning box not.
     test::click(dialog, IDX_NETWORK_REMOVE);
     EXPECT_TRUE(test::is_enabled(dialog, IDX_NETWORK_NO_WARNING));
-    test::click(dialog, IDX_NETWORK_FORMS_MOVE);
-    test::click(dialog, IDX_NETWORK_SYSTEMS_MOVE);
-    EXPECT_FALSE(test::is_enabled(dialog, IDX_NETWORK_REMOVE));
-    EXPECT_TRUE(test::is_enabled(dialog, IDX_NETWORK_NO_WARNING));
-    EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN));
     test::click(dialog, IDCANCEL);
   });
   open(script);
