@@ -151,7 +151,9 @@ std::vector<TreeEntry> comparable_entries(const FolderTree& tree) {
   for (const TreeItem& item : tree.items) {
     std::wstring key = item.path;
     CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
-    entries.push_back({utf8(key), item.folder(), item.size});
+    const std::uint64_t written =
+        (static_cast<std::uint64_t>(item.written.dwHighDateTime) << 32) | item.written.dwLowDateTime;
+    entries.push_back({utf8(key), item.folder(), item.size, item.folder() ? 0 : written});
   }
   return entries;
 }

@@ -9,6 +9,7 @@ namespace tav {
 namespace {
 
 constexpr std::size_t kLongestName = 260;
+constexpr std::uint64_t kTimeTolerance = 2ull * 10'000'000;  // two seconds in 100-ns steps
 
 bool has_drive(std::string_view path) { return path.size() >= 3 && path[1] == ':' && path[2] == '\\'; }
 bool is_network_path(std::string_view path) { return path.size() >= 2 && path[0] == '\\' && path[1] == '\\'; }
@@ -22,6 +23,11 @@ std::string comparable(std::string_view path, std::string_view current_directory
   while (text.size() > 1 && text.back() == '\\' && !(text.size() == 3 && text[1] == ':')) text.pop_back();
   KleGro(text.data(), static_cast<int>(text.size()));
   return text;
+}
+
+bool same_time(std::uint64_t a, std::uint64_t b) {
+  if (a == 0 || b == 0) return true;
+  return (a > b ? a - b : b - a) <= kTimeTolerance;
 }
 
 // True when inner lies inside outer (both comparable forms).
@@ -105,7 +111,7 @@ std::optional<TreeEntry> missing_from_copy(std::vector<TreeEntry> old_tree, std:
   for (const TreeEntry& entry : old_tree) {
     copy = std::lower_bound(copy, new_tree.end(), entry, by_path);
     if (copy == new_tree.end() || copy->path != entry.path || copy->folder != entry.folder ||
-        (!entry.folder && copy->size != entry.size)) {
+        (!entry.folder && (copy->size != entry.size || !same_time(copy->written, entry.written)))) {
       return entry;
     }
   }

@@ -43,17 +43,22 @@ enum class FolderAction {
 FolderAction folder_action(std::string_view old_path, std::string_view new_path, std::string_view current_directory);
 
 // One entry of a folder tree, by its path relative to the tree's top in the form in which
-// names are compared (the Windows layer upper-cases them).
+// names are compared (the Windows layer upper-cases them), with a file's size and its time
+// of last writing (in 100-nanosecond steps; 0 when unknown).
 struct TreeEntry {
   std::string path;
   bool folder = false;
   std::uint64_t size = 0;
+  std::uint64_t written = 0;
   bool operator==(const TreeEntry&) const = default;
 };
 
 // The first entry of the old tree that the copy lacks: a folder missing as a folder, or a
-// file missing or of another size. Nothing when the copy is complete. Entries the copy has
-// beyond the old tree do not matter (the destination may have held files before).
+// file missing, of another size, or written at another time (a copy keeps the time; a file
+// that was there before and was not replaced has its own). Times within two seconds count
+// as the same, as file systems that keep them coarsely store them. Nothing when the copy is
+// complete. Entries the copy has beyond the old tree do not matter (the destination may have
+// held files before).
 std::optional<TreeEntry> missing_from_copy(std::vector<TreeEntry> old_tree, std::vector<TreeEntry> new_tree);
 
 }  // namespace tav

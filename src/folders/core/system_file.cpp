@@ -80,7 +80,7 @@ std::optional<SystemRow> system_row(const std::vector<std::string>& lines) {
   row.name = without_trailing_blanks(!alternative.empty() && alternative[0] != ' '
                                          ? alternative
                                          : name_line.substr(0, kSystemNameLength));
-  row.drive = "-";
+  row.drive.assign(1, '-');
   if (lines.size() > 3 && !lines[3].empty() && lines[3][0] == '#') {
     // The first folder line that names a drive tells where the data are; "#" with no such
     // line leaves them on the base drive.
@@ -160,7 +160,7 @@ std::vector<std::string> relocated_system_lines(const SystemRelocationPlan& plan
   const bool flag = plan.target_is_drive || own_folder_left;
   std::string& location = lines[3];
   if (flag != plan.old_flag) {
-    if (location.empty()) location = " ";
+    if (location.empty()) location.assign(1, ' ');
     location[0] = flag ? '#' : '-';
   }
   lines.insert(lines.end(), plan.tail.begin(), plan.tail.end());

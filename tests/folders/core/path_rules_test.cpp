@@ -92,6 +92,11 @@ TEST(FolderPaths, CompleteCopy) {
   EXPECT_EQ(missing_from_copy(old_tree, file_for_folder), (TreeEntry{"LEER", true, 0}));
   // A large file compares with all of its size.
   EXPECT_TRUE(missing_from_copy({{"BIG", false, 0x100000010ull}}, {{"BIG", false, 0x10}}).has_value());
+  // A file of the same size written at another time is one that was not replaced; two
+  // seconds apart is the same time on a coarse file system.
+  constexpr std::uint64_t second = 10'000'000;
+  EXPECT_TRUE(missing_from_copy({{"K.FRM", false, 5, 100 * second}}, {{"K.FRM", false, 5, 90 * second}}).has_value());
+  EXPECT_FALSE(missing_from_copy({{"K.FRM", false, 5, 100 * second}}, {{"K.FRM", false, 5, 102 * second}}).has_value());
 }
 
 }  // namespace
