@@ -35,6 +35,10 @@ LRESULT CALLBACK sent(int code, WPARAM wparam, LPARAM lparam) {
     ++g_positions;
     if (static_cast<int>(message->wParam) > g_highest) g_highest = static_cast<int>(message->wParam);
   }
+  if (code == HC_ACTION && message->message == WM_PAINT && g_progress &&
+      (message->hwnd == g_progress || IsChild(g_progress, message->hwnd))) {
+    ++g_paints;  // painted at once (UpdateWindow)
+  }
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
@@ -42,7 +46,7 @@ LRESULT CALLBACK posted(int code, WPARAM wparam, LPARAM lparam) {
   const MSG* message = reinterpret_cast<const MSG*>(lparam);
   if (code == HC_ACTION && message->message == WM_PAINT && g_progress &&
       (message->hwnd == g_progress || IsChild(g_progress, message->hwnd))) {
-    ++g_paints;
+    ++g_paints;  // painted from the message queue
   }
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
