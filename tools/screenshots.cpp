@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/controls.h"
+#include "folders/progress_window.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
 #include "shell/main_dialog.h"
@@ -32,6 +33,7 @@ struct SubDialog {
 };
 const SubDialog kSubDialogs[] = {
     {0, 1010, "calibration"},
+    {1, IDB_DRIVES_NETWORK, "network"},
     {2, IDB_PLOTTER_SERIAL_PORT, "serial_port"},
     {2, IDB_PLOTTER_SETTINGS, "driver_settings", true, IDB_DRIVER_ADAPT, "plot_resolution"},
     {4, IDB_LAYPLAN_HEM_POSITION, "hem_position"},
@@ -141,6 +143,19 @@ void plan_steps() {
       }
     }
   }
+  // The progress window of a network configuration run, over the network dialog.
+  g_steps.push_back([] { select_tab(1); });
+  g_steps.push_back([] {
+    if (HWND button = GetDlgItem(tav::window_state().page, IDB_DRIVES_NETWORK)) PostMessageA(button, BM_CLICK, 0, 0);
+  });
+  g_steps.push_back([] {
+    if (HWND dialog = enabled_dialog_other_than(tav::window_state().main_dialog)) {
+      tav::ProgressWindow progress(dialog, tav::controls::text_of(dialog, IDG_NETWORK_RUN));
+      progress.set(400);
+      if (progress.window()) save_bitmap(progress.window(), "progress");
+      EndDialog(dialog, IDCANCEL);
+    }
+  });
   g_steps.push_back([] { SendMessageA(tav::window_state().main_dialog, WM_COMMAND, IDCANCEL, 0); });
 }
 
