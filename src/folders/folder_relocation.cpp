@@ -68,26 +68,6 @@ bool shell_copy_into(HWND owner, const std::string& from, const std::string& to,
 
 }  // namespace
 
-bool read_file_bytes(const std::string& path, std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bool ok = true;
-  bytes.clear();
-  char buffer[4096];
-  for (;;) {
-    DWORD got = 0;
-    if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
-      ok = false;
-      break;
-    }
-    if (got == 0) break;
-    bytes.append(buffer, got);
-  }
-  CloseHandle(file);
-  return ok;
-}
-
 namespace {
 
 // True when the file could be replaced now: not read-only, and nobody holds it open
@@ -102,11 +82,15 @@ bool replaceable(const std::string& path) {
   return true;
 }
 
-// True when a new file can be made in the folder.
-bool folder_takes_files(const std::string& folder) {
-  char probe[MAX_PATH];
-  if (GetTempFileNameA(folder.c_str(), "tav", 0, probe) == 0) return false;
-  DeleteFileA(probe);
+// True when a new file can be made beside the system file: its temporary file, made and
+// removed again at once (also when the program ends abruptly, since the system deletes a
+// file opened to be deleted on closing).
+bool folder_takes_files(const std::string& file) {
+  const std::string probe = temporary_name_for(file);
+  HANDLE handle = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_EXISTS;  // a leftover: writable
+  CloseHandle(handle);
   return true;
 }
 
@@ -210,14 +194,14 @@ int relocate_measurement_system(HWND owner, std::string_view code, std::string_v
   const std::string file = folder + "\\" + std::string(kSystemFileName);
 
   std::string bytes;
-  if (!read_file_bytes(file, bytes)) return kSystemDone;  // no system file: nothing to relocate
+  if (read_file(file.c_str(), bytes) != FileRead::read) return kSystemDone;  // no system file: nothing to relocate
   const SystemRelocationPlan plan = plan_system_relocation(split_lines(bytes), system_code,
                                                            target_of_entry(target_entry), options.keep_export,
                                                            current_directory());
   if (plan.status != kSystemDone || !plan.rewrite) return plan.status;
   // Nothing is copied for a file that could not take the new paths afterwards.
   if (!replaceable(file)) return kSystemFileLocked;
-  if (!folder_takes_files(folder)) return kSystemFileNotWritten;
+  if (!folder_takes_files(file)) return kSystemFileNotWritten;
 
   int status = kSystemDone;
   std::array<bool, kSystemFolderCount> stays_behind{};

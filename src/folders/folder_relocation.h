@@ -45,9 +45,6 @@ void create_folder_chain(std::string_view path);
 // Appends path, made absolute against the current folder, to a path list for the shell.
 void add_absolute_path(std::string& list, std::string_view path);
 
-// The bytes of a file; false when it is missing or cannot be read to its end.
-bool read_file_bytes(const std::string& path, std::string& bytes);
-
 struct DataFolderResult {
   bool relocated = false;
   std::string path;  // the folder's path afterwards: the new one when relocated

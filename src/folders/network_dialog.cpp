@@ -18,6 +18,7 @@
 #include "folders/folder_relocation.h"
 #include "folders/progress_window.h"
 #include "resources/ids.h"
+#include "util/atomic_file.h"
 #include "util/core/text.h"
 #include "util/directory_listing.h"
 
@@ -98,7 +99,7 @@ void fill_systems(HWND dialog) {
     const std::string folder(name.data(), static_cast<std::size_t>(squeeze(name.data(), name.size())));
     if (folder == "HILFEN") continue;  // the help files, no measurement system
     std::string bytes;
-    if (!read_file_bytes("\\taviro\\" + folder + "\\" + std::string(kSystemFileName), bytes)) continue;
+    if (read_file(("\\taviro\\" + folder + "\\" + std::string(kSystemFileName)).c_str(), bytes) != FileRead::read) continue;
     const std::optional<SystemRow> row = system_row(split_lines(bytes));
     if (!row) continue;
     const int at = listview::insert_row(list, number, row->code, number);

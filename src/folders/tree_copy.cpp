@@ -5,6 +5,8 @@
 #include <system_error>
 #include <thread>
 
+#include "util/stop_points.h"
+
 namespace tav {
 namespace {
 
@@ -61,6 +63,7 @@ bool copy_file(const std::wstring& from, const std::wstring& to, const TreeItem&
   HANDLE source = CreateFileW(from.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (source == INVALID_HANDLE_VALUE) return false;
+  stop_point("copy");
   HANDLE target = open_target(to, item);
   if (target == INVALID_HANDLE_VALUE) {
     CloseHandle(source);
@@ -168,6 +171,7 @@ bool copy_listed_tree(const FolderTree& tree, const std::wstring& from, const st
       continue;
     }
     const std::wstring folder = joined(to, item.path);
+    stop_point("create folder");
     if (!CreateDirectoryW(folder.c_str(), nullptr)) {
       const DWORD attributes = GetFileAttributesW(folder.c_str());
       if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) ok = false;

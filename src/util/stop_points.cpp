@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,7 +12,7 @@ namespace {
 struct StopPoints {
   long stop_at = 0;      // 0: never stop
   char count_file[MAX_PATH] = {};
-  long passed = 0;
+  std::atomic<long> passed{0};  // files may be copied on several threads
 
   StopPoints() {
     char text[32] = {};
@@ -23,7 +24,7 @@ struct StopPoints {
   ~StopPoints() {
     if (count_file[0] == '\0') return;
     if (std::FILE* out = std::fopen(count_file, "w")) {
-      std::fprintf(out, "%ld\n", passed);
+      std::fprintf(out, "%ld\n", passed.load());
       std::fclose(out);
     }
   }
@@ -38,8 +39,7 @@ StopPoints& points() {
 
 void stop_point(const char* /*what*/) {
   StopPoints& p = points();
-  ++p.passed;
-  if (p.stop_at > 0 && p.passed == p.stop_at) TerminateProcess(GetCurrentProcess(), 99);
+  if (++p.passed == p.stop_at) TerminateProcess(GetCurrentProcess(), 99);
 }
 
 }  // namespace tav
