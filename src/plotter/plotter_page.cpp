@@ -258,7 +258,10 @@ void remove_plotter(HWND page, PlotterPageState& state) {
   // A driver that another plotter still uses stays; the removed plotter's settings are kept
   // as a copy of it.
   bool moved;
-  if (entry.active && state.table.driver_in_use(entry.driver_name, number)) {
+  const std::string driver_file = plotter_file_path(state.folder, entry.driver_name.raw(), ".plt");
+  if (entry.active && !file_exists(driver_file.c_str())) {
+    moved = true;  // already gone (a removal that was cut short): the queue file follows it
+  } else if (entry.active && state.table.driver_in_use(entry.driver_name, number)) {
     const std::string from = plotter_file_path(state.folder, entry.driver_name.raw(), ".plt");
     const std::string to = plotter_file_path(state.folder + kRemovedPlotterFolder, entry.driver_name.raw(), ".plt");
     moved = FTNFCO(from.c_str(), static_cast<int>(from.size()), to.c_str(), static_cast<int>(to.size())) == kFileDone;

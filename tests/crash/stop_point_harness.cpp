@@ -30,10 +30,16 @@ DWORD run_child(const std::string& action, const std::string& variable, const st
   std::string line = std::string("\"") + program + "\" --gtest_filter=StopPointChild.*";
   SetEnvironmentVariableA("TAVIRO_CRASH_ACTION", action.c_str());
   SetEnvironmentVariableA(variable.c_str(), value.c_str());
+  // The child's own report would only repeat the parent's; its output goes nowhere.
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  HANDLE nowhere = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0, nullptr);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = nowhere;
   PROCESS_INFORMATION child{};
-  const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child);
+  const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &child);
+  CloseHandle(nowhere);
   SetEnvironmentVariableA("TAVIRO_CRASH_ACTION", nullptr);
   SetEnvironmentVariableA(variable.c_str(), nullptr);
   if (!started) return static_cast<DWORD>(-1);
@@ -94,8 +100,9 @@ StopReport stop_at_every_point(const CrashAction& action) {
       EXPECT_TRUE(bytes == old_files[file] || bytes == new_files[file])
           << action.name << " stop " << n << ": " << file << " is neither its old nor its new version";
     }
+    if (action.check_after_stop) action.check_after_stop(installation);
     // The next run works on what was left, and a temporary file left behind goes with it.
-    action.run();
+    (action.next_run ? action.next_run : action.run)();
     EXPECT_EQ(snapshot(installation, action), new_files) << action.name << " stop " << n << ": the next run";
     EXPECT_EQ(leftovers("U:\\taviro"), std::vector<std::string>{}) << action.name << " stop " << n;
   }

@@ -22,6 +22,11 @@ struct CrashAction {
   std::function<void()> run;
   // The files (relative to U:\taviro) that must be whole after any stop.
   std::vector<std::string> files;
+  // What must hold after any stop besides (nothing is lost, for example); none when empty.
+  std::function<void(const TestInstallation&)> check_after_stop = {};
+  // The run that follows a stop, which must end with the files of an uninterrupted run;
+  // the action itself when empty (an action that may already be done needs another).
+  std::function<void()> next_run = {};
 };
 
 // Registers an action for the child process; returns true so it can initialise a static.
