@@ -32,7 +32,7 @@ bool same_time(std::uint64_t a, std::uint64_t b) {
 
 // True when inner lies inside outer (both comparable forms).
 bool lies_inside(const std::string& inner, const std::string& outer) {
-  if (inner.size() <= outer.size() || inner.compare(0, outer.size(), outer) != 0) return false;
+  if (outer.empty() || inner.size() <= outer.size() || inner.compare(0, outer.size(), outer) != 0) return false;
   return outer.back() == '\\' || inner[outer.size()] == '\\';
 }
 

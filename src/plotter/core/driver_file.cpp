@@ -111,8 +111,10 @@ std::optional<std::string> device_layout(DeviceSettings device) {
   return layout;
 }
 
+// A stray CR among the trailing blanks goes with them: left at the end of the line it
+// would join the line's LF into a CR LF, and the next rewrite would cut the line anew.
 std::string_view without_trailing_blanks(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\r')) text.remove_suffix(1);
   return text;
 }
 

@@ -71,6 +71,8 @@ TEST(FolderPaths, RelationAndAction) {
     EXPECT_EQ(folder_action(c.old_path, c.new_path, "U:\\"), c.action) << c.old_path;
   }
   EXPECT_EQ(folder_action("", "E:\\TAVIRO\\FORMS\\", "U:\\"), FolderAction::stay);
+  // A path that names nothing holds nothing (found by fuzzing: it was read before its start).
+  EXPECT_EQ(folder_relation("", "E:\\TAVIRO", ""), FolderRelation::apart);
 }
 
 TEST(FolderPaths, CompleteCopy) {

@@ -98,6 +98,13 @@ TEST(DriverFileRewrite, NormalisesOnlyTheRewrittenLines) {
   wanted.insert(wanted.find("[x  ]") + 5, "   ");
   wanted.resize(wanted.size() - 2);
   EXPECT_EQ(round_trip(bytes), wanted);
+  // A stray CR at the end of a rewritten line goes with its blanks, so that a second
+  // rewrite changes nothing (found by fuzzing).
+  DriverText lf = text;
+  lf.eol = "\n";
+  std::string stray = lf.build();
+  stray.insert(stray.find("[yes]") + 5, "  \r ");
+  EXPECT_EQ(round_trip(round_trip(stray)), round_trip(stray));
 }
 
 TEST(DriverFileRewrite, LeavesLinesItCannotRewriteAsTheyAre) {
