@@ -1,5 +1,7 @@
-// Any bytes as an INI file: reading never fails, and a write changes its key and nothing
-// else, reads back as written, and a second write of the same value changes no byte.
+// Any bytes as an INI file (the main configuration file, a queue file, language.ini, the menu
+// dialog file, lintypes.ini, settngsb.ini): reading never fails, and a write changes its key
+// and nothing else, reads back as written, and a second write of the same value changes no
+// byte.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string>
@@ -7,6 +9,8 @@
 
 #include "config/core/ini_document.h"
 #include "config/core/profile_rules.h"
+#include "plotter/core/queue_file.h"
+#include "plotter/core/serial_port.h"
 
 namespace {
 
@@ -37,6 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tav::read_text(document, section, key, "default", text, sizeof text);
   tav::read_text_indirect(document, section, key, "x", text, sizeof text);
   tav::read_int(document, other_section, other_key, -1);
+  tav::read_queue_values(document);
+  tav::serial_port_keys(tav::serial_port_choice(document));
 
   const auto other_before = document.find(other_section, other_key);
   const std::string other_value = other_before ? std::string(*other_before) : std::string("<missing>");
