@@ -75,12 +75,7 @@ const bool kRegistered = register_crash_action(kMainDialogOk) && register_crash_
 
 TEST(StopAtEveryWrite, MainDialogAndLayplanningDialogs) {
   ASSERT_TRUE(kRegistered);
-  for (const CrashAction* action : {&kMainDialogOk, &kHemPosition, &kLineTypes}) {
-    const StopReport report = stop_at_every_point(*action);
-    EXPECT_GT(report.stop_points, 0) << action->name;
-    EXPECT_EQ(report.stops_tried, report.stop_points) << action->name;
-    std::printf("%s: %d stop points, all tried\n", action->name.c_str(), report.stop_points);
-  }
+  stop_each_at_every_point({&kMainDialogOk, &kHemPosition, &kLineTypes});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -107,6 +108,15 @@ StopReport stop_at_every_point(const CrashAction& action) {
     EXPECT_EQ(leftovers("U:\\taviro"), std::vector<std::string>{}) << action.name << " stop " << n;
   }
   return report;
+}
+
+void stop_each_at_every_point(const std::vector<const CrashAction*>& actions) {
+  for (const CrashAction* action : actions) {
+    const StopReport report = stop_at_every_point(*action);
+    EXPECT_GT(report.stop_points, 0) << action->name;
+    EXPECT_EQ(report.stops_tried, report.stop_points) << action->name;
+    std::printf("%s: %d stop points, all tried\n", action->name.c_str(), report.stop_points);
+  }
 }
 
 // The child half: runs the action named by TAVIRO_CRASH_ACTION on the installation as the

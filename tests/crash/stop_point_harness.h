@@ -42,4 +42,7 @@ struct StopReport {
 // GoogleTest.
 StopReport stop_at_every_point(const CrashAction& action);
 
+// The same for each action in turn, printing how many stop points each had.
+void stop_each_at_every_point(const std::vector<const CrashAction*>& actions);
+
 }  // namespace tav::test

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "plotter/driver_text.h"
+#include "plotter/plotter_test_support.h"
 #include "support/installation.h"
 
 namespace tav {
@@ -18,20 +19,6 @@ namespace {
 
 using test::DriverText;
 using test::TestInstallation;
-
-std::string driver_named(const std::string& name) {
-  DriverText text;
-  text.values[51] = name;
-  return text.build();
-}
-std::string queue(const std::string& name, const std::string& driver) {
-  std::string text = "[DEVICE]\r\n";
-  if (!name.empty()) text += "NAME=" + name + "\r\n";
-  text += "PORT=FILE:\r\nDRIVER=";
-  text += driver;
-  text += "\r\n";
-  return text;
-}
 
 // Each entry as "marker|display name|driver|queue", in table order.
 std::vector<std::string> entries(const PlotterTable& table) {
@@ -54,17 +41,17 @@ class PlotterInventoryTest : public ::testing::Test {
 };
 
 TEST_F(PlotterInventoryTest, ListsQueuesFirstThenTheDriversNoQueueUses) {
-  inst.write("plotter\\ROLL60A.plt", driver_named("Rollenplotter 60"));
-  inst.write("plotter\\ROLL60A.que", queue("Rolle Halle 1", "ROLL60A.PLT"));
-  inst.write("plotter\\ROLL60A2.que", queue("Rolle Halle 2", "roll60a.plt"));  // two queues on one driver
-  inst.write("plotter\\ABC.que", queue("", "X.P"));                            // no NAME, too short a DRIVER
-  inst.write("plotter\\ISOAUS.que", queue("ISO", "ISOAUS.PLT"));
-  inst.write("plotter\\lower.que", queue("Klein", "iso.plt"));
-  inst.write("plotter\\PEN90.plt", driver_named("Stiftplotter 90"));
-  inst.write("plotter\\EMPTY51.plt", driver_named(""));
+  inst.write("plotter\\ROLL60A.plt", test::driver_file("Rollenplotter 60"));
+  inst.write("plotter\\ROLL60A.que", test::queue_file("Rolle Halle 1", "ROLL60A.PLT"));
+  inst.write("plotter\\ROLL60A2.que", test::queue_file("Rolle Halle 2", "roll60a.plt"));  // two queues on one driver
+  inst.write("plotter\\ABC.que", test::queue_file("", "X.P"));                            // no NAME, too short a DRIVER
+  inst.write("plotter\\ISOAUS.que", test::queue_file("ISO", "ISOAUS.PLT"));
+  inst.write("plotter\\lower.que", test::queue_file("Klein", "iso.plt"));
+  inst.write("plotter\\PEN90.plt", test::driver_file("Stiftplotter 90"));
+  inst.write("plotter\\EMPTY51.plt", test::driver_file(""));
   inst.write("plotter\\SHORT.plt", DriverText{.bracket_lines = 50}.build());
-  inst.write("plotter\\diverse\\OLD.plt", driver_named("Alt"));
-  inst.write("plotter\\diverse\\OLD.que", queue("Alt", "OLD.PLT"));
+  inst.write("plotter\\diverse\\OLD.plt", test::driver_file("Alt"));
+  inst.write("plotter\\diverse\\OLD.que", test::queue_file("Alt", "OLD.PLT"));
 
   const std::vector<std::string> lines = entries(scan());
   ASSERT_EQ(lines.size(), 5u);
@@ -75,8 +62,8 @@ TEST_F(PlotterInventoryTest, ListsQueuesFirstThenTheDriversNoQueueUses) {
 }
 
 TEST_F(PlotterInventoryTest, LongNamesAreListedByTheirShortNames) {
-  inst.write("plotter\\Grosser Plotter.plt", driver_named("Gross"));
-  inst.write("plotter\\Mein Plotter.que", queue("Mein Plotter", "PEN90.PLT"));
+  inst.write("plotter\\Grosser Plotter.plt", test::driver_file("Gross"));
+  inst.write("plotter\\Mein Plotter.que", test::queue_file("Mein Plotter", "PEN90.PLT"));
   const PlotterTable table = scan();
   ASSERT_EQ(table.count(), 2);
   const PlotterRow active = table.row(1);
@@ -89,8 +76,8 @@ TEST_F(PlotterInventoryTest, LongNamesAreListedByTheirShortNames) {
 
 TEST_F(PlotterInventoryTest, FolderComesFromTheMainConfigurationFile) {
   inst.write("taviro.ini", "[PATH]\r\nPATHPLOT=\\taviro\\geraete\r\n");
-  inst.write("geraete\\PEN90.plt", driver_named("Stiftplotter 90"));
-  inst.write("plotter\\CUT.plt", driver_named("Cutter"));
+  inst.write("geraete\\PEN90.plt", test::driver_file("Stiftplotter 90"));
+  inst.write("plotter\\CUT.plt", test::driver_file("Cutter"));
   EXPECT_EQ(installation_plotter_folder(), "\\taviro\\geraete\\");
   EXPECT_EQ(entries(scan()), (std::vector<std::string>{"|Stiftplotter 90|PEN90|"}));
   inst.remove("geraete");

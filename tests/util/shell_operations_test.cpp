@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 
+#include "folders/folder_test_support.h"
 #include "support/gui.h"
 #include "support/installation.h"
 #include "util/reported_tags.h"
@@ -23,35 +24,8 @@ using test::Report;
 using test::ReportedTags;
 using test::TestInstallation;
 
-using Tree = std::map<std::string, std::string>;  // relative path -> contents ("<dir>" for folders)
-
-void read_tree(const std::string& root, const std::string& relative, Tree& tree) {
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((root + relative + "\\*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::string name = entry.cFileName;
-    if (name == "." || name == "..") continue;
-    const std::string path = relative + "\\" + name;
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      tree[path] = "<dir>";
-      read_tree(root, path, tree);
-    } else {
-      HANDLE file = CreateFileA((root + path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-      char bytes[256] = {};
-      DWORD got = 0;
-      ReadFile(file, bytes, sizeof bytes, &got, nullptr);
-      CloseHandle(file);
-      tree[path] = std::string(bytes, got);
-    }
-  } while (FindNextFileA(search, &entry));
-  FindClose(search);
-}
-Tree tree_of(const std::string& folder) {
-  Tree tree;
-  read_tree(folder, "", tree);
-  return tree;
-}
+using test::Tree;
+using test::tree_of;
 
 // A tree of three levels with a file on every level and a folder name with a blank.
 void make_tree(const TestInstallation& inst, const std::string& folder) {
