@@ -1,6 +1,8 @@
 #include "plotter/core/driver_file.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <cstdlib>
 
 #include "plotter/core/real_text.h"
@@ -155,7 +157,8 @@ bool read_driver_settings(std::string_view bytes, DriverSettings& values) {
       case kPenChangeLine: values.pen_change = yes_at(text, open); break;
       case kResolutionXLine:
       case kResolutionYLine:
-        if (const std::optional<double> read = leading_real(value)) {
+        // A number too large for the resolution's single precision is no resolution.
+        if (const std::optional<double> read = leading_real(value); read && std::fabs(*read) <= FLT_MAX) {
           (number == kResolutionXLine ? values.resolution_x : values.resolution_y) = static_cast<float>(*read);
         }
         break;

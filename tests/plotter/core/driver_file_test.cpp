@@ -46,12 +46,12 @@ TEST(DriverSettingsReader, MissingOrUnreadableValuesKeepWhatTheyHeld) {
   values.device = {1, 2, 3, 4, 5, 6};
   values.plotter_name.assign("old");
   DriverText text;
-  text.values = {{26, "fein"}, {53, "breit"}};
+  text.values = {{26, "fein"}, {27, "1e39"}, {53, "breit"}};  // 1e39: too large for the resolution
   text.device = " 12 01 0 00 01";  // 14 characters: too short for the six settings
   text.bracket_lines = 50;        // no name line
   ASSERT_TRUE(read_driver_settings(text.build(), values));
   EXPECT_FLOAT_EQ(values.resolution_x, 0.5f);
-  EXPECT_FLOAT_EQ(values.resolution_y, 0.0254f);
+  EXPECT_FLOAT_EQ(values.resolution_y, 0.0f);
   EXPECT_EQ(values.paper_width, 77);
   EXPECT_EQ(values.device, (DeviceSettings{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(values.plotter_name.str(), "old");
