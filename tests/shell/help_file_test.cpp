@@ -210,6 +210,28 @@ TEST_F(HelpFileTest, EveryPageHasATitleTheStylesheetAndItsCodePage) {
   }
 }
 
+// A picture is a PNG shown at its own size, so that screenshots stay sharp.
+TEST_F(HelpFileTest, PicturesAreShownAtTheirOwnSize) {
+  const std::regex picture(R"re(<img src="([^"]*)" width="([0-9]+)"\s+height="([0-9]+)")re");
+  const auto big_endian = [](const std::string& bytes, std::size_t at) {
+    unsigned long value = 0;
+    for (std::size_t i = at; i < at + 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[i]);
+    return value;
+  };
+  std::size_t pictures = 0;
+  for (const auto& [page, bytes] : pages_) {
+    EXPECT_EQ(matches(bytes, std::regex("<img "), 0).size(), matches(bytes, picture, 0).size())
+        << page << " has a picture without its size";
+    for (std::sregex_iterator it(bytes.begin(), bytes.end(), picture), end; it != end; ++it, ++pictures) {
+      const std::string png = file_->read(resolve(page, (*it)[1])).value_or("");
+      ASSERT_TRUE(png.size() > 24 && png.compare(1, 3, "PNG") == 0) << page << ": " << (*it)[1] << " is no PNG";
+      EXPECT_EQ(big_endian(png, 16), std::stoul((*it)[2])) << page << ": width of " << (*it)[1];
+      EXPECT_EQ(big_endian(png, 20), std::stoul((*it)[3])) << page << ": height of " << (*it)[1];
+    }
+  }
+  EXPECT_GT(pictures, 0u);
+}
+
 // Each language has a page for the main dialog and for every page and sub-dialog (every
 // dialog template of the program but the progress window), with the same pages in both
 // languages; its pages link only among themselves, and to the same page in the other
