@@ -4,7 +4,7 @@
 # sources at configure time, so the build never has to run Wine.
 #
 #   add_test_suites(TARGET exe SOURCES files... [PREFIX text] [PROPERTIES ...])
-# Suites whose names end in _de run with the German user interface.
+# Suites whose names end in _de, _fi, _pl, _ru or _zh run with that user interface language.
 function(add_test_suites)
   cmake_parse_arguments(ARG "" "TARGET;PREFIX" "SOURCES;PROPERTIES" ${ARGN})
   set(suites "")
@@ -21,8 +21,12 @@ function(add_test_suites)
     set(name ${ARG_PREFIX}${suite})
     add_test(NAME ${name} COMMAND ${ARG_TARGET} --gtest_filter=${suite}.* --gtest_brief=1)
     set_tests_properties(${name} PROPERTIES FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]|0 tests from 0 test suites" ${ARG_PROPERTIES})
-    if(suite MATCHES "_de$")
-      set_tests_properties(${name} PROPERTIES ENVIRONMENT "TAVIRO_LANG=de_DE.UTF-8")
-    endif()
+    # The user interface language of a suite follows its name's ending.
+    foreach(language de_DE fi_FI pl_PL ru_RU zh_CN)
+      string(SUBSTRING ${language} 0 2 ending)
+      if(suite MATCHES "_${ending}$")
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "TAVIRO_LANG=${language}.UTF-8")
+      endif()
+    endforeach()
   endforeach()
 endfunction()

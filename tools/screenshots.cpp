@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/controls.h"
+#include "folders/progress_window.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
 #include "shell/main_dialog.h"
@@ -20,16 +21,23 @@ namespace {
 std::string g_folder;
 std::string g_language;
 
-// Sub-dialogs opened from a page: tab position, button on the page, file name.
+// Sub-dialogs opened from a page: tab position, button on the page, file name; whether the
+// page's list needs a selected row first; a dialog that the sub-dialog opens in turn.
 struct SubDialog {
   int tab;
   int button;
   const char* name;
+  bool select_first_row = false;
+  int nested_button = 0;
+  const char* nested_name = nullptr;
 };
 const SubDialog kSubDialogs[] = {
     {0, 1010, "calibration"},
-    {4, 1198, "hem_position"},
-    {4, 1099, "line_types"},
+    {1, IDB_DRIVES_NETWORK, "network"},
+    {2, IDB_PLOTTER_SERIAL_PORT, "serial_port"},
+    {2, IDB_PLOTTER_SETTINGS, "driver_settings", true, IDB_DRIVER_ADAPT, "plot_resolution"},
+    {4, IDB_LAYPLAN_HEM_POSITION, "hem_position"},
+    {4, IDB_LAYPLAN_LINE_TYPES, "line_types"},
 };
 
 void save_bitmap(HWND window, const std::string& name) {
@@ -105,15 +113,49 @@ void plan_steps() {
     g_steps.push_back([sub] { select_tab(sub.tab); });
     g_steps.push_back([sub] {
       HWND page = tav::window_state().page;
+      if (page && sub.select_first_row) {
+        LVITEMA item{};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendDlgItemMessageA(page, IDC_PLOTTER_LIST, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+      }
       if (page && GetDlgItem(page, sub.button)) PostMessageA(GetDlgItem(page, sub.button), BM_CLICK, 0, 0);
     });
     g_steps.push_back([sub] {
       if (HWND dialog = enabled_dialog_other_than(tav::window_state().main_dialog)) {
         save_bitmap(dialog, sub.name);
-        EndDialog(dialog, IDOK);
+        if (sub.nested_button) {
+          PostMessageA(GetDlgItem(dialog, sub.nested_button), BM_CLICK, 0, 0);
+        } else {
+          EndDialog(dialog, IDOK);
+        }
       }
     });
+    if (sub.nested_button) {
+      // The nested dialog is on top now; once it has gone, the sub-dialog is again.
+      for (int pass = 0; pass < 2; ++pass) {
+        g_steps.push_back([sub, pass] {
+          if (HWND dialog = enabled_dialog_other_than(tav::window_state().main_dialog)) {
+            if (pass == 0) save_bitmap(dialog, sub.nested_name);
+            EndDialog(dialog, IDCANCEL);
+          }
+        });
+      }
+    }
   }
+  // The progress window of a network configuration run, over the network dialog.
+  g_steps.push_back([] { select_tab(1); });
+  g_steps.push_back([] {
+    if (HWND button = GetDlgItem(tav::window_state().page, IDB_DRIVES_NETWORK)) PostMessageA(button, BM_CLICK, 0, 0);
+  });
+  g_steps.push_back([] {
+    if (HWND dialog = enabled_dialog_other_than(tav::window_state().main_dialog)) {
+      tav::ProgressWindow progress(dialog, tav::controls::text_of(dialog, IDG_NETWORK_RUN));
+      progress.set(400);
+      if (progress.window()) save_bitmap(progress.window(), "progress");
+      EndDialog(dialog, IDCANCEL);
+    }
+  });
   g_steps.push_back([] { SendMessageA(tav::window_state().main_dialog, WM_COMMAND, IDCANCEL, 0); });
 }
 

@@ -85,6 +85,8 @@ class ProfileSnapshot {
   int get_int(std::string_view section, std::string_view key, int default_value) const;
   int get_string_indirect(std::string_view section, std::string_view key, std::string_view default_text,
                           char* dest, int size) const;
+  // The file as a document, for the pure rules that read it.
+  const IniDocument& document() const { return document_; }
 
  private:
   IniDocument document_;

@@ -98,6 +98,31 @@ void select_all_rows(HWND list, bool selected) {
   SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
 }
 
+namespace {
+
+// The width the header needs to draw a column's title whole: its text in the header's font
+// and the header's margins. The list's own fitting to the title comes out a few pixels
+// short under Wine, which cuts the title with an ellipsis.
+int title_width(HWND list, int column) {
+  char title[260] = {};
+  LVCOLUMNA item{};
+  item.mask = LVCF_TEXT;
+  item.pszText = title;
+  item.cchTextMax = sizeof title;
+  if (!SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item))) return 0;
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  HDC dc = GetDC(header);
+  HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(header, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32A(dc, title, lstrlenA(title), &extent);
+  SelectObject(dc, old_font);
+  ReleaseDC(header, dc);
+  constexpr int kHeaderMargins = 16;  // the header's text margin on both sides, and a divider
+  return extent.cx > 0 ? extent.cx + kHeaderMargins : 0;
+}
+
+}  // namespace
+
 void fit_columns(HWND list, int first, int last, int minimum) {
   const int columns = column_count(list);
   if (first < 0 || last < first || last >= columns) return;
@@ -112,6 +137,8 @@ void fit_columns(HWND list, int first, int last, int minimum) {
       const int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
       if (width > widest) widest = width;
     }
+    const int title = title_width(list, column);
+    if (title > widest) widest = title;
   }
   if (spare) SendMessageA(list, LVM_DELETECOLUMN, static_cast<WPARAM>(columns), 0);
   for (int column = first; column <= last; ++column) {

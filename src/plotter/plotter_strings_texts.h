@@ -1,16 +1,36 @@
-// Texts of the Plotter page's messages (string table), per language.
+// Texts of the messages of the Plotter page and its dialogs (string table), per language.
 #if defined(TAV_LANG_DE)
 #define S_PLOTTER_DELETE_FILE "Soll die ausgewählte Datei wirklich gelöscht werden?"
 #define S_PLOTTER_FILE_EXISTS "Die Datei existiert bereits. Überschreiben?"
 #define S_PLOTTER_CREATE_FAILED "Fehler beim Erstellen der Datei."
 #define S_PLOTTER_REMOVE "Soll der ausgewählte Plotter wirklich entfernt werden? Für die spätere Verwendung werden die Plottereinstellungen in den Unterordner ""Diverse"" verschoben."
 #define S_PLOTTER_ADD_CAPTION "TAVIRO - Plotter hinzufügen"
+#define S_PLOTTER_DELETE_FAILED "Die Datei konnte nicht gelöscht werden. Der Plotter bleibt aktiv."
+#define S_PLOTTER_MOVE_FAILED "Die Plottereinstellungen konnten nicht in den Unterordner ""Diverse"" verschoben werden."
+#define S_DRIVER_BACKUP_FAILED "Von der Treiberdatei konnte keine Sicherungskopie angelegt werden. Die Treiberdatei wurde nicht geändert."
+#define S_DRIVER_WRITE_FAILED "Die Treiberdatei konnte nicht geschrieben werden. Sie wurde nicht geändert."
+#define S_RESOLUTION_INVALID "Bitte geben Sie die Plotterauflösung als positive Zahl ein, zum Beispiel 0,025."
+#define S_SERIAL_PARITY_NONE "Keine"
+#define S_SERIAL_PARITY_ODD "Ungerade"
+#define S_SERIAL_PARITY_EVEN "Gerade"
+#define S_SERIAL_PARITY_MARK "Markierung"
+#define S_SERIAL_PARITY_SPACE "Leerzeichen"
 #elif defined(TAV_LANG_EN)
 #define S_PLOTTER_DELETE_FILE "Really delete the selected file?"
 #define S_PLOTTER_FILE_EXISTS "File already exists. Overwrite?"
 #define S_PLOTTER_CREATE_FAILED "Error when creating file."
 #define S_PLOTTER_REMOVE "Really remove the selected plotter? For a backup the current settings are moved to subfolder ""Diverse"" ."
 #define S_PLOTTER_ADD_CAPTION "TAVIRO - Add plotter"
+#define S_PLOTTER_DELETE_FAILED "The file could not be deleted. The plotter stays active."
+#define S_PLOTTER_MOVE_FAILED "The plotter settings could not be moved to subfolder ""Diverse""."
+#define S_DRIVER_BACKUP_FAILED "No backup copy of the driver file could be made. The driver file was not changed."
+#define S_DRIVER_WRITE_FAILED "The driver file could not be written. It was not changed."
+#define S_RESOLUTION_INVALID "Please enter the plot resolution as a positive number, for example 0,025."
+#define S_SERIAL_PARITY_NONE "None"
+#define S_SERIAL_PARITY_ODD "Odd"
+#define S_SERIAL_PARITY_EVEN "Even"
+#define S_SERIAL_PARITY_MARK "Mark"
+#define S_SERIAL_PARITY_SPACE "Space"
 #else
-#error "Plotter page messages: no texts for this language"
+#error "Messages of the Plotter page: no texts for this language"
 #endif

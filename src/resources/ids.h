@@ -290,6 +290,17 @@
 #define IDS_PLOTTER_CREATE_FAILED 172
 #define IDS_PLOTTER_REMOVE 173
 #define IDS_PLOTTER_ADD_CAPTION 174
+// Plotter page and its dialogs: failures, and the parity names of the serial port dialog.
+#define IDS_PLOTTER_DELETE_FAILED 1651
+#define IDS_PLOTTER_MOVE_FAILED 1652
+#define IDS_DRIVER_BACKUP_FAILED 1653
+#define IDS_DRIVER_WRITE_FAILED 1654
+#define IDS_RESOLUTION_INVALID 1655
+#define IDS_SERIAL_PARITY_NONE 1656   // then odd, even, mark and space
+#define IDS_SERIAL_PARITY_ODD 1657
+#define IDS_SERIAL_PARITY_EVEN 1658
+#define IDS_SERIAL_PARITY_MARK 1659
+#define IDS_SERIAL_PARITY_SPACE 1660
 // Options page: the text editor for an error log could not be started.
 #define IDS_OPTIONS_ERROR 200
 // Main dialog: the main configuration file could not be read, or cannot be written back.

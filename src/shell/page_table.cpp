@@ -3,9 +3,11 @@
 
 #include <array>
 
+#include "folders/drives_page.h"
 #include "language/language_page.h"
 #include "pages/layplanning_page.h"
 #include "pages/toolbox_page.h"
+#include "plotter/plotter_page.h"
 #include "pages/digitizer_page.h"
 #include "pages/expert_page.h"
 #include "pages/options_page.h"
@@ -19,8 +21,9 @@ namespace {
 constexpr std::array<PageEntry, 9> kPages = {{
     {kPageScreen, IDD_PAGE_SCREEN, screen_page_open, screen_page_command, nullptr, screen_page_close,
      screen_page_defaults, false},
-    {kPageDrives, IDD_PAGE_DRIVES, nullptr, nullptr, nullptr, nullptr, nullptr, false},
-    {kPagePlotter, IDD_PAGE_PLOTTER, nullptr, nullptr, nullptr, nullptr, nullptr, false},
+    {kPageDrives, IDD_PAGE_DRIVES, drives_page_open, drives_page_command, nullptr, drives_page_close, nullptr, false},
+    {kPagePlotter, IDD_PAGE_PLOTTER, plotter_page_open, plotter_page_command, plotter_page_notify, plotter_page_close,
+     nullptr, false},
     {kPageOptions, IDD_PAGE_OPTIONS, options_page_open, options_page_command, options_page_notify, options_page_close,
      options_page_defaults, false},
     {kPageDigitizer, IDD_PAGE_DIGITIZER, digitizer_page_open, nullptr, nullptr, digitizer_page_close,

@@ -5,6 +5,8 @@
 #include <new>
 #include <vector>
 
+#include "util/stop_points.h"
+
 namespace tav {
 namespace {
 
@@ -14,6 +16,7 @@ bool write_all(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = bytes.size() > kChunk ? kChunk : static_cast<DWORD>(bytes.size());
     DWORD written = 0;
+    stop_point("write");
     if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
     bytes.remove_prefix(written);
   }
@@ -24,9 +27,14 @@ bool write_temporary(const std::string& temporary, std::string_view bytes) {
   // A file of that name left by an interrupted run loses its marks first, so that it can be
   // replaced; it is never read.
   SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+  stop_point("create");
   HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  bool ok = write_all(file, bytes) && FlushFileBuffers(file);
+  bool ok = write_all(file, bytes);
+  if (ok) {
+    stop_point("flush");
+    ok = FlushFileBuffers(file);
+  }
   if (!CloseHandle(file)) ok = false;
   return ok;
 }
@@ -144,6 +152,7 @@ bool write_file_atomically(const char* path, std::string_view bytes) {
       return false;
     }
     if (exists) copy_access_rights(target, temporary);
+    stop_point("rename");
     if ((kept != 0 && !SetFileAttributesA(temporary.c_str(), kept)) ||
         !MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -6,6 +6,7 @@
 
 #include "util/core/error_report.h"
 #include "util/core/text.h"
+#include "util/stop_points.h"
 
 namespace tav {
 namespace {
@@ -80,6 +81,7 @@ std::int16_t FTNFCO(const char* source, int source_length, const char* target, i
   if (!from.usable() || !to.usable()) return kFileFailed;
   // Run with administrator rights, Wine would overwrite a read-only target; Windows refuses.
   if (is_read_only_file(to.c_str())) return kFileFailed;
+  stop_point("copy");
   if (CopyFileA(from.c_str(), to.c_str(), FALSE)) return kFileDone;
   return failed("FTNFCO", GetLastError());
 }
@@ -87,6 +89,7 @@ std::int16_t FTNFCO(const char* source, int source_length, const char* target, i
 std::int16_t FTNFDE(const char* name, int length) {
   const TerminatedName file(name, length);
   if (!file.usable()) return kFileFailed;
+  stop_point("delete");
   if (DeleteFileA(file.c_str())) return kFileDone;
   return failed("FTNFDE", GetLastError());
 }
@@ -99,6 +102,7 @@ std::int16_t ftnfre(const char* old_name, int old_length, const char* new_name, 
   const TerminatedName from(old_name, old_length);
   const TerminatedName to(new_name, new_length);
   if (!from.usable() || !to.usable()) return kFileFailed;
+  stop_point("move");
   if (MoveFileA(from.c_str(), to.c_str())) return kFileDone;
   return failed("ftnfre-2", GetLastError());
 }
@@ -116,6 +120,7 @@ bool FileOP_Copy(HWND owner, const char* sources, int sources_size, const char* 
   operation.pTo = targets;
   if (one_destination_per_source) operation.fFlags |= FOF_MULTIDESTFILES;
   if (no_confirmation) operation.fFlags |= FOF_NOCONFIRMATION;
+  stop_point("copy tree");
   return SHFileOperationA(&operation) == 0;
 }
 
@@ -130,6 +135,7 @@ bool FileOP_Delete(HWND owner, const char* list, int list_size, bool no_confirma
   operation.pFrom = list;
   operation.fFlags = FOF_ALLOWUNDO;
   if (no_confirmation) operation.fFlags |= FOF_NOCONFIRMATION;
+  stop_point("delete tree");
   return SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
 }
 

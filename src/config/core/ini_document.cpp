@@ -214,6 +214,8 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
   section = trim(section);
   key = trim(key);
   if (key.empty() || key.front() == ';' || key.front() == '[' || key.find('=') != std::string_view::npos) return false;
+  // At the start of a file the key would read as a byte order mark.
+  if (key.substr(0, kUtf8Mark.size()) == kUtf8Mark) return false;
   std::size_t line_end = value.find_first_of(std::string_view("\r\n\0", 3));
   if (line_end != std::string_view::npos) value = value.substr(0, line_end);
 

@@ -48,8 +48,8 @@ class IniDocument {
   // the last non-blank line of its section; a new section goes at the end. New lines end
   // with CR LF. The value is stored up to its first CR, LF or NUL, so that it cannot start
   // a new line. Returns false, changing nothing, for names that cannot be stored and read
-  // back: a key that is empty, starts with ';' or '[', or holds '=', CR, LF or NUL; a
-  // section that holds CR, LF or NUL.
+  // back: a key that is empty, starts with ';', '[' or a UTF-8 byte order mark, or holds
+  // '=', CR, LF or NUL; a section that holds CR, LF or NUL.
   // Writing the value that find() returns, with or without blanks around it, changes no
   // byte, so a load-write round trip reaches a fixed point with the first write.
   bool set(std::string_view section, std::string_view key, std::string_view value);

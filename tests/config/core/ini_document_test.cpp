@@ -171,7 +171,7 @@ TEST(IniDocumentWrite, RefusesNamesThatCannotBeReadBack) {
   IniDocument doc(start);
   for (std::string_view key : {std::string_view(""), std::string_view("  "), std::string_view(";a"),
                                std::string_view("[a]"), std::string_view("a=b"), std::string_view("a\nb"),
-                               std::string_view("a\0b", 3)}) {
+                               std::string_view("a\0b", 3), std::string_view("\xEF\xBB\xBFkey")}) {
     EXPECT_FALSE(doc.set("s", key, "v")) << key;
   }
   EXPECT_FALSE(doc.set("s\r\n[t", "a", "v"));

@@ -1,0 +1,349 @@
+#include "folders/network_dialog.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config/profile.h"
+#include "controls/controls.h"
+#include "controls/guarded.h"
+#include "controls/list_view.h"
+#include "controls/page_state.h"
+#include "folders/core/network_rules.h"
+#include "folders/core/system_file.h"
+#include "folders/drive_query.h"
+#include "folders/folder_relocation.h"
+#include "folders/progress_window.h"
+#include "resources/ids.h"
+#include "util/atomic_file.h"
+#include "util/core/text.h"
+#include "util/directory_listing.h"
+
+namespace tav {
+namespace {
+
+// A data folder: its path edit, "Verlegen" box and drive list, its key in section PATH,
+// its default path (on the base drive) and where the progress bar stands after it.
+struct DataFolder {
+  int edit;
+  int move;
+  int drive;
+  const char* key;
+  const char* default_path;
+  int progress;
+};
+constexpr std::array<DataFolder, 5> kDataFolders = {{
+    {IDE_NETWORK_FORMS_PATH, IDX_NETWORK_FORMS_MOVE, IDC_NETWORK_FORMS_DRIVE, "PATHFORM", "\\TAVIRO\\FORMS\\", 500},
+    {IDE_NETWORK_PROG_PATH, IDX_NETWORK_PROG_MOVE, IDC_NETWORK_PROG_DRIVE, "PATHPROG", "\\TAVIRO\\PROG\\", 900},
+    {IDE_NETWORK_TEXT_PATH, IDX_NETWORK_TEXT_MOVE, IDC_NETWORK_TEXT_DRIVE, "PATHTEXT", "\\TAVIRO\\TEXTE\\", 930},
+    {IDE_NETWORK_PLOT_PATH, IDX_NETWORK_PLOT_MOVE, IDC_NETWORK_PLOT_DRIVE, "PATHPLOT", "\\TAVIRO\\PLOTTER\\", 950},
+    {IDE_NETWORK_SYMB_PATH, IDX_NETWORK_SYMB_MOVE, IDC_NETWORK_SYMB_DRIVE, "PATHSYMB", "\\TAVIRO\\SYMBOLE\\", 1000},
+}};
+
+// The six relocations in the order of the enabling rules: the measurement systems first.
+constexpr std::array<int, kRelocationCount> kMoveBoxes = {IDX_NETWORK_SYSTEMS_MOVE, IDX_NETWORK_FORMS_MOVE,
+                                                          IDX_NETWORK_PROG_MOVE,    IDX_NETWORK_TEXT_MOVE,
+                                                          IDX_NETWORK_PLOT_MOVE,    IDX_NETWORK_SYMB_MOVE};
+constexpr std::array<int, kRelocationCount> kDriveLists = {IDC_NETWORK_SYSTEMS_DRIVE, IDC_NETWORK_FORMS_DRIVE,
+                                                           IDC_NETWORK_PROG_DRIVE,    IDC_NETWORK_TEXT_DRIVE,
+                                                           IDC_NETWORK_PLOT_DRIVE,    IDC_NETWORK_SYMB_DRIVE};
+
+// Column titles: the hidden label's text in the user interface's language, or the German
+// title when the label is empty.
+struct Column {
+  int label;
+  const char* fallback;
+};
+constexpr std::array<Column, 3> kColumns = {{{IDT_NETWORK_COLUMN_CODE, "Code"},
+                                             {IDT_NETWORK_COLUMN_NAME, "Ma\xDFsystem"},
+                                             {IDT_NETWORK_COLUMN_DRIVE, "Laufwerk"}}};
+constexpr const char* kBaseDriveFallback = "<Basislaufwerk>";
+
+constexpr int kMostSystemFolders = 200;
+constexpr std::size_t kLongestCode = 80;
+constexpr int kSystemsProgressEnd = 250;
+
+struct NetworkState {
+  bool running = false;  // a run is under way: the dialog takes no commands
+};
+
+HWND systems_list(HWND dialog) { return GetDlgItem(dialog, IDC_NETWORK_SYSTEMS); }
+
+std::string label_or(HWND dialog, int label, const char* fallback) {
+  const std::string text = controls::text_of(dialog, label);
+  return text.empty() ? fallback : text;
+}
+
+std::string base_entry(HWND dialog) { return label_or(dialog, IDT_NETWORK_BASE_DRIVE, kBaseDriveFallback); }
+
+void fill_drive_list(HWND dialog, int id, const DriveChoicesForPath& choices) {
+  controls::clear_items(dialog, id);
+  if (choices.base_entry) controls::add_item(dialog, id, base_entry(dialog));
+  for (const std::string& drive : choices.drives) controls::add_item(dialog, id, drive);
+  controls::select_item(dialog, id, -1);
+}
+
+void fill_systems(HWND dialog) {
+  HWND list = systems_list(dialog);
+  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  std::vector<FolderNameEntry> table(kMostSystemFolders);
+  const std::string pattern = "\\taviro\\*.*";
+  const int found = folder_name_table(true, pattern.data(), static_cast<int>(pattern.size()), table.data(),
+                                      kMostSystemFolders);
+  int number = 0;
+  for (int i = 0; i < found; ++i) {
+    FolderNameEntry name = table[static_cast<std::size_t>(i)];
+    const std::string folder(name.data(), static_cast<std::size_t>(squeeze(name.data(), name.size())));
+    if (folder == "HILFEN") continue;  // the help files, no measurement system
+    std::string bytes;
+    if (read_file(("\\taviro\\" + folder + "\\" + std::string(kSystemFileName)).c_str(), bytes) != FileRead::read) continue;
+    const std::optional<SystemRow> row = system_row(split_lines(bytes));
+    if (!row) continue;
+    const int at = listview::insert_row(list, number, row->code, number);
+    listview::set_cell(list, at, 1, row->name);
+    listview::set_cell(list, at, 2, row->drive);
+    ++number;
+  }
+}
+
+void fill_paths(HWND dialog) {
+  const char base = base_drive_letter();
+  const std::vector<DriveRoot> roots = logical_drive_roots();
+  for (const DataFolder& folder : kDataFolders) {
+    char value[256] = {};
+    int length = 0;
+    profile::main_string("PATH", folder.key, value, length);
+    std::string path = length > 0 ? std::string(value, static_cast<std::size_t>(length)) : folder.default_path;
+    KleGro(path.data(), static_cast<int>(path.size()));
+    controls::set_text(dialog, folder.edit, path);
+    fill_drive_list(dialog, folder.drive, drive_choices(path, base, roots));
+  }
+}
+
+void apply_enabling(HWND dialog) {
+  NetworkChoices choices;
+  for (std::size_t i = 0; i < kRelocationCount; ++i) {
+    choices.move[i] = controls::is_checked(dialog, kMoveBoxes[i]);
+    choices.drive_chosen[i] = controls::selected_item(dialog, kDriveLists[i]) >= 0;
+  }
+  choices.selected_systems = static_cast<int>(SendMessageA(systems_list(dialog), LVM_GETSELECTEDCOUNT, 0, 0));
+  choices.copy = controls::is_checked(dialog, IDX_NETWORK_COPY);
+  choices.remove = controls::is_checked(dialog, IDX_NETWORK_REMOVE);
+  const NetworkEnabling enabling = network_enabling(choices);
+  for (std::size_t i = 0; i < kRelocationCount; ++i) controls::enable(dialog, kDriveLists[i], enabling.drive_list[i]);
+  controls::enable(dialog, IDX_NETWORK_KEEP_EXPORT, enabling.keep_export);
+  controls::enable(dialog, IDX_NETWORK_COPY, enabling.copy);
+  controls::enable(dialog, IDX_NETWORK_REMOVE, enabling.remove);
+  controls::enable(dialog, IDX_NETWORK_NO_WARNING, enabling.no_warning);
+  controls::enable(dialog, IDB_NETWORK_RUN, enabling.run);
+}
+
+void initialise(HWND dialog) {
+  HWND list = systems_list(dialog);
+  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  for (const Column& column : kColumns) listview::add_column(list, label_or(dialog, column.label, column.fallback), 0);
+  fill_systems(dialog);
+  fill_paths(dialog);
+  for (int column = 0; column < static_cast<int>(kColumns.size()); ++column) {
+    listview::fit_columns(list, column, column, 0);
+  }
+  fill_drive_list(dialog, IDC_NETWORK_SYSTEMS_DRIVE, drive_choices_for_systems(base_drive_letter(), logical_drive_roots()));
+  apply_enabling(dialog);
+}
+
+// The options as the check boxes stand at the moment of a step.
+RelocationOptions options_of(HWND dialog) {
+  RelocationOptions options;
+  options.copy = controls::is_checked(dialog, IDX_NETWORK_COPY);
+  options.remove = controls::is_checked(dialog, IDX_NETWORK_REMOVE);
+  options.no_warning = controls::is_checked(dialog, IDX_NETWORK_NO_WARNING);
+  options.keep_export = controls::is_checked(dialog, IDX_NETWORK_KEEP_EXPORT);
+  return options;
+}
+
+std::string chosen_entry(HWND dialog, int drive_list) {
+  return controls::item_text(dialog, drive_list, controls::selected_item(dialog, drive_list));
+}
+
+// Moves the bar from `from` to `to` as a step goes on.
+StepProgress step_progress(std::optional<ProgressWindow>& progress, int from, int to) {
+  if (!progress) return {};
+  return [&progress, from, to](double done) { progress->set(from + static_cast<int>((to - from) * done)); };
+}
+
+// The question a run asks first; true when it may go on.
+bool run_confirmed(HWND dialog) {
+  int label = 0;
+  switch (run_question(controls::is_checked(dialog, IDX_NETWORK_NO_WARNING), controls::is_checked(dialog, IDX_NETWORK_COPY),
+                       controls::is_checked(dialog, IDX_NETWORK_REMOVE))) {
+    case RunQuestion::none: return true;
+    case RunQuestion::copy: label = IDT_NETWORK_CONFIRM_COPY; break;
+    case RunQuestion::copy_and_remove: label = IDT_NETWORK_CONFIRM_COPY_REMOVE; break;
+    case RunQuestion::remove: label = IDT_NETWORK_CONFIRM_REMOVE; break;
+  }
+  const std::string question = controls::text_of(dialog, label);
+  if (question.empty()) return true;
+  char title[256] = {};
+  GetWindowTextA(dialog, title, sizeof title);
+  return MessageBoxA(dialog, question.c_str(), title, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void relocate_systems(HWND dialog, std::optional<ProgressWindow>& progress) {
+  HWND list = systems_list(dialog);
+  const int rows = listview::row_count(list);
+  const int selected = static_cast<int>(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0));
+  for (int id : {IDC_NETWORK_SYSTEMS, IDB_NETWORK_ALL, IDB_NETWORK_NONE}) controls::enable(dialog, id, false);
+  const std::string entry = chosen_entry(dialog, IDC_NETWORK_SYSTEMS_DRIVE);
+  int done = 0;
+  for (int row = 0; row < rows; ++row) {
+    if (!listview::is_row_selected(list, row)) continue;
+    const std::string code = listview::cell_text(list, row, 0).substr(0, kLongestCode);
+    if (!code.empty()) {
+      relocate_measurement_system(dialog, std::string_view(code).substr(0, SystemCode::size()), entry, options_of(dialog),
+                                  step_progress(progress, systems_progress(done, selected),
+                                                systems_progress(done + 1, selected)));
+      listview::set_cell(list, row, 2, target_of_entry(entry).is_drive() ? entry : "-");
+    }
+    ++done;
+    if (progress) progress->set(systems_progress(done, selected));
+  }
+  controls::check(dialog, IDX_NETWORK_SYSTEMS_MOVE, false);
+  for (int id : {IDX_NETWORK_SYSTEMS_MOVE, IDC_NETWORK_SYSTEMS, IDB_NETWORK_ALL, IDB_NETWORK_NONE}) {
+    controls::enable(dialog, id, true);
+  }
+}
+
+void relocate_folders(HWND dialog, std::optional<ProgressWindow>& progress) {
+  int position = kSystemsProgressEnd;
+  for (const DataFolder& folder : kDataFolders) {
+    if (controls::is_checked(dialog, folder.move)) {
+      const DataFolderResult result =
+          relocate_data_folder(dialog, controls::text_of(dialog, folder.edit), chosen_entry(dialog, folder.drive),
+                               folder.default_path, folder.key, options_of(dialog),
+                               step_progress(progress, position, folder.progress));
+      if (result.relocated) {
+        controls::check(dialog, folder.move, false);
+        controls::set_text(dialog, folder.edit, result.path);
+        fill_drive_list(dialog, folder.drive, drive_choices(result.path, base_drive_letter(), logical_drive_roots()));
+      }
+    }
+    controls::enable(dialog, folder.drive, false);
+    position = folder.progress;
+    if (progress) progress->set(position);
+    controls::enable(dialog, folder.move, true);
+  }
+}
+
+// However it ends, the dialog takes input again afterwards.
+void run(HWND dialog, NetworkState& state) {
+  if (!run_confirmed(dialog)) return;
+  state.running = true;
+  // The dialog takes no input until the run is over; it still repaints.
+  HWND focus = GetFocus();
+  EnableWindow(dialog, FALSE);
+  struct Finished {
+    HWND dialog;
+    HWND focus;
+    NetworkState& state;
+    ~Finished() {
+      state.running = false;
+      EnableWindow(dialog, TRUE);
+      SetActiveWindow(dialog);
+      SetFocus(focus && IsWindowEnabled(focus) ? focus : GetDlgItem(dialog, IDCANCEL));
+    }
+  } finished{dialog, focus, state};
+  std::array<bool, kRelocationCount> moves{};
+  for (std::size_t i = 0; i < kRelocationCount; ++i) moves[i] = controls::is_checked(dialog, kMoveBoxes[i]);
+  std::optional<ProgressWindow> progress;
+  if (run_shows_progress(moves, controls::is_checked(dialog, IDX_NETWORK_REMOVE))) {
+    progress.emplace(dialog, controls::text_of(dialog, IDG_NETWORK_RUN));
+  }
+  for (std::size_t i = 0; i < kRelocationCount; ++i) {
+    controls::enable(dialog, kDriveLists[i], false);
+    controls::enable(dialog, kMoveBoxes[i], false);
+  }
+  if (moves[kSystemsRelocation]) relocate_systems(dialog, progress);
+  relocate_folders(dialog, progress);
+  // What the run left behind, as the files now say.
+  fill_systems(dialog);
+  fill_paths(dialog);
+  apply_enabling(dialog);
+}
+
+// Commands that change what the enabling rules look at.
+bool changes_enabling(int id, int code) {
+  if (code == CBN_SELCHANGE) {
+    for (int list : kDriveLists) {
+      if (id == list) return true;
+    }
+    return false;
+  }
+  if (code != BN_CLICKED) return false;
+  for (int box : kMoveBoxes) {
+    if (id == box) return true;
+  }
+  return id == IDX_NETWORK_COPY || id == IDX_NETWORK_REMOVE;
+}
+
+BOOL command(HWND dialog, NetworkState& state, int id, int code) {
+  if (state.running) return TRUE;  // nothing else happens while a run is under way
+  if (id == IDCANCEL) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  if (code == BN_CLICKED && (id == IDB_NETWORK_ALL || id == IDB_NETWORK_NONE)) {
+    listview::select_all_rows(systems_list(dialog), id == IDB_NETWORK_ALL);
+    apply_enabling(dialog);
+    return TRUE;
+  }
+  if (code == BN_CLICKED && id == IDB_NETWORK_RUN) {
+    run(dialog, state);
+    return TRUE;
+  }
+  if (changes_enabling(id, code)) {
+    apply_enabling(dialog);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+INT_PTR CALLBACK network_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      controls::create_window_state<NetworkState>(dialog);
+      initialise(dialog);
+      return TRUE;
+    case WM_COMMAND:
+      if (NetworkState* state = controls::window_state_of<NetworkState>(dialog)) {
+        return command(dialog, *state, LOWORD(wparam), HIWORD(wparam));
+      }
+      if (LOWORD(wparam) == IDCANCEL) EndDialog(dialog, 0);
+      return TRUE;
+    case WM_NOTIFY: {
+      const NMHDR* notification = reinterpret_cast<const NMHDR*>(lparam);
+      const NetworkState* state = controls::window_state_of<NetworkState>(dialog);
+      if (state && !state->running && notification && notification->idFrom == IDC_NETWORK_SYSTEMS &&
+          (notification->code == LVN_ITEMCHANGED || notification->code == NM_CLICK || notification->code == NM_DBLCLK)) {
+        apply_enabling(dialog);
+      }
+      return FALSE;
+    }
+    case WM_DESTROY:
+      controls::destroy_window_state<NetworkState>(dialog);
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+void open_network_dialog(HWND owner) {
+  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_NETWORK), owner,
+                  controls::guarded<network_procedure>, 0);
+}
+
+}  // namespace tav

@@ -1,0 +1,164 @@
+#include "plotter/driver_settings_dialog.h"
+
+#include "controls/controls.h"
+#include "controls/guarded.h"
+#include "controls/page_state.h"
+#include "plotter/core/driver_file.h"
+#include "plotter/core/real_text.h"
+#include "plotter/plot_resolution_dialog.h"
+#include "plotter/plotter_inventory.h"
+#include "resources/ids.h"
+#include "util/atomic_file.h"
+#include "util/file_operations.h"
+
+namespace tav {
+namespace {
+
+constexpr int kPensCharacters = 2;
+constexpr int kPaperWidthCharacters = 7;
+// Decimal-comma display without a limit beyond its own nine decimals.
+constexpr int kAllDecimals = 100;
+
+struct DriverDialogState {
+  std::string path;
+  DriverSettings values;
+};
+
+DriverDialogState* state_of(HWND dialog) { return controls::window_state_of<DriverDialogState>(dialog); }
+
+void show_resolutions(HWND dialog, const DriverSettings& values) {
+  controls::set_text(dialog, IDE_DRIVER_RESOLUTION_X, decimal_comma_text(values.resolution_x, kAllDecimals));
+  controls::set_text(dialog, IDE_DRIVER_RESOLUTION_Y, decimal_comma_text(values.resolution_y, kAllDecimals));
+}
+
+void enable_pens(HWND dialog, bool enabled) {
+  controls::enable(dialog, IDE_DRIVER_PENS, enabled);
+  controls::enable(dialog, IDT_DRIVER_PENS, enabled);
+}
+
+// Fills the dialog; true when it has put the keyboard focus on the paper width.
+bool open_dialog(HWND dialog, const std::string& path) {
+  DriverDialogState& state = controls::create_window_state<DriverDialogState>(dialog);
+  state.path = path;
+  controls::limit_text(dialog, IDE_DRIVER_PENS, kPensCharacters);
+  controls::limit_text(dialog, IDE_DRIVER_PAPER_WIDTH, kPaperWidthCharacters);
+  controls::set_text(dialog, IDE_DRIVER_FILE, path.substr(path.rfind('\\') + 1));
+  if (!read_driver_settings_file(path.c_str(), state.values)) {
+    // Nothing read, nothing to save: the values would be no driver's own.
+    controls::enable(dialog, IDB_DRIVER_OK, false);
+    controls::enable(dialog, IDB_DRIVER_ADAPT, false);
+    return false;
+  }
+  const DriverSettings& values = state.values;
+  controls::set_text(dialog, IDE_DRIVER_PLOTTER_NAME, values.plotter_name.str());
+  controls::set_unsigned(dialog, IDE_DRIVER_PENS, values.device[kPens]);
+  CheckRadioButton(dialog, IDX_DRIVER_ORIGIN_CORNER, IDX_DRIVER_ORIGIN_CENTRE,
+                   values.device[kOrigin] == 0 ? IDX_DRIVER_ORIGIN_CORNER : IDX_DRIVER_ORIGIN_CENTRE);
+  show_resolutions(dialog, values);
+  controls::set_unsigned(dialog, IDE_DRIVER_PAPER_WIDTH, values.paper_width);
+  controls::check(dialog, IDX_DRIVER_EACH_PAGE, values.each_page);
+  controls::check(dialog, IDX_DRIVER_PEN_CHANGE, values.pen_change);
+  enable_pens(dialog, values.pen_change);
+  SetFocus(GetDlgItem(dialog, IDE_DRIVER_PAPER_WIDTH));
+  return true;
+}
+
+void take_paper_width(HWND dialog, DriverSettings& values) {
+  unsigned width = 0;
+  if (controls::get_unsigned(dialog, IDE_DRIVER_PAPER_WIDTH, width) && width <= 0x7FFFFFFF) {
+    values.paper_width = static_cast<int>(width);
+  }
+}
+
+void tell(HWND dialog, int text) {
+  char caption[256] = {};
+  GetWindowTextA(dialog, caption, sizeof caption);
+  MessageBoxA(dialog, controls::load_string(text).c_str(), caption, MB_OK | MB_ICONSTOP);
+}
+
+// Keeps a backup copy and rewrites the driver file from it. The file is replaced in one
+// step, and only from a copy that was really made.
+bool save(HWND dialog, DriverDialogState& state) {
+  DriverSettings& values = state.values;
+  take_paper_width(dialog, values);
+  values.each_page = controls::is_checked(dialog, IDX_DRIVER_EACH_PAGE);
+  values.pen_change = controls::is_checked(dialog, IDX_DRIVER_PEN_CHANGE);
+  unsigned pens = 0;
+  values.device[kPens] = controls::get_unsigned(dialog, IDE_DRIVER_PENS, pens) ? static_cast<int>(pens) : 1;
+  values.device[kOrigin] = controls::is_checked(dialog, IDX_DRIVER_ORIGIN_CORNER) ? 0 : 1;
+
+  const std::string backup = driver_backup_path(state.path);
+  std::string bytes;
+  if (FTNFCO(state.path.c_str(), static_cast<int>(state.path.size()), backup.c_str(),
+             static_cast<int>(backup.size())) != kFileDone ||
+      read_file(backup.c_str(), bytes) != FileRead::read) {
+    tell(dialog, IDS_DRIVER_BACKUP_FAILED);
+    return false;
+  }
+  if (!write_file_atomically(state.path.c_str(), rewrite_driver_file(bytes, values))) {
+    tell(dialog, IDS_DRIVER_WRITE_FAILED);
+    return false;
+  }
+  return true;
+}
+
+void on_command(HWND dialog, int id) {
+  DriverDialogState* state = state_of(dialog);
+  switch (id) {
+    case IDCANCEL:
+      EndDialog(dialog, 0);
+      return;
+    case IDOK:
+      // Enter: the paper width is taken, and the dialog stays open on its OK button.
+      if (state) take_paper_width(dialog, state->values);
+      SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDB_DRIVER_OK)), TRUE);
+      return;
+    case IDX_DRIVER_PEN_CHANGE:
+      if (state) state->values.pen_change = controls::is_checked(dialog, IDX_DRIVER_PEN_CHANGE);
+      enable_pens(dialog, controls::is_checked(dialog, IDX_DRIVER_PEN_CHANGE));
+      return;
+    case IDB_DRIVER_ADAPT:
+      if (state && run_plot_resolution_dialog(dialog, state->values) == IDOK) show_resolutions(dialog, state->values);
+      return;
+    case IDB_DRIVER_OK:
+      if (state && save(dialog, *state)) EndDialog(dialog, 0);
+      return;
+    default:
+      return;
+  }
+}
+
+INT_PTR CALLBACK driver_settings_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return open_dialog(dialog, *reinterpret_cast<const std::string*>(lparam)) ? FALSE : TRUE;
+    case WM_COMMAND:
+      if (HIWORD(wparam) == BN_CLICKED) on_command(dialog, LOWORD(wparam));
+      return TRUE;
+    case WM_DESTROY:
+      controls::destroy_window_state<DriverDialogState>(dialog);
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+std::string driver_backup_path(const std::string& path) {
+  std::string backup = path;
+  const std::size_t plt = backup.find(".PLT");
+  if (plt != std::string::npos) return backup.replace(plt, 4, ".BAK");
+  const std::size_t dot = backup.rfind('.');
+  const std::size_t slash = backup.rfind('\\');
+  if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) backup.resize(dot);
+  return backup + ".BAK";
+}
+
+INT_PTR run_driver_settings_dialog(HWND owner, const std::string& path) {
+  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_DRIVER_SETTINGS), owner,
+                  controls::guarded<driver_settings_procedure>, reinterpret_cast<LPARAM>(&path));
+  return 0;
+}
+
+}  // namespace tav

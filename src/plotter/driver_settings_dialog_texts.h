@@ -1,0 +1,32 @@
+// Texts of the driver settings dialog (template 165), per language.
+#if defined(TAV_LANG_DE)
+#define T_DRIVER_CAPTION "TAVIRO - Plottereinstellungen ändern"
+#define T_DRIVER_CURRENT "Aktueller Plotter"
+#define T_DRIVER_PAPER_WIDTH "max. &Papierbreite"
+#define T_DRIVER_ORIGIN "Nullpunktvariante"
+#define T_DRIVER_CORNER "&Ecke"
+#define T_DRIVER_CENTRE "&Blattmitte"
+#define T_DRIVER_RESOLUTION "Plotterauflösung"
+#define T_DRIVER_UNIT "mm/Schritt"
+#define T_DRIVER_ADAPT "&Anpassen"
+#define T_DRIVER_PEN_CHANGE "&Stiftwechsel möglich"
+#define T_DRIVER_PENS "Anzahl der Sti&fte"
+#define T_DRIVER_EACH_PAGE "&Jede Seite einzeln abfragen"
+#define T_DRIVER_CANCEL "Abbruch"
+#elif defined(TAV_LANG_EN)
+#define T_DRIVER_CAPTION "TAVIRO - Plotter setup"
+#define T_DRIVER_CURRENT "Current Plotter"
+#define T_DRIVER_PAPER_WIDTH "max. &paper width"
+#define T_DRIVER_ORIGIN "Origin"
+#define T_DRIVER_CORNER "&Corner"
+#define T_DRIVER_CENTRE "Page c&entre"
+#define T_DRIVER_RESOLUTION "Plot resolution"
+#define T_DRIVER_UNIT "mm/step"
+#define T_DRIVER_ADAPT "&Adapt values"
+#define T_DRIVER_PEN_CHANGE "&Different pens supported"
+#define T_DRIVER_PENS "&Number of Pens"
+#define T_DRIVER_EACH_PAGE "&Request each page separately"
+#define T_DRIVER_CANCEL "Cancel"
+#else
+#error "Texts of the driver settings dialog: no branch for this language"
+#endif

@@ -1,0 +1,101 @@
+#include "plotter/plotter_inventory.h"
+
+#include <windows.h>
+
+#include <new>
+#include <set>
+#include <vector>
+
+#include "util/atomic_file.h"
+#include "config/core/profile_rules.h"
+#include "config/profile.h"
+#include "util/core/listing_rules.h"
+#include "util/directory_listing.h"
+
+namespace tav {
+namespace {
+
+constexpr int kFolderSize = 261;  // PATHPLOT: 260 characters and a terminator
+
+constexpr int kPatternSize = 200;  // the longest pattern of a folder name table
+
+struct ListedFile {
+  PlotterFileName name;  // as the folder name table gives it: cut at the first dot, 8 characters, upper case
+  std::string path;      // folder + name + extension
+};
+
+// The files of the folder that match the pattern ("*.que"), at most 400, each named as the
+// folder name table names it. A file is opened by the name the listing delivered when that
+// is the same name as folder + table name + extension: on a file system that compares names
+// with regard to case (Wine on Linux), a name of other case would be looked up by a search
+// through the whole folder for each file.
+std::vector<ListedFile> listed_files(const std::string& folder, const char* pattern, const char* extension) {
+  std::vector<ListedFile> files;
+  const std::string search = folder + pattern;
+  if (search.size() > static_cast<std::size_t>(kPatternSize)) return files;
+  char name[kFolderSize] = {};
+  search.copy(name, search.size());
+  int length = static_cast<int>(search.size());
+  std::uint16_t attributes = 0;
+  ListingEntry entry;
+  std::int16_t status = FTNFNS(kListStart, name, kFolderSize - 1, length, attributes, entry);
+  while (status == kListDelivered && files.size() < static_cast<std::size_t>(kMaxPlotterNames)) {
+    FolderNameEntry table_entry;
+    const std::string_view delivered(name, static_cast<std::size_t>(length));
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) && make_folder_name_entry(delivered, table_entry)) {
+      ListedFile file{PlotterFileName(table_entry.raw().substr(1, 8)), {}};
+      file.path = plotter_file_path(folder, file.name.raw(), extension);
+      const std::size_t tail = file.path.size() - folder.size();
+      if (delivered.size() == tail && same_text(delivered.data(), file.path.data() + folder.size(), static_cast<int>(tail))) {
+        file.path.replace(folder.size(), tail, delivered);
+      }
+      files.push_back(std::move(file));
+    }
+    status = FTNFNS(kListNext, name, kFolderSize - 1, length, attributes, entry);
+  }
+  FTNFNS(kListClose, name, kFolderSize - 1, length, attributes, entry);
+  return files;
+}
+
+}  // namespace
+
+std::string installation_plotter_folder() {
+  char stored[kFolderSize];
+  const int length = profile::get_string("PATH", "PATHPLOT", kDefaultPlotterFolder, stored, kFolderSize, profile::kMainFile);
+  return plotter_folder(std::string_view(stored, static_cast<std::size_t>(length)));
+}
+
+bool read_driver_settings_file(const char* path, DriverSettings& values) {
+  std::string bytes;
+  if (read_file(path, bytes) != FileRead::read) {
+    values.bracket_lines = 0;
+    return false;
+  }
+  return read_driver_settings(bytes, values);
+}
+
+void scan_plotters(const std::string& folder, PlotterTable& table) {
+  table.clear();
+  std::string bytes;
+  // The drivers of the listed queues in upper case, as the listing names the driver files;
+  // one look-up per driver file instead of a comparison with every queue.
+  std::set<std::string> drivers_in_use;
+  for (const ListedFile& queue : listed_files(folder, "*.que", ".que")) {
+    // An unreadable queue file reads as an empty one. It is listed under the path the
+    // other TAVIRO programs name it by.
+    read_file(queue.path.c_str(), bytes);
+    const std::string shown_path = plotter_file_path(folder, queue.name.raw(), ".que");
+    const auto entry = active_entry(queue.name, IniDocument(std::move(bytes)), shown_path);
+    if (!entry || !table.append(*entry)) continue;
+    PlotterFileName driver = entry->driver_name;
+    KleGro(driver.data(), driver.size());
+    drivers_in_use.insert(std::string(driver.raw()));
+  }
+  for (const ListedFile& driver : listed_files(folder, "*.plt", ".plt")) {
+    if (drivers_in_use.count(std::string(driver.name.raw())) > 0) continue;
+    if (read_file(driver.path.c_str(), bytes) != FileRead::read) continue;
+    if (const auto entry = inactive_entry(driver.name, bytes)) table.append(*entry);
+  }
+}
+
+}  // namespace tav

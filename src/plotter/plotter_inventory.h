@@ -1,0 +1,24 @@
+#pragma once
+// The plotter folder of the installation and what it holds: the inventory scan that builds
+// the plotter table from its queue and driver files, and the reading of driver files.
+
+#include <string>
+
+#include "plotter/core/driver_file.h"
+#include "plotter/core/plotter_table.h"
+
+namespace tav {
+
+// The plotter folder (PATH/PATHPLOT of the main configuration file), ending in '\'.
+std::string installation_plotter_folder();
+
+// Builds the table anew from the plotter folder: the queue files that do not print through
+// an ISO driver, then the driver files that no listed queue uses and that name their
+// plotter; at most 400 files of each kind. A missing or empty folder gives an empty table.
+void scan_plotters(const std::string& folder, PlotterTable& table);
+
+// Reads the settings of the driver file at path into values; false when the file cannot be
+// read or holds fewer than 2 bracket lines.
+bool read_driver_settings_file(const char* path, DriverSettings& values);
+
+}  // namespace tav

@@ -1,0 +1,366 @@
+#include "plotter/plotter_page.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+
+#include "config/profile.h"
+#include "controls/controls.h"
+#include "controls/list_view.h"
+#include "controls/page_state.h"
+#include "plotter/core/plotter_table.h"
+#include "plotter/core/queue_file.h"
+#include "plotter/driver_settings_dialog.h"
+#include "plotter/plotter_inventory.h"
+#include "plotter/serial_port_dialog.h"
+#include "resources/ids.h"
+#include "shell/app_state.h"
+#include "shell/page_table.h"
+#include "util/backups.h"
+#include "util/file_operations.h"
+#include "util/stop_points.h"
+
+namespace tav {
+namespace {
+
+// Numbered backups kept of a queue file before it is overwritten or deleted.
+constexpr int kQueueBackups = 3;
+constexpr int kMarkerColumnWidth = 15;
+constexpr int kTitleSize = 261;
+
+constexpr std::array<int, 5> kActionButtons = {IDB_PLOTTER_ACTIVATE, IDB_PLOTTER_DUPLICATE, IDB_PLOTTER_DEACTIVATE,
+                                               IDB_PLOTTER_SETTINGS, IDB_PLOTTER_REMOVE};
+
+// Each column with the hidden label that holds its title, and the title when that is empty.
+struct Column {
+  int title_label;
+  const char* fallback_title;
+};
+constexpr std::array<Column, 4> kColumns = {{
+    {IDT_PLOTTER_COLUMN_ACTIVE, "Aktiv"},
+    {IDT_PLOTTER_COLUMN_NAME, "Name"},
+    {IDT_PLOTTER_COLUMN_DRIVER, "PLT-Datei"},
+    {IDT_PLOTTER_COLUMN_QUEUE, "QUE-Datei"},
+}};
+constexpr int kMarkerColumn = 0;
+constexpr int kQueueColumn = 3;
+
+struct PlotterPageState {
+  std::string folder;  // the plotter folder, ending in '\'
+  PlotterTable table;
+};
+
+PlotterPageState* state_of(HWND page) { return controls::window_state_of<PlotterPageState>(page); }
+HWND list_of(HWND page) { return GetDlgItem(page, IDC_PLOTTER_LIST); }
+
+void enable_actions(HWND page, bool enabled) {
+  for (int id : kActionButtons) controls::enable(page, id, enabled);
+}
+
+std::string main_caption() {
+  HWND main_dialog = window_state().main_dialog;
+  char caption[256] = {};
+  if (main_dialog) GetWindowTextA(main_dialog, caption, sizeof caption);
+  return caption;
+}
+
+int ask(HWND page, int text, const std::string& caption, UINT style) {
+  return MessageBoxA(GetAncestor(page, GA_ROOT), controls::load_string(text).c_str(), caption.c_str(), style);
+}
+void tell(HWND page, int text, UINT icon) { ask(page, text, main_caption(), MB_OK | icon); }
+
+// The row's entry number, or 0 when no row is selected or the row names no entry.
+int selected_entry(HWND page, const PlotterPageState& state) {
+  const int row = listview::selected_row(list_of(page));
+  if (row < 0) return 0;
+  const int number = static_cast<int>(listview::row_number(list_of(page), row));
+  return state.table.has_entry(number) ? number : 0;
+}
+
+void show_row(HWND list, int position, const PlotterRow& row) {
+  const int inserted = listview::insert_row(list, position, row.marker, row.entry);
+  if (inserted < 0) return;
+  listview::set_cell(list, inserted, 1, row.display_name);
+  listview::set_cell(list, inserted, 2, row.driver_name);
+  listview::set_cell(list, inserted, 3, row.queue_name);
+}
+
+// Fills the list from the table, keeping the selected position and the topmost row.
+void fill_list(HWND page, const PlotterPageState& state) {
+  HWND list = list_of(page);
+  const int top = static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
+  const int selected = listview::selected_row(list);
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  int position = 0;
+  for (const PlotterRow& row : state.table.rows(show_inactive_plotters())) show_row(list, position++, row);
+  if (selected >= 0 && selected < listview::row_count(list)) listview::select_row(list, selected);
+  if (listview::selected_row(list) < 0) enable_actions(page, false);
+  if (top > 0 && listview::row_count(list) > 0) {
+    RECT first{};
+    first.left = LVIR_BOUNDS;
+    SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    SendMessageA(list, LVM_SCROLL, 0, static_cast<LPARAM>(top * (first.bottom - first.top)));
+  }
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void rescan(HWND page, PlotterPageState& state) {
+  scan_plotters(state.folder, state.table);
+  fill_list(page, state);
+}
+
+// The rows that show entry `number`, last first, so that deleting one keeps the others'
+// positions.
+template <typename Action>
+void for_rows_of(HWND list, int number, Action action) {
+  for (int row = listview::row_count(list) - 1; row >= 0; --row) {
+    if (listview::row_number(list, row) == number) action(row);
+  }
+}
+
+// Entry `number` leaves the table: its rows go, the rows after it carry their entries'
+// new numbers.
+void remove_entry(HWND page, PlotterPageState& state, int number) {
+  HWND list = list_of(page);
+  for_rows_of(list, number, [&](int row) { listview::delete_row(list, row); });
+  state.table.remove(number);
+  for (int row = 0; row < listview::row_count(list); ++row) {
+    const LPARAM carried = listview::row_number(list, row);
+    if (carried > number) listview::set_row_number(list, row, carried - 1);
+  }
+  enable_actions(page, false);
+}
+
+void show_selection(HWND page, const PlotterPageState& state) {
+  const int number = selected_entry(page, state);
+  if (number == 0) {
+    enable_actions(page, false);
+    return;
+  }
+  const bool active = state.table.entry(number).active;
+  controls::enable(page, IDB_PLOTTER_ACTIVATE, !active);
+  controls::enable(page, IDB_PLOTTER_DUPLICATE, active);
+  controls::enable(page, IDB_PLOTTER_DEACTIVATE, active);
+  controls::enable(page, IDB_PLOTTER_SETTINGS, true);
+  controls::enable(page, IDB_PLOTTER_REMOVE, true);
+}
+
+// The queue file's DEVICE keys, written together: the file is replaced in one step, or
+// left as it was.
+bool write_queue_file(const std::string& path, const std::string& name, const std::string& driver_file, bool cutter) {
+  profile::ProfileBatch batch(path.c_str());
+  for (const auto& [key, value] : queue_keys(name, driver_file, cutter)) {
+    if (!batch.write_string(kQueueSection, key, value)) return false;
+  }
+  return batch.save();
+}
+
+// Activate (a queue file named after the driver) and Duplicate (a queue file of the next
+// free numbered name when that one exists).
+void add_queue(HWND page, PlotterPageState& state, bool duplicate) {
+  const int number = selected_entry(page, state);
+  if (number == 0) return;
+  const PlotterEntry entry = state.table.entry(number);
+  const std::string driver_path = plotter_file_path(state.folder, entry.driver_name.raw(), ".PLT");
+  DriverSettings values;
+  if (!read_driver_settings_file(driver_path.c_str(), values)) {
+    controls::enable(page, IDB_PLOTTER_ACTIVATE, false);
+    return;
+  }
+  std::string queue_path = driver_path.substr(0, driver_path.size() - 3) + "que";
+  if (file_exists(queue_path.c_str())) {
+    if (duplicate) {
+      const auto free_name = free_queue_name(entry.driver_name, [&](const std::string& name) {
+        return file_exists(plotter_file_path(state.folder, name, ".que").c_str());
+      });
+      if (!free_name) {
+        tell(page, IDS_PLOTTER_CREATE_FAILED, MB_ICONSTOP);
+        return;
+      }
+      queue_path = plotter_file_path(state.folder, free_name->raw(), ".que");
+    } else {
+      if (ask(page, IDS_PLOTTER_FILE_EXISTS, controls::load_string(IDS_PLOTTER_ADD_CAPTION),
+              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+        return;
+      }
+      numbered_backup(queue_path.c_str(), static_cast<int>(queue_path.size()), kQueueBackups);
+    }
+  }
+  const std::string plotter_name = values.plotter_name.str();
+  const std::string queue_file = queue_path.substr(state.folder.size());
+  const std::string name = duplicate ? duplicate_display_name(plotter_name, queue_file) : plotter_name;
+  const std::string driver_file = driver_path.substr(state.folder.size());
+  if (!write_queue_file(queue_path, name, driver_file, values.cutter >= 1)) {
+    tell(page, IDS_PLOTTER_CREATE_FAILED, MB_ICONSTOP);
+    return;
+  }
+  if (duplicate) {
+    rescan(page, state);
+    return;
+  }
+  state.table.activate(number);
+  const PlotterRow row = state.table.row(number);
+  HWND list = list_of(page);
+  for_rows_of(list, number, [&](int shown) {
+    listview::set_cell(list, shown, kMarkerColumn, row.marker);
+    listview::set_cell(list, shown, kQueueColumn, row.queue_name);
+  });
+  show_selection(page, state);
+}
+
+void deactivate_plotter(HWND page, PlotterPageState& state) {
+  const int number = selected_entry(page, state);
+  if (number == 0) return;
+  if (ask(page, IDS_PLOTTER_DELETE_FILE, main_caption(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  const PlotterEntry entry = state.table.entry(number);
+  const std::string queue_path = plotter_file_path(state.folder, entry.queue_name.raw(), ".que");
+  numbered_backup(queue_path.c_str(), static_cast<int>(queue_path.size()), kQueueBackups);
+  // A queue file that stays would keep the plotter active for the programs that plot.
+  if (!DeleteFileA(queue_path.c_str()) && file_exists(queue_path.c_str())) {
+    tell(page, IDS_PLOTTER_DELETE_FAILED, MB_ICONSTOP);
+    return;
+  }
+  state.table.deactivate(number);
+  if (!show_inactive_plotters()) {
+    rescan(page, state);
+    return;
+  }
+  HWND list = list_of(page);
+  for_rows_of(list, number, [&](int row) {
+    listview::set_cell(list, row, kMarkerColumn, "");
+    listview::set_cell(list, row, kQueueColumn, "");
+  });
+  if (state.table.driver_in_use(entry.driver_name, number)) {
+    remove_entry(page, state, number);
+  } else {
+    show_selection(page, state);
+  }
+}
+
+// Moves a file of the plotter folder into its subfolder for removed plotters, replacing a
+// file of the same name there only once the new one has arrived.
+bool move_to_removed(const PlotterPageState& state, const PlotterFileName& name, const char* extension) {
+  const std::string from = plotter_file_path(state.folder, name.raw(), extension);
+  const std::string to = plotter_file_path(state.folder + kRemovedPlotterFolder, name.raw(), extension);
+  stop_point("move");
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
+void remove_plotter(HWND page, PlotterPageState& state) {
+  const int number = selected_entry(page, state);
+  if (number == 0) return;
+  if (ask(page, IDS_PLOTTER_REMOVE, main_caption(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  const PlotterEntry entry = state.table.entry(number);
+  CreateDirectoryA((state.folder + kRemovedPlotterFolder).c_str(), nullptr);
+  // A driver that another plotter still uses stays; the removed plotter's settings are kept
+  // as a copy of it.
+  bool moved;
+  const std::string driver_file = plotter_file_path(state.folder, entry.driver_name.raw(), ".plt");
+  if (entry.active && !file_exists(driver_file.c_str())) {
+    moved = true;  // already gone (a removal that was cut short): the queue file follows it
+  } else if (entry.active && state.table.driver_in_use(entry.driver_name, number)) {
+    const std::string from = plotter_file_path(state.folder, entry.driver_name.raw(), ".plt");
+    const std::string to = plotter_file_path(state.folder + kRemovedPlotterFolder, entry.driver_name.raw(), ".plt");
+    moved = FTNFCO(from.c_str(), static_cast<int>(from.size()), to.c_str(), static_cast<int>(to.size())) == kFileDone;
+  } else {
+    moved = move_to_removed(state, entry.driver_name, ".plt");
+  }
+  if (!moved) {
+    tell(page, IDS_PLOTTER_MOVE_FAILED, MB_ICONSTOP);
+    return;
+  }
+  if (entry.active && !move_to_removed(state, entry.queue_name, ".que")) {
+    // The driver has gone; the list shows what the folder now holds.
+    tell(page, IDS_PLOTTER_MOVE_FAILED, MB_ICONSTOP);
+    rescan(page, state);
+    return;
+  }
+  remove_entry(page, state, number);
+}
+
+void open_settings(HWND page, const PlotterPageState& state) {
+  const int number = selected_entry(page, state);
+  if (number == 0) return;
+  const std::string path = plotter_file_path(state.folder, state.table.entry(number).driver_name.raw(), ".PLT");
+  run_driver_settings_dialog(GetAncestor(page, GA_ROOT), path);
+}
+
+}  // namespace
+
+bool& show_inactive_plotters() {
+  static bool shown = false;
+  return shown;
+}
+
+BOOL plotter_page_open(HWND page, int installed_version) {
+  enable_actions(page, false);
+  HWND list = list_of(page);
+  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  for (const Column& column : kColumns) {
+    std::string title = controls::text_of(page, column.title_label).substr(0, kTitleSize - 1);
+    if (title.empty()) title = column.fallback_title;
+    listview::add_column(list, title, column.title_label == IDT_PLOTTER_COLUMN_ACTIVE ? kMarkerColumnWidth : 0);
+  }
+  PlotterPageState& state = controls::create_window_state<PlotterPageState>(page);
+  state.folder = installation_plotter_folder();
+  scan_plotters(state.folder, state.table);
+  controls::check(page, IDX_PLOTTER_SHOW_INACTIVE, show_inactive_plotters());
+  fill_list(page, state);
+  listview::fit_columns(list, 1, 1, 0);
+  listview::fit_columns(list, 2, 3, 0);
+  return TRUE;
+}
+
+BOOL plotter_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
+  if (window_state().page_code != kPagePlotter) return FALSE;
+  const int id = LOWORD(wparam);
+  PlotterPageState* state = state_of(page);
+  switch (id) {
+    case IDX_PLOTTER_SHOW_INACTIVE:
+    case IDB_PLOTTER_DEACTIVATE:
+    case IDB_PLOTTER_REMOVE:
+    case IDB_PLOTTER_ACTIVATE:
+    case IDB_PLOTTER_DUPLICATE:
+    case IDB_PLOTTER_SETTINGS:
+    case IDB_PLOTTER_SERIAL_PORT:
+      break;
+    default:
+      return FALSE;
+  }
+  if (HIWORD(wparam) != BN_CLICKED || state == nullptr) return TRUE;
+  switch (id) {
+    case IDX_PLOTTER_SHOW_INACTIVE:
+      show_inactive_plotters() = controls::is_checked(page, IDX_PLOTTER_SHOW_INACTIVE);
+      fill_list(page, *state);
+      break;
+    case IDB_PLOTTER_ACTIVATE: add_queue(page, *state, false); break;
+    case IDB_PLOTTER_DUPLICATE: add_queue(page, *state, true); break;
+    case IDB_PLOTTER_DEACTIVATE: deactivate_plotter(page, *state); break;
+    case IDB_PLOTTER_REMOVE: remove_plotter(page, *state); break;
+    case IDB_PLOTTER_SETTINGS: open_settings(page, *state); break;
+    case IDB_PLOTTER_SERIAL_PORT: run_serial_port_dialog(GetAncestor(page, GA_ROOT)); break;
+    default: break;
+  }
+  return TRUE;
+}
+
+BOOL plotter_page_notify(HWND page, int control_id, NMHDR* notification) {
+  if (window_state().page_code != kPagePlotter || notification == nullptr) return FALSE;
+  const UINT code = notification->code;
+  if (code != LVN_ITEMCHANGED && code != NM_CLICK && code != NM_DBLCLK) return FALSE;
+  PlotterPageState* state = state_of(page);
+  if (state == nullptr || notification->idFrom != IDC_PLOTTER_LIST) return TRUE;
+  show_selection(page, *state);
+  if (code == NM_DBLCLK && selected_entry(page, *state) != 0) {
+    PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDB_PLOTTER_SETTINGS, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, IDB_PLOTTER_SETTINGS)));
+  }
+  return TRUE;
+}
+
+void plotter_page_close(HWND page) { controls::destroy_window_state<PlotterPageState>(page); }
+
+}  // namespace tav

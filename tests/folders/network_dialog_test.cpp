@@ -1,0 +1,314 @@
+// The network configuration dialog through its real controls, on an installation on the
+// test drive U: with two measurement systems, and the spare drives V: and X: as targets.
+// A run really moves the folders; removed ones go to the recycle bin.
+#include "folders/network_dialog.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "config/utility_settings_readers.h"
+#include "controls/list_view.h"
+#include "folders/folder_test_support.h"
+#include "pages/page_test_support.h"
+#include "resources/ids.h"
+#include "support/gui.h"
+#include "support/installation.h"
+#include "util/utility_settings.h"
+
+namespace tav {
+namespace {
+
+using test::combo_items;
+using test::folder_exists;
+using test::make_tree;
+using test::ModalScript;
+using test::Tree;
+using test::tree_of;
+using Entries = std::vector<std::string>;
+
+constexpr const char* kTitle = "TAVIRO - Setup - Network configuration";
+
+const Tree kForms = {{"\\kragen01.frm", "Kragen"}, {"\\alt", "<dir>"}, {"\\alt\\k0.frm", "alt"}};
+
+std::string system_file(const std::string& name, const std::string& code, const std::string& flag,
+                        const std::string& base) {
+  std::string text = name + "\r\n" + code + "\r\nV1100\r\n" + flag + "  Datenordner\r\n";
+  for (const char* folder : {"mas", "prog", "st", "interfac", "xwert", "mask", "swert"}) {
+    text += base + folder + "\\\r\n";
+  }
+  return text + "ENDE\r\n";
+}
+
+// Two systems (DOB on the base drive, HERREN on X:), a folder without a system file, a
+// system file with one line, and the help folder, which is never a system.
+void lay_out(const test::TestInstallation& inst) {
+  inst.write("taviro.ini",
+             "[PATH]\r\nPATHFORM=\r\nPATHPROG=\\taviro\\prog\\\r\nPATHTEXT=X:\\TAVIRO\\TEXTE\\\r\n"
+             "PATHSYMB=\\TAVIRO\\SYMBOLE\\\r\n[OPTIONS]\r\nBAKMAX=2\r\n");
+  inst.write("dob\\taviro_s.kon", system_file("Damen", "dob      DOB Gr\xF6\xDF" "en", "-", "\\taviro\\dob\\"));
+  inst.write("dob\\mas\\m.mas", "Ma\xDF" "e");
+  inst.write("herren\\taviro_s.kon", system_file("Herren Konfektion", "herren", "#", "X:\\taviro\\herren\\"));
+  inst.write("hilfen\\taviro_s.kon", system_file("Hilfe", "hilfen", "-", "\\taviro\\hilfen\\"));
+  inst.write("kurz\\taviro_s.kon", "Nur eine Zeile\r\n");
+  inst.make_folder("leer");
+  make_tree(inst.path("forms"), kForms);
+  set_backup_count_reader(stored_backup_count);
+}
+
+// The rows of the systems list, sorted: code, name and drive of each.
+std::vector<Entries> rows_of(HWND dialog) {
+  HWND list = GetDlgItem(dialog, IDC_NETWORK_SYSTEMS);
+  std::vector<Entries> rows;
+  for (int row = 0; row < listview::row_count(list); ++row) {
+    rows.push_back({listview::cell_text(list, row, 0), listview::cell_text(list, row, 1), listview::cell_text(list, row, 2)});
+  }
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+int row_of(HWND dialog, const std::string& code) {
+  HWND list = GetDlgItem(dialog, IDC_NETWORK_SYSTEMS);
+  for (int row = 0; row < listview::row_count(list); ++row) {
+    if (listview::cell_text(list, row, 0) == code) return row;
+  }
+  return -1;
+}
+
+void choose_drive(HWND dialog, int id, const std::string& entry) {
+  const Entries items = combo_items(dialog, id);
+  const auto found = std::find(items.begin(), items.end(), entry);
+  ASSERT_NE(found, items.end()) << entry;
+  test::choose_combo_item(dialog, id, static_cast<int>(found - items.begin()));
+}
+
+bool offers(HWND dialog, int id, const std::string& entry) {
+  const Entries items = combo_items(dialog, id);
+  return std::find(items.begin(), items.end(), entry) != items.end();
+}
+
+// Watches the progress bars of this thread: every position set, in order.
+class ProgressWatch {
+ public:
+  ProgressWatch() : hook_(SetWindowsHookExA(WH_CALLWNDPROC, watch, nullptr, GetCurrentThreadId())) {
+    positions_ = &positions;
+  }
+  ~ProgressWatch() {
+    UnhookWindowsHookEx(hook_);
+    positions_ = nullptr;
+  }
+  std::vector<int> positions;
+
+ private:
+  static LRESULT CALLBACK watch(int code, WPARAM wparam, LPARAM lparam) {
+    const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lparam);
+    if (code == HC_ACTION && positions_ && message->message == PBM_SETPOS) {
+      positions_->push_back(static_cast<int>(message->wParam));
+    }
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+  }
+  static inline std::vector<int>* positions_ = nullptr;
+  HHOOK hook_;
+};
+
+class NetworkDialogTest : public ::testing::Test {
+ protected:
+  NetworkDialogTest() { lay_out(inst); }
+  void open(ModalScript& script) {
+    script.run([] { open_network_dialog(nullptr); });
+  }
+  test::TestInstallation inst;
+  test::CleanDrives drives;
+};
+
+TEST_F(NetworkDialogTest, ShowsTheSystemsFoldersAndDrives) {
+  ModalScript script;
+  script.on(kTitle, [](HWND dialog) {
+    EXPECT_EQ(rows_of(dialog), (std::vector<Entries>{{"DOB", "DOB Gr\xF6\xDF" "en", "-"},
+                                                     {"HERREN", "Herren Konfektion", "X:"}}));
+    HWND list = GetDlgItem(dialog, IDC_NETWORK_SYSTEMS);
+    char title[64] = {};
+    LVCOLUMNA column{LVCF_TEXT};
+    column.pszText = title;
+    column.cchTextMax = sizeof title;
+    Entries titles;
+    for (int i = 0; i < 3; ++i) {
+      SendMessageA(list, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+      titles.push_back(title);
+    }
+    EXPECT_EQ(titles, (Entries{"Code", "Measurement system", "Drive"}));
+
+    EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_FORMS_PATH), "\\TAVIRO\\FORMS\\");
+    EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_PROG_PATH), "\\TAVIRO\\PROG\\");
+    EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_TEXT_PATH), "X:\\TAVIRO\\TEXTE\\");
+    EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_PLOT_PATH), "\\TAVIRO\\PLOTTER\\");
+    EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_SYMB_PATH), "\\TAVIRO\\SYMBOLE\\");
+    // A folder on the base drive is offered the other fixed drives; one on X: the base
+    // drive first, and not X:. No CD-ROM drive, never the base drive itself.
+    for (int id : {IDC_NETWORK_FORMS_DRIVE, IDC_NETWORK_TEXT_DRIVE, IDC_NETWORK_SYSTEMS_DRIVE}) {
+      EXPECT_FALSE(offers(dialog, id, "U:")) << id;
+      EXPECT_FALSE(offers(dialog, id, "W:")) << id;
+      EXPECT_TRUE(offers(dialog, id, "V:")) << id;
+      EXPECT_EQ(test::combo_selection(dialog, id), -1) << id;
+    }
+    EXPECT_FALSE(offers(dialog, IDC_NETWORK_FORMS_DRIVE, "<Base drive>"));
+    EXPECT_TRUE(offers(dialog, IDC_NETWORK_FORMS_DRIVE, "X:"));
+    EXPECT_EQ(combo_items(dialog, IDC_NETWORK_TEXT_DRIVE).front(), "<Base drive>");
+    EXPECT_FALSE(offers(dialog, IDC_NETWORK_TEXT_DRIVE, "X:"));
+    EXPECT_EQ(combo_items(dialog, IDC_NETWORK_SYSTEMS_DRIVE).front(), "<Base drive>");
+    EXPECT_TRUE(offers(dialog, IDC_NETWORK_SYSTEMS_DRIVE, "X:"));
+
+    // The enabling rules at work on the real controls (their cases: the core's tests).
+    for (int id : {IDB_NETWORK_RUN, IDX_NETWORK_COPY, IDX_NETWORK_NO_WARNING, IDC_NETWORK_FORMS_DRIVE}) {
+      EXPECT_FALSE(test::is_enabled(dialog, id)) << id;
+    }
+    test::click(dialog, IDX_NETWORK_FORMS_MOVE);
+    EXPECT_TRUE(test::is_enabled(dialog, IDC_NETWORK_FORMS_DRIVE));
+    EXPECT_TRUE(test::is_enabled(dialog, IDX_NETWORK_COPY));
+    EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN));
+    choose_drive(dialog, IDC_NETWORK_FORMS_DRIVE, "V:");
+    EXPECT_TRUE(test::is_enabled(dialog, IDB_NETWORK_RUN));
+    test::click(dialog, IDX_NETWORK_SYSTEMS_MOVE);
+    choose_drive(dialog, IDC_NETWORK_SYSTEMS_DRIVE, "X:");
+    EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN)) << "no row selected";
+    test::click(dialog, IDB_NETWORK_ALL);
+    EXPECT_TRUE(test::is_enabled(dialog, IDB_NETWORK_RUN));
+    test::click(dialog, IDB_NETWORK_NONE);
+    EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN));
+    ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_TRUE(test::is_enabled(dialog, IDB_NETWORK_RUN));
+    test::click(dialog, IDX_NETWORK_REMOVE);
+    EXPECT_TRUE(test::is_enabled(dialog, IDX_NETWORK_NO_WARNING));
+    test::click(dialog, IDCANCEL);
+  });
+  open(script);
+}
+
+TEST_F(NetworkDialogTest, ARunMovesSystemsAndFoldersAndShowsTheirNewPlaces) {
+  ProgressWatch progress;
+  ModalScript script;
+  script.on(kTitle, [](HWND dialog) {
+    test::click(dialog, IDX_NETWORK_FORMS_MOVE);
+    choose_drive(dialog, IDC_NETWORK_FORMS_DRIVE, "V:");
+    test::click(dialog, IDX_NETWORK_SYSTEMS_MOVE);
+    choose_drive(dialog, IDC_NETWORK_SYSTEMS_DRIVE, "X:");
+    ListView_SetItemState(GetDlgItem(dialog, IDC_NETWORK_SYSTEMS), row_of(dialog, "DOB"), LVIS_SELECTED, LVIS_SELECTED);
+    test::click(dialog, IDX_NETWORK_COPY);
+    test::click(dialog, IDX_NETWORK_REMOVE);
+    test::click(dialog, IDX_NETWORK_NO_WARNING);
+    test::post_click(dialog, IDB_NETWORK_RUN);
+  });
+  script.on(kTitle, [](HWND box) {
+    // The question: its text is that of the hidden label for copying and removing.
+    EXPECT_EQ(test::item_text(box, 0xFFFF),
+              "Do you really want to copy, overwrite and remove the old files and folders without being asked?");
+    test::click(box, IDYES);
+  });
+  script.on(kTitle, [](HWND dialog) {
+    EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_FORMS_PATH), "V:\\TAVIRO\\FORMS\\");
+    EXPECT_FALSE(test::is_checked(dialog, IDX_NETWORK_FORMS_MOVE));
+    EXPECT_FALSE(test::is_checked(dialog, IDX_NETWORK_SYSTEMS_MOVE));
+    EXPECT_EQ(combo_items(dialog, IDC_NETWORK_FORMS_DRIVE).front(), "<Base drive>");
+    EXPECT_FALSE(offers(dialog, IDC_NETWORK_FORMS_DRIVE, "V:"));
+    EXPECT_EQ(rows_of(dialog)[0], (Entries{"DOB", "DOB Gr\xF6\xDF" "en", "X:"}));
+    EXPECT_TRUE(test::is_enabled(dialog, IDX_NETWORK_FORMS_MOVE));
+    EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN));
+    test::click(dialog, IDCANCEL);
+  });
+  open(script);
+
+  EXPECT_EQ(test::main_value("PATH", "PATHFORM"), "V:\\TAVIRO\\FORMS\\");
+  EXPECT_EQ(tree_of("V:\\TAVIRO\\FORMS"), kForms);
+  EXPECT_FALSE(folder_exists(inst.path("forms")));
+  EXPECT_EQ(tree_of("X:\\taviro\\dob\\mas"), (Tree{{"\\m.mas", "Ma\xDF" "e"}}));
+  EXPECT_FALSE(folder_exists(inst.path("dob\\mas")));
+  EXPECT_NE(inst.read("dob\\taviro_s.kon").find("X:\\taviro\\dob\\swert\\"), std::string::npos);
+  EXPECT_TRUE(inst.exists("dob\\taviro_s.bk0"));
+  // The bar moved through the systems and the folders, never backwards, to its end.
+  ASSERT_FALSE(progress.positions.empty());
+  EXPECT_TRUE(std::is_sorted(progress.positions.begin(), progress.positions.end()));
+  for (int mark : {250, 500, 900, 930, 950, 1000}) {
+    EXPECT_NE(std::find(progress.positions.begin(), progress.positions.end(), mark), progress.positions.end()) << mark;
+  }
+}
+
+TEST_F(NetworkDialogTest, NoAnswerRunsNothingAndAFailedFolderKeepsItsPlace) {
+  ProgressWatch progress;
+  ModalScript script;
+  script.on(kTitle, [](HWND dialog) {
+    test::click(dialog, IDX_NETWORK_FORMS_MOVE);
+    choose_drive(dialog, IDC_NETWORK_FORMS_DRIVE, "V:");
+    test::click(dialog, IDX_NETWORK_COPY);
+    test::click(dialog, IDX_NETWORK_NO_WARNING);
+    test::post_click(dialog, IDB_NETWORK_RUN);
+  });
+  script.on(kTitle, [](HWND box) { test::click(box, IDNO); });
+  script.on(kTitle, [&](HWND dialog) {
+    EXPECT_TRUE(test::is_checked(dialog, IDX_NETWORK_FORMS_MOVE));
+    EXPECT_FALSE(folder_exists("V:\\TAVIRO"));
+    // A file held open by another program: the copy fails, the folder keeps its place and
+    // its "Verlegen".
+    auto lock = std::make_unique<test::LockedFile>(inst.path("forms\\alt\\k0.frm"));
+    ASSERT_TRUE(lock->locked());
+    test::click(dialog, IDX_NETWORK_NO_WARNING);
+    test::click(dialog, IDB_NETWORK_RUN);
+    EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_FORMS_PATH), "\\TAVIRO\\FORMS\\");
+    EXPECT_TRUE(test::is_checked(dialog, IDX_NETWORK_FORMS_MOVE));
+    // A run of the texts folder alone, re-pointing it only, shows no progress.
+    progress.positions.clear();
+    test::click(dialog, IDX_NETWORK_FORMS_MOVE);
+    test::click(dialog, IDX_NETWORK_COPY);
+    test::click(dialog, IDX_NETWORK_TEXT_MOVE);
+    choose_drive(dialog, IDC_NETWORK_TEXT_DRIVE, "<Base drive>");
+    test::click(dialog, IDB_NETWORK_RUN);
+    EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_TEXT_PATH), "\\TAVIRO\\TEXTE\\");
+    EXPECT_TRUE(progress.positions.empty());
+    test::click(dialog, IDCANCEL);
+  });
+  open(script);
+  EXPECT_EQ(tree_of(inst.path("forms")), kForms);
+  EXPECT_EQ(test::main_value("PATH", "PATHFORM"), "");
+  EXPECT_EQ(test::main_value("PATH", "PATHTEXT"), "\\TAVIRO\\TEXTE\\");
+}
+
+// The German dialog: its texts, the base-drive entry and a question from its hidden labels.
+class NetworkDialog_de : public NetworkDialogTest {};
+
+TEST_F(NetworkDialog_de, TextsComeFromTheGermanTemplate) {
+  const std::string title = "TAVIRO - Setup - Konfiguration im Netzwerk";
+  ModalScript script;
+  script.on(title, [](HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_NETWORK_SYSTEMS);
+    char text[64] = {};
+    LVCOLUMNA column{LVCF_TEXT};
+    column.pszText = text;
+    column.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+    EXPECT_STREQ(text, "Ma\xDFsystem");
+    EXPECT_EQ(combo_items(dialog, IDC_NETWORK_SYSTEMS_DRIVE).front(), "<Basislaufwerk>");
+    EXPECT_EQ(test::plain_text(test::item_text(dialog, IDX_NETWORK_NO_WARNING)), "ohne Warnung \xFC" "berschreiben oder l\xF6schen");
+    test::click(dialog, IDX_NETWORK_TEXT_MOVE);
+    choose_drive(dialog, IDC_NETWORK_TEXT_DRIVE, "<Basislaufwerk>");
+    test::click(dialog, IDX_NETWORK_REMOVE);
+    test::click(dialog, IDX_NETWORK_NO_WARNING);
+    test::post_click(dialog, IDB_NETWORK_RUN);
+  });
+  script.on(title, [](HWND box) {
+    EXPECT_EQ(test::item_text(box, 0xFFFF),
+              "Soll das Entfernen der alten Dateien und Ordner wirklich ohne R\xFC" "ckfrage erfolgen?");
+    test::click(box, IDNO);
+  });
+  script.on(title, [](HWND dialog) {
+    EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_TEXT_PATH), "X:\\TAVIRO\\TEXTE\\");
+    test::click(dialog, IDCANCEL);
+  });
+  open(script);
+}
+
+}  // namespace
+}  // namespace tav

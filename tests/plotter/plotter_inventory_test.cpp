@@ -1,0 +1,101 @@
+// The inventory scan on real plotter folders of a test installation on drive U:.
+#include "plotter/plotter_inventory.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "plotter/driver_text.h"
+#include "support/installation.h"
+
+namespace tav {
+namespace {
+
+using test::DriverText;
+using test::TestInstallation;
+
+std::string driver_named(const std::string& name) {
+  DriverText text;
+  text.values[51] = name;
+  return text.build();
+}
+std::string queue(const std::string& name, const std::string& driver) {
+  std::string text = "[DEVICE]\r\n";
+  if (!name.empty()) text += "NAME=" + name + "\r\n";
+  text += "PORT=FILE:\r\nDRIVER=";
+  text += driver;
+  text += "\r\n";
+  return text;
+}
+
+// Each entry as "marker|display name|driver|queue", in table order.
+std::vector<std::string> entries(const PlotterTable& table) {
+  std::vector<std::string> lines;
+  for (const PlotterRow& row : table.rows(true)) {
+    lines.push_back(row.marker + "|" + row.display_name + "|" + row.driver_name + "|" + row.queue_name);
+  }
+  return lines;
+}
+std::multiset<std::string> as_set(const std::vector<std::string>& lines) { return {lines.begin(), lines.end()}; }
+
+class PlotterInventoryTest : public ::testing::Test {
+ protected:
+  PlotterTable scan() {
+    PlotterTable table;
+    scan_plotters(installation_plotter_folder(), table);
+    return table;
+  }
+  TestInstallation inst;
+};
+
+TEST_F(PlotterInventoryTest, ListsQueuesFirstThenTheDriversNoQueueUses) {
+  inst.write("plotter\\ROLL60A.plt", driver_named("Rollenplotter 60"));
+  inst.write("plotter\\ROLL60A.que", queue("Rolle Halle 1", "ROLL60A.PLT"));
+  inst.write("plotter\\ROLL60A2.que", queue("Rolle Halle 2", "roll60a.plt"));  // two queues on one driver
+  inst.write("plotter\\ABC.que", queue("", "X.P"));                            // no NAME, too short a DRIVER
+  inst.write("plotter\\ISOAUS.que", queue("ISO", "ISOAUS.PLT"));
+  inst.write("plotter\\lower.que", queue("Klein", "iso.plt"));
+  inst.write("plotter\\PEN90.plt", driver_named("Stiftplotter 90"));
+  inst.write("plotter\\EMPTY51.plt", driver_named(""));
+  inst.write("plotter\\SHORT.plt", DriverText{.bracket_lines = 50}.build());
+  inst.write("plotter\\diverse\\OLD.plt", driver_named("Alt"));
+  inst.write("plotter\\diverse\\OLD.que", queue("Alt", "OLD.PLT"));
+
+  const std::vector<std::string> lines = entries(scan());
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(as_set({lines.begin(), lines.begin() + 4}),
+            as_set({"*|Rolle Halle 1|ROLL60A|ROLL60A", "*|Rolle Halle 2|roll60a|ROLL60A2",
+                    "*|\\taviro\\plotter\\ABC.que||ABC", "*|Klein|iso|LOWER"}));
+  EXPECT_EQ(lines[4], "|Stiftplotter 90|PEN90|");
+}
+
+TEST_F(PlotterInventoryTest, LongNamesAreListedByTheirShortNames) {
+  inst.write("plotter\\Grosser Plotter.plt", driver_named("Gross"));
+  inst.write("plotter\\Mein Plotter.que", queue("Mein Plotter", "PEN90.PLT"));
+  const PlotterTable table = scan();
+  ASSERT_EQ(table.count(), 2);
+  const PlotterRow active = table.row(1);
+  const PlotterRow available = table.row(2);
+  EXPECT_EQ(active.display_name, "Mein Plotter");
+  EXPECT_NE(active.queue_name.find('~'), std::string::npos) << active.queue_name;
+  EXPECT_EQ(available.display_name, "Gross");
+  EXPECT_NE(available.driver_name.find('~'), std::string::npos) << available.driver_name;
+}
+
+TEST_F(PlotterInventoryTest, FolderComesFromTheMainConfigurationFile) {
+  inst.write("taviro.ini", "[PATH]\r\nPATHPLOT=\\taviro\\geraete\r\n");
+  inst.write("geraete\\PEN90.plt", driver_named("Stiftplotter 90"));
+  inst.write("plotter\\CUT.plt", driver_named("Cutter"));
+  EXPECT_EQ(installation_plotter_folder(), "\\taviro\\geraete\\");
+  EXPECT_EQ(entries(scan()), (std::vector<std::string>{"|Stiftplotter 90|PEN90|"}));
+  inst.remove("geraete");
+  EXPECT_EQ(scan().count(), 0);
+}
+
+}  // namespace
+}  // namespace tav

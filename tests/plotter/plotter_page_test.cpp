@@ -1,0 +1,341 @@
+// The Plotter page through its real controls on real plotter folders: every action checked
+// in the files and in the list.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/list_view.h"
+#include "pages/page_test_support.h"
+#include "plotter/plotter_page.h"
+#include "plotter/plotter_test_support.h"
+#include "resources/ids.h"
+#include "support/gui.h"
+#include "support/installation.h"
+
+namespace tav {
+namespace {
+
+using Rows = std::vector<std::string>;
+using test::kMainCaption;
+using test::message_text;
+using test::on_page;
+using test::on_plotter_page;
+using test::plotter_row;
+using test::plotter_rows;
+using test::select_plotter_row;
+
+constexpr int kActions[] = {IDB_PLOTTER_ACTIVATE, IDB_PLOTTER_DUPLICATE, IDB_PLOTTER_DEACTIVATE, IDB_PLOTTER_SETTINGS,
+                            IDB_PLOTTER_REMOVE};
+
+// Which of the five action buttons are enabled, as a text: "ADdSR" style, '-' for disabled.
+std::string enabled_actions(HWND page) {
+  const char letters[] = "AUDSR";
+  std::string shown;
+  for (int i = 0; i < 5; ++i) shown += test::is_enabled(page, kActions[i]) ? letters[i] : '-';
+  return shown;
+}
+
+class PlotterPageTest : public ::testing::Test {
+ protected:
+  PlotterPageTest() {
+    show_inactive_plotters() = false;
+    inst.write("plotter\\ROLL60A.plt", test::driver_file("Rollenplotter 60"));
+    inst.write("plotter\\ROLL60A.que", test::queue_file("Rolle Halle 1", "ROLL60A.PLT"));
+    inst.write("plotter\\PEN90.plt", test::driver_file("Stiftplotter 90"));
+    inst.write("plotter\\CUT160.plt", test::driver_file("Cutter 160", true));
+  }
+  ~PlotterPageTest() override { show_inactive_plotters() = false; }
+
+  std::string plotter(const std::string& name) const { return inst.read("plotter\\" + name); }
+  bool has(const std::string& name) const { return inst.exists("plotter\\" + name); }
+
+  // Runs the steps on the Plotter page, then closes the main dialog.
+  void on_plotter(const std::function<void(HWND page)>& step) {
+    test::ModalScript script;
+    script.on(kMainCaption, on_plotter_page([&](HWND page) {
+      step(page);
+      test::close_main_dialog();
+    }));
+    test::run_main_dialog_with(script);
+  }
+
+  test::TestInstallation inst;
+};
+
+TEST_F(PlotterPageTest, OpensWithTheActivePlottersAndNoActionEnabled) {
+  test::ModalScript script;
+  script.on(kMainCaption, on_plotter_page([&](HWND page) {
+          EXPECT_EQ(plotter_rows(page), (Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"}));
+          EXPECT_EQ(test::column_titles(page), "active,Name,PLT file,QUE file");
+          EXPECT_EQ(SendDlgItemMessageA(page, IDC_PLOTTER_LIST, LVM_GETCOLUMNWIDTH, 0, 0), 15);
+          EXPECT_EQ(enabled_actions(page), "-----");
+          test::click(page, IDX_PLOTTER_SHOW_INACTIVE);
+          EXPECT_EQ(plotter_rows(page).size(), 3u);
+          EXPECT_EQ(plotter_rows(page)[0], "*|Rolle Halle 1|ROLL60A|ROLL60A");  // active ones first
+          // A selected row enables the actions of its kind.
+          select_plotter_row(page, plotter_row(page, "PEN90", ""));
+          EXPECT_EQ(enabled_actions(page), "A--SR");
+          select_plotter_row(page, 0);
+          EXPECT_EQ(enabled_actions(page), "-UDSR");
+          select_plotter_row(page, -1);
+          EXPECT_EQ(enabled_actions(page), "-----");
+          // The choice holds for the rest of the run.
+          HWND tabs = GetDlgItem(GetAncestor(page, GA_ROOT), IDC_MAIN_TABS);
+          test::select_tab(tabs, test::kScreenTab);
+          test::select_tab(tabs, test::kPlotterTab);
+          EXPECT_TRUE(test::is_checked(test::current_page(), IDX_PLOTTER_SHOW_INACTIVE));
+          EXPECT_EQ(plotter_rows(test::current_page()).size(), 3u);
+          test::close_main_dialog();
+        }));
+  test::run_main_dialog_with(script);
+}
+
+TEST_F(PlotterPageTest, ActivateWritesTheQueueFileAndMarksTheRow) {
+  show_inactive_plotters() = true;
+  on_plotter([&](HWND page) {
+    const int row = plotter_row(page, "CUT160", "");
+    select_plotter_row(page, row);
+    test::click(page, IDB_PLOTTER_ACTIVATE);
+    EXPECT_EQ(plotter_rows(page)[static_cast<std::size_t>(row)], "*|Cutter 160|CUT160|CUT160");
+    EXPECT_EQ(enabled_actions(page), "-UDSR");
+  });
+  EXPECT_EQ(plotter("CUT160.que"),
+            "[DEVICE]\r\nNAME=Cutter 160\r\nPORT=FILE:\r\nDRIVER=CUT160.PLT\r\nRASTER=0\r\nCUTTER=1\r\n");
+}
+
+TEST_F(PlotterPageTest, ActivateAsksBeforeOverwritingAQueueFileAndKeepsABackup) {
+  show_inactive_plotters() = true;
+  const std::string old_queue = "[DEVICE]\r\nNAME=alt\r\nBAUD=1\r\n\r\n[QUEUE]\r\nCOPIES=2\r\n";
+  HWND shown_page = nullptr;
+  test::ModalScript script;
+  script.on(kMainCaption, on_plotter_page([&](HWND page) {
+          shown_page = page;
+          inst.write("plotter\\PEN90.que", old_queue);  // appears while the page is open
+          select_plotter_row(page, plotter_row(page, "PEN90", ""));
+          test::post_click(page, IDB_PLOTTER_ACTIVATE);
+        }))
+      .on("TAVIRO - Add plotter", [&](HWND box) {
+        EXPECT_EQ(message_text(box), "File already exists. Overwrite?");
+        EXPECT_TRUE(GetWindowLongA(GetDlgItem(box, IDNO), GWL_STYLE) & BS_DEFPUSHBUTTON);
+        test::click(box, IDNO);
+      })
+      .on(kMainCaption, on_page([&](HWND page) {
+        EXPECT_EQ(plotter("PEN90.que"), old_queue);
+        EXPECT_FALSE(has("PEN90.bk0"));
+        test::post_click(page, IDB_PLOTTER_ACTIVATE);
+      }))
+      .on("TAVIRO - Add plotter", [&](HWND box) { test::click(box, IDYES); })
+      .on(kMainCaption, on_page([&](HWND page) {
+        EXPECT_EQ(plotter_rows(page)[static_cast<std::size_t>(plotter_row(page, "PEN90", "PEN90"))],
+                  "*|Stiftplotter 90|PEN90|PEN90");
+        test::close_main_dialog();
+      }));
+  test::run_main_dialog_with(script);
+  EXPECT_EQ(plotter("PEN90.que"),
+            "[DEVICE]\r\nNAME=Stiftplotter 90\r\nBAUD=1\r\nPORT=FILE:\r\nDRIVER=PEN90.PLT\r\nRASTER=0\r\nCUTTER=0\r\n"
+            "\r\n[QUEUE]\r\nCOPIES=2\r\n");
+  EXPECT_EQ(plotter("PEN90.bk0"), old_queue);
+}
+
+TEST_F(PlotterPageTest, DuplicateTakesTheNextFreeNumberedName) {
+  for (char digit = '2'; digit <= '9'; ++digit) {
+    inst.write(std::string("plotter\\ROLL60A") + digit + ".que", test::queue_file("", "ROLL60A.PLT"));
+  }
+  on_plotter([&](HWND page) {
+    select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
+    test::click(page, IDB_PLOTTER_DUPLICATE);
+    EXPECT_NE(plotter_row(page, "ROLL60A", "ROLL6010"), -1);
+    select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL6010"));
+    test::click(page, IDB_PLOTTER_DUPLICATE);
+    EXPECT_NE(plotter_row(page, "ROLL60A", "ROLL6011"), -1);
+    EXPECT_EQ(plotter_rows(page).size(), 11u);
+  });
+  EXPECT_EQ(plotter("ROLL6010.que"), "[DEVICE]\r\nNAME=Rollenplotter 60 (ROLL6010.que)\r\nPORT=FILE:\r\n"
+                                     "DRIVER=ROLL60A.PLT\r\nRASTER=0\r\nCUTTER=0\r\n");
+  EXPECT_TRUE(has("ROLL6011.que"));
+}
+
+TEST_F(PlotterPageTest, DeactivateDeletesTheQueueFileAfterItsBackups) {
+  inst.write("plotter\\PEN90.que", test::queue_file("Stift", "PEN90.PLT"));
+  test::ModalScript script;
+  script.on(kMainCaption, on_plotter_page([&](HWND page) {
+          select_plotter_row(page, plotter_row(page, "PEN90", "PEN90"));
+          test::post_click(page, IDB_PLOTTER_DEACTIVATE);
+        }))
+      .on(kMainCaption, [&](HWND box) {
+        EXPECT_EQ(message_text(box), "Really delete the selected file?");
+        test::click(box, IDYES);
+      })
+      .on(kMainCaption, on_page([&](HWND page) {
+        // Inactive plotters are hidden: the list is read anew.
+        EXPECT_EQ(plotter_rows(page), (Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"}));
+        test::close_main_dialog();
+      }));
+  test::run_main_dialog_with(script);
+  EXPECT_FALSE(has("PEN90.que"));
+  EXPECT_EQ(plotter("PEN90.bk0"), test::queue_file("Stift", "PEN90.PLT"));
+}
+
+TEST_F(PlotterPageTest, DeactivateWhileInactivePlottersAreShown) {
+  show_inactive_plotters() = true;
+  inst.write("plotter\\ROLL60A2.que", test::queue_file("Rolle Halle 2", "ROLL60A.PLT"));
+  test::ModalScript script;
+  script.on(kMainCaption, on_plotter_page([&](HWND page) {
+          // Another queue uses the driver: the entry goes.
+          select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A2"));
+          test::post_click(page, IDB_PLOTTER_DEACTIVATE);
+        }))
+      .on(kMainCaption, [](HWND box) { test::click(box, IDYES); })
+      .on(kMainCaption, on_page([&](HWND page) {
+        EXPECT_EQ(plotter_rows(page).size(), 3u);
+        EXPECT_EQ(plotter_row(page, "ROLL60A", "ROLL60A2"), -1);
+        select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
+        test::post_click(page, IDB_PLOTTER_DEACTIVATE);
+      }))
+      .on(kMainCaption, [](HWND box) { test::click(box, IDYES); })
+      .on(kMainCaption, on_page([&](HWND page) {
+        // The last queue of the driver: the row stays, now inactive.
+        EXPECT_EQ(plotter_rows(page)[0], "|Rolle Halle 1|ROLL60A|");
+        EXPECT_EQ(plotter_rows(page).size(), 3u);
+        select_plotter_row(page, 0);
+        EXPECT_EQ(enabled_actions(page), "A--SR");
+        test::close_main_dialog();
+      }));
+  test::run_main_dialog_with(script);
+  EXPECT_FALSE(has("ROLL60A.que"));
+  EXPECT_FALSE(has("ROLL60A2.que"));
+  EXPECT_TRUE(has("ROLL60A2.bk0"));
+}
+
+TEST_F(PlotterPageTest, RemoveMovesTheFilesAndTheRowsBelowKeepTheirPlotters) {
+  show_inactive_plotters() = true;
+  inst.write("plotter\\diverse\\ROLL60A.plt", "old removed driver");
+  test::ModalScript script;
+  script.on(kMainCaption, on_plotter_page([&](HWND page) {
+          select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
+          test::post_click(page, IDB_PLOTTER_REMOVE);
+        }))
+      .on(kMainCaption, [](HWND box) {
+        EXPECT_EQ(message_text(box), "Really remove the selected plotter? For a backup the current settings are moved "
+                                     "to subfolder \"Diverse\" .");
+        test::click(box, IDYES);
+      })
+      .on(kMainCaption, on_page([&](HWND page) {
+        EXPECT_EQ(plotter_rows(page).size(), 2u);
+        EXPECT_EQ(enabled_actions(page), "-----");
+        // The rows that moved up still act on their own plotters.
+        const int pen = plotter_row(page, "PEN90", "");
+        select_plotter_row(page, pen);
+        test::click(page, IDB_PLOTTER_ACTIVATE);
+        EXPECT_EQ(plotter_rows(page)[static_cast<std::size_t>(pen)], "*|Stiftplotter 90|PEN90|PEN90");
+        select_plotter_row(page, plotter_row(page, "CUT160", ""));
+        test::post_click(page, IDB_PLOTTER_REMOVE);
+      }))
+      .on(kMainCaption, [](HWND box) { test::click(box, IDYES); })
+      .on(kMainCaption, on_page([&](HWND page) {
+        EXPECT_EQ(plotter_rows(page), (Rows{"*|Stiftplotter 90|PEN90|PEN90"}));
+        test::close_main_dialog();
+      }));
+  test::run_main_dialog_with(script);
+  EXPECT_EQ(plotter("diverse\\ROLL60A.plt"), test::driver_file("Rollenplotter 60"));
+  EXPECT_EQ(plotter("diverse\\ROLL60A.que"), test::queue_file("Rolle Halle 1", "ROLL60A.PLT"));
+  EXPECT_EQ(plotter("diverse\\CUT160.plt"), test::driver_file("Cutter 160", true));
+  EXPECT_FALSE(has("ROLL60A.plt") || has("ROLL60A.que") || has("CUT160.plt"));
+  EXPECT_TRUE(has("PEN90.que"));
+}
+
+TEST_F(PlotterPageTest, RemovingOneOfTwoQueuesKeepsTheirSharedDriver) {
+  inst.write("plotter\\ROLL60A2.que", test::queue_file("Rolle Halle 2", "ROLL60A.PLT"));
+  test::ModalScript script;
+  script.on(kMainCaption, on_plotter_page([&](HWND page) {
+          select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A2"));
+          test::post_click(page, IDB_PLOTTER_REMOVE);
+        }))
+      .on(kMainCaption, [](HWND box) { test::click(box, IDYES); })
+      .on(kMainCaption, on_page([&](HWND page) {
+        EXPECT_EQ(plotter_rows(page), (Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"}));
+        test::close_main_dialog();
+      }));
+  test::run_main_dialog_with(script);
+  // The subfolder did not exist; it was made.
+  EXPECT_EQ(plotter("diverse\\ROLL60A2.que"), test::queue_file("Rolle Halle 2", "ROLL60A.PLT"));
+  EXPECT_EQ(plotter("diverse\\ROLL60A.plt"), test::driver_file("Rollenplotter 60"));
+  EXPECT_EQ(plotter("ROLL60A.plt"), test::driver_file("Rollenplotter 60"));
+  EXPECT_TRUE(has("ROLL60A.que"));
+}
+
+TEST_F(PlotterPageTest, AQueueFileThatCannotBeWrittenStaysAsItWas) {
+  show_inactive_plotters() = true;
+  const std::string old_queue = test::queue_file("alt", "OTHER.PLT");
+  test::ModalScript script;
+  script.on(kMainCaption, on_plotter_page([&](HWND page) {
+          inst.write("plotter\\PEN90.que", old_queue);
+          SetFileAttributesA(inst.path("plotter\\PEN90.que").c_str(), FILE_ATTRIBUTE_READONLY);
+          select_plotter_row(page, plotter_row(page, "PEN90", ""));
+          test::post_click(page, IDB_PLOTTER_ACTIVATE);
+        }))
+      .on("TAVIRO - Add plotter", [](HWND box) { test::click(box, IDYES); })
+      .on(kMainCaption, [](HWND box) {
+        EXPECT_EQ(message_text(box), "Error when creating file.");
+        test::click(box, IDOK);
+      })
+      .on(kMainCaption, on_page([&](HWND page) {
+        EXPECT_EQ(plotter_rows(page)[static_cast<std::size_t>(plotter_row(page, "PEN90", ""))], "|Stiftplotter 90|PEN90|");
+        test::close_main_dialog();
+      }));
+  test::run_main_dialog_with(script);
+  EXPECT_EQ(plotter("PEN90.que"), old_queue);
+  SetFileAttributesA(inst.path("plotter\\PEN90.que").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(PlotterPageTest, AQueueFileThatCannotBeDeletedKeepsThePlotterActive) {
+  SetFileAttributesA(inst.path("plotter\\ROLL60A.que").c_str(), FILE_ATTRIBUTE_READONLY);
+  test::ModalScript script;
+  script.on(kMainCaption, on_plotter_page([&](HWND page) {
+          select_plotter_row(page, 0);
+          test::post_click(page, IDB_PLOTTER_DEACTIVATE);
+        }))
+      .on(kMainCaption, [](HWND box) { test::click(box, IDYES); })
+      .on(kMainCaption, [](HWND box) {
+        EXPECT_EQ(message_text(box), "The file could not be deleted. The plotter stays active.");
+        test::click(box, IDOK);
+      })
+      .on(kMainCaption, on_page([&](HWND page) {
+        EXPECT_EQ(plotter_rows(page), (Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"}));
+        test::close_main_dialog();
+      }));
+  test::run_main_dialog_with(script);
+  EXPECT_TRUE(has("ROLL60A.que"));
+  SetFileAttributesA(inst.path("plotter\\ROLL60A.que").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(PlotterPageTest, DoubleClickOpensTheDriverSettingsOfTheRow) {
+  show_inactive_plotters() = true;
+  std::string shown_file;
+  test::ModalScript script;
+  script.on(kMainCaption, on_plotter_page([&](HWND page) {
+          HWND list = GetDlgItem(page, IDC_PLOTTER_LIST);
+          RECT cell{};
+          cell.left = LVIR_LABEL;
+          const int row = plotter_row(page, "CUT160", "");
+          SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+          const LPARAM at = MAKELPARAM(cell.left + 4, (cell.top + cell.bottom) / 2);
+          SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+          SendMessageA(list, WM_LBUTTONUP, 0, at);
+          SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+          SendMessageA(list, WM_LBUTTONUP, 0, at);
+        }))
+      .on("TAVIRO - Plotter setup", [&](HWND dialog) {
+        shown_file = test::item_text(dialog, IDE_DRIVER_FILE);
+        test::click(dialog, IDCANCEL);
+      })
+      .on(kMainCaption, [](HWND) { test::close_main_dialog(); });
+  test::run_main_dialog_with(script);
+  EXPECT_EQ(shown_file, "CUT160.PLT");
+}
+
+}  // namespace
+}  // namespace tav
