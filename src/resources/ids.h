@@ -306,3 +306,6 @@
 // Main dialog: the main configuration file could not be read, or cannot be written back.
 #define IDS_MAIN_FILE_UNREADABLE 201
 #define IDS_MAIN_FILE_NOT_WRITABLE 202
+// Main dialog: the page of the help file that Help opens, named after the file ("::/de/index.html");
+// empty for the help file's own start page.
+#define IDS_MAIN_HELP_TOPIC 203

@@ -111,7 +111,10 @@ void on_defaults() {
 void on_help() {
   const std::string file = find_help_file();
   if (file.empty()) return;
-  const std::string command = "hh.exe " + file;
+  // The help file holds the pages of every language. The string table of the language the
+  // dialog shows names that language's start page after the file; an empty text opens the
+  // file's own start page.
+  const std::string command = "hh.exe " + file + controls::load_string(IDS_MAIN_HELP_TOPIC);
   start_program(command.c_str(), "", 0, SW_SHOWNORMAL, false);
 }
 

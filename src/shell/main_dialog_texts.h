@@ -14,6 +14,8 @@
 #define T_TITLE_EXPERT "Experten-Modus"
 #define S_MAIN_FILE_UNREADABLE "Die Konfigurationsdatei \\taviro\\taviro.ini konnte nicht gelesen werden; möglicherweise wird sie gerade von einem anderen Programm verwendet.\n\nAngezeigt werden die Standardwerte. Mit OK werden sie nicht in die Datei geschrieben; die Datei bleibt unverändert."
 #define S_MAIN_FILE_NOT_WRITABLE "Die Konfigurationsdatei \\taviro\\taviro.ini enthält Zeichen, die dieses Programm nicht zurückschreiben kann.\n\nMit OK wird die Datei nicht verändert."
+// Help opens the German start page of the help file.
+#define S_MAIN_HELP_TOPIC "::/de/index.html"
 #elif defined(TAV_LANG_EN)
 #define T_MAIN_CANCEL "Cancel"
 #define T_MAIN_DEFAULTS "&Defaults"
@@ -29,6 +31,8 @@
 #define T_TITLE_EXPERT "Expert Mode"
 #define S_MAIN_FILE_UNREADABLE "The configuration file \\taviro\\taviro.ini could not be read; another program may be using it.\n\nThe settings shown are the defaults. OK will not write them to the file; the file stays as it is."
 #define S_MAIN_FILE_NOT_WRITABLE "The configuration file \\taviro\\taviro.ini contains characters that this program cannot write back.\n\nOK will not change the file."
+// Help opens the help file at its own start page, the English one.
+#define S_MAIN_HELP_TOPIC ""
 #else
 #error "Texts of the main dialog: no branch for this language"
 #endif

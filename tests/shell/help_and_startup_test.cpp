@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/ids.h"
+#include "shell/help_file.h"
 #include "shell/main_dialog.h"
 #include "shell/startup.h"
 #include "support/gui.h"
@@ -69,6 +70,39 @@ TEST(Help, FileRemovedAfterOpeningMakesHelpDoNothing) {
   });
   script.run([] { run_main_dialog(nullptr); });
   EXPECT_TRUE(log.lines(1, 1000).empty());
+}
+
+// Presses Help on an installation that carries the demo installation's help file; gives the
+// command line that started the viewer and the page of the help file it opens.
+std::pair<std::string, std::string> command_and_page_of_help() {
+  test::TestInstallation installation;
+  installation.make_folder("hilfen");
+  EXPECT_TRUE(CopyFileA("T:\\taviro\\hilfen\\setup.chm", installation.path("hilfen\\setup.chm").c_str(), FALSE))
+      << "the demo installation on T: has no help file";
+  test::ProbeLog log;
+  press_help();
+  const auto lines = log.lines(1);
+  if (lines.size() != 1) return {};
+  const std::string command = lines[0].substr(0, lines[0].find('|'));
+  const std::string argument = command.substr(command.find(' ') + 1);
+  const std::size_t topic_at = argument.find("::");
+  const test::HelpFile file(argument.substr(0, topic_at));
+  // Without a page after the file name the viewer shows the file's default topic.
+  std::string topic = "/";
+  topic += topic_at == std::string::npos ? file.default_topic() : argument.substr(topic_at + 3);
+  return {command, file.read(topic).value_or("")};
+}
+
+TEST(Help, OpensTheEnglishStartPageOfTheHelpFile) {
+  const auto [command, page] = command_and_page_of_help();
+  EXPECT_EQ(command, "hh.exe \\taviro\\hilfen\\setup.chm");
+  EXPECT_NE(page.find("<html lang=\"en\">"), std::string::npos) << page.substr(0, 200);
+}
+
+TEST(Help_de, OpensTheGermanStartPageOfTheHelpFile) {
+  const auto [command, page] = command_and_page_of_help();
+  EXPECT_EQ(command, "hh.exe \\taviro\\hilfen\\setup.chm::/de/index.html");
+  EXPECT_NE(page.find("<html lang=\"de\">"), std::string::npos) << page.substr(0, 200);
 }
 
 class Environment {
