@@ -4,6 +4,7 @@
 // of the string table are compared with the expected text; a wrong resource language or
 // code page fails here instead of showing as garbled text on a screenshot. The dialog font
 // must also hold every character of the tab title, or the text would show as empty boxes.
+// The built-in German descriptions of the toolbox commands stay German in every language.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 
 #include "controls/controls.h"
 #include "pages/page_test_support.h"
+#include "pages/toolbox_catalogue.h"
 #include "resources/ids.h"
 
 namespace tav {
@@ -24,6 +26,7 @@ struct LanguageTexts {
   const char* layplanning_tab;
   const char* cool_grid_colour;  // second item of the Screen page's grid colour list
   const char* file_exists;       // string-table message of the Plotter page
+  const char* delete_sizes;      // built-in description of the toolbox command DLSZ
 };
 
 std::wstring from_code_page(UINT code_page, const std::string& text) {
@@ -75,22 +78,32 @@ void check(const LanguageTexts& expected) {
     EXPECT_EQ(ansi(combo_item(page, IDC_SCREEN_GRID_COLOUR, 1)), utf8(expected.cool_grid_colour));
   }, IDCANCEL);
   EXPECT_EQ(ansi(controls::load_string(IDS_PLOTTER_FILE_EXISTS)), utf8(expected.file_exists));
+  set_up_toolbox_catalogue(ToolboxKind::construction, "U:\\no such folder\\dialog.ini");
+  std::string description;
+  for (const ToolboxCommand& command : toolbox_catalogue(ToolboxKind::construction)) {
+    if (command.code.str() == "DLSZ") description = command.description.str();
+  }
+  EXPECT_EQ(ansi(description), utf8(expected.delete_sizes));
 }
 
-TEST(LanguageTexts, English) { check({1252, "Layplanning", "cool (blue-grey)", "File already exists. Overwrite?"}); }
+TEST(LanguageTexts, English) {
+  check({1252, "Layplanning", "cool (blue-grey)", "File already exists. Overwrite?", "Größen löschen"});
+}
 TEST(LanguageTexts_de, German) {
-  check({1252, "Schnittbild", "kühl (blaugrau)", "Die Datei existiert bereits. Überschreiben?"});
+  check({1252, "Schnittbild", "kühl (blaugrau)", "Die Datei existiert bereits. Überschreiben?", "Größen löschen"});
 }
 TEST(LanguageTexts_fi, Finnish) {
-  check({1252, "Leikkuukuva", "viileä (siniharmaa)", "Tiedosto on jo olemassa. Korvataanko se?"});
+  check({1252, "Leikkuukuva", "viileä (siniharmaa)", "Tiedosto on jo olemassa. Korvataanko se?", "Größen löschen"});
 }
 TEST(LanguageTexts_pl, Polish) {
-  check({1250, "Układ kroju", "chłodny (niebieskoszary)", "Plik już istnieje. Zastąpić go?"});
+  check({1250, "Układ kroju", "chłodny (niebieskoszary)", "Plik już istnieje. Zastąpić go?", "Größen löschen"});
 }
 TEST(LanguageTexts_ru, Russian) {
-  check({1251, "Раскладка", "холодная (серо-голубая)", "Файл уже существует. Заменить его?"});
+  check({1251, "Раскладка", "холодная (серо-голубая)", "Файл уже существует. Заменить его?", "Groessen loeschen"});
 }
-TEST(LanguageTexts_zh, Chinese) { check({936, "排料", "冷色（蓝灰）", "文件已存在。是否覆盖？"}); }
+TEST(LanguageTexts_zh, Chinese) {
+  check({936, "排料", "冷色（蓝灰）", "文件已存在。是否覆盖？", "Groessen loeschen"});
+}
 
 }  // namespace
 }  // namespace tav
