@@ -15,6 +15,38 @@
 #define T_DRIVES_WORD_PROCESSOR "Start command for &word processor"
 #define T_DRIVES_BROWSE "Browse..."
 #define T_DRIVES_NETWORK "&Network setup..."
+#elif defined(TAV_LANG_FI)
+#define T_DRIVES_INSTALLATION "TAVIRO-&asemat:"
+#define T_DRIVES_OTHER "&Muut asemat"
+#define T_DRIVES_STARTUP "TAVIRO-&käynnistysasema:"
+#define T_DRIVES_SPREADSHEET "&Taulukkolaskennan käynnistyskomento"
+#define T_DRIVES_WORD_PROCESSOR "T&ekstinkäsittelyn käynnistyskomento"
+#define T_DRIVES_BROWSE "Selaa..."
+#define T_DRIVES_NETWORK "&Verkkoasetukset..."
+#elif defined(TAV_LANG_PL)
+#define T_DRIVES_INSTALLATION "Dyski &TAVIRO:"
+#define T_DRIVES_OTHER "&Inne dyski"
+#define T_DRIVES_STARTUP "Dysk &startowy TAVIRO:"
+#define T_DRIVES_SPREADSHEET "Polecenie uruchamiające &arkusz kalkulacyjny"
+#define T_DRIVES_WORD_PROCESSOR "Polecenie uruchamiające &edytor tekstu"
+#define T_DRIVES_BROWSE "Przeglądaj..."
+#define T_DRIVES_NETWORK "&Konfiguracja sieci..."
+#elif defined(TAV_LANG_RU)
+#define T_DRIVES_INSTALLATION "&Диски TAVIRO:"
+#define T_DRIVES_OTHER "Д&ругие диски"
+#define T_DRIVES_STARTUP "Диск &запуска TAVIRO:"
+#define T_DRIVES_SPREADSHEET "Команда запуска &электронной таблицы"
+#define T_DRIVES_WORD_PROCESSOR "Команда запуска &текстового редактора"
+#define T_DRIVES_BROWSE "Обзор..."
+#define T_DRIVES_NETWORK "&Настройка сети..."
+#elif defined(TAV_LANG_ZH)
+#define T_DRIVES_INSTALLATION "TAVIRO 驱动器(&T)："
+#define T_DRIVES_OTHER "其他驱动器(&O)"
+#define T_DRIVES_STARTUP "TAVIRO 启动驱动器(&A)："
+#define T_DRIVES_SPREADSHEET "电子表格程序的启动命令(&S)"
+#define T_DRIVES_WORD_PROCESSOR "文字处理程序的启动命令(&W)"
+#define T_DRIVES_BROWSE "浏览..."
+#define T_DRIVES_NETWORK "网络设置(&N)..."
 #else
 #error "Texts of the Drives page: no branch for this language"
 #endif

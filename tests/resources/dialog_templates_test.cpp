@@ -1,29 +1,61 @@
-// Checks on the dialog templates linked into the program: no control id twice within one
-// template, and every language's template identical to the English one in its controls'
-// ids, kinds, styles and order (only the texts differ).
+// Checks on the dialog templates and string tables linked into the program: every template
+// and every message in all six languages, every language's template identical to the
+// English one in its controls' ids, kinds, styles, positions and order (only the texts
+// differ), no control id twice within one template, no access key twice within one dialog
+// or page, and every text representable in the ANSI code page of its language (the program
+// reads all texts through the ANSI functions).
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwctype>
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "resources/ids.h"
 
 namespace {
 
+struct Language {
+  LANGID id;
+  UINT code_page;
+  const char* name;
+};
+const Language kLanguages[] = {
+    {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 1252, "English"},
+    {MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), 1252, "German"},
+    {MAKELANGID(LANG_FINNISH, SUBLANG_DEFAULT), 1252, "Finnish"},
+    {MAKELANGID(LANG_POLISH, SUBLANG_DEFAULT), 1250, "Polish"},
+    {MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT), 1251, "Russian"},
+    {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), 936, "Chinese"},
+};
+const LANGID kEnglish = kLanguages[0].id;
+
+std::string name_of(LANGID language) {
+  for (const Language& l : kLanguages) {
+    if (l.id == language) return l.name;
+  }
+  return "language " + std::to_string(language);
+}
+
 struct Control {
   DWORD id;
   std::wstring kind;  // class name, or "#" and the predefined class ordinal
   DWORD style;
   short x, y, cx, cy;
-  bool operator==(const Control&) const = default;
+  std::wstring text;
+  bool same_layout(const Control& o) const {
+    return std::tie(id, kind, style, x, y, cx, cy) == std::tie(o.id, o.kind, o.style, o.x, o.y, o.cx, o.cy);
+  }
 };
 
 struct Template {
   DWORD style;
   short cx, cy;
+  std::wstring caption;
   std::vector<Control> controls;
 };
 
@@ -43,7 +75,6 @@ class Reader {
   void align4(const BYTE* base) {
     while ((p_ - base) % 4) ++p_;
   }
-  const BYTE* at() const { return p_; }
   void skip(std::size_t n) { p_ += n; }
 
  private:
@@ -65,7 +96,7 @@ Template parse(const BYTE* base) {
   t.cy = static_cast<short>(r.word());
   r.text_or_ordinal();  // menu
   r.text_or_ordinal();  // class
-  r.text_or_ordinal();  // caption
+  t.caption = r.text_or_ordinal();
   if (t.style & DS_SETFONT) {
     r.word();
     r.word();
@@ -84,49 +115,114 @@ Template parse(const BYTE* base) {
     c.cy = static_cast<short>(r.word());
     c.id = r.dword();
     c.kind = r.text_or_ordinal();
-    r.text_or_ordinal();  // text
-    r.skip(r.word());     // creation data
+    c.text = r.text_or_ordinal();
+    r.skip(r.word());  // creation data
     t.controls.push_back(c);
   }
   return t;
 }
 
-using Templates = std::map<int, std::map<LANGID, Template>>;  // template id -> language -> template
-
-BOOL CALLBACK each_language(HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR data) {
+const BYTE* resource_bytes(HMODULE module, LPCSTR type, LPCSTR name, WORD language) {
   HRSRC found = FindResourceExA(module, type, name, language);
-  const BYTE* bytes = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
-  (*reinterpret_cast<Templates*>(data))[static_cast<int>(reinterpret_cast<ULONG_PTR>(name))][language] = parse(bytes);
-  return TRUE;
+  return static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
 }
 
-BOOL CALLBACK each_name(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR data) {
-  EnumResourceLanguagesA(module, type, name, each_language, data);
-  return TRUE;
-}
+using Templates = std::map<int, std::map<LANGID, Template>>;  // template id -> language -> template
 
 Templates all_templates() {
   Templates templates;
-  EnumResourceNamesA(GetModuleHandleA(nullptr), reinterpret_cast<LPCSTR>(RT_DIALOG), each_name,
-                     reinterpret_cast<LONG_PTR>(&templates));
+  EnumResourceNamesA(
+      GetModuleHandleA(nullptr), reinterpret_cast<LPCSTR>(RT_DIALOG),
+      [](HMODULE module, LPCSTR type, LPSTR name, LONG_PTR data) -> BOOL {
+        EnumResourceLanguagesA(
+            module, type, name,
+            [](HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR data) -> BOOL {
+              const int id = static_cast<int>(reinterpret_cast<ULONG_PTR>(name));
+              (*reinterpret_cast<Templates*>(data))[id][language] = parse(resource_bytes(module, type, name, language));
+              return TRUE;
+            },
+            data);
+        return TRUE;
+      },
+      reinterpret_cast<LONG_PTR>(&templates));
   return templates;
 }
 
-const LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+// Every entry of the string tables: language -> string id -> text. A block of the table
+// holds 16 counted strings; empty ones are not entries.
+using Strings = std::map<LANGID, std::map<UINT, std::wstring>>;
 
-TEST(DialogTemplates, EveryTemplateExistsInEnglishAndGerman) {
+Strings all_strings() {
+  Strings strings;
+  EnumResourceNamesA(
+      GetModuleHandleA(nullptr), reinterpret_cast<LPCSTR>(RT_STRING),
+      [](HMODULE module, LPCSTR type, LPSTR name, LONG_PTR data) -> BOOL {
+        EnumResourceLanguagesA(
+            module, type, name,
+            [](HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR data) -> BOOL {
+              const UINT block = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name));
+              const auto* p = reinterpret_cast<const WCHAR*>(resource_bytes(module, type, name, language));
+              for (UINT i = 0; i < 16; ++i) {
+                const WORD length = *p++;
+                if (length) (*reinterpret_cast<Strings*>(data))[language][(block - 1) * 16 + i] = std::wstring(p, length);
+                p += length;
+              }
+              return TRUE;
+            },
+            data);
+        return TRUE;
+      },
+      reinterpret_cast<LONG_PTR>(&strings));
+  return strings;
+}
+
+std::string utf8(const std::wstring& text) {
+  std::string out(text.size() * 3 + 1, '\0');
+  out.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                                          out.data(), static_cast<int>(out.size()), nullptr, nullptr)));
+  return out;
+}
+
+std::set<LANGID> six_languages() {
+  std::set<LANGID> all;
+  for (const Language& l : kLanguages) all.insert(l.id);
+  return all;
+}
+
+TEST(DialogTemplates, EveryTemplateInAllSixLanguages) {
   const Templates templates = all_templates();
-  const std::set<int> expected = {IDD_MAIN,         IDD_PAGE_DRIVES,      IDD_PAGE_SCREEN,  IDD_PAGE_OPTIONS,
-                                  IDD_PAGE_DIGITIZER, IDD_PAGE_LAYPLANNING, IDD_PAGE_TOOLBOX, IDD_PAGE_LANGUAGE,
-                                  IDD_PAGE_PLOTTER, IDD_PAGE_EXPERT};
-  for (int id : expected) {
-    ASSERT_TRUE(templates.count(id)) << "template " << id << " is missing";
-    EXPECT_TRUE(templates.at(id).count(kEnglish)) << "template " << id << " has no English form";
-    EXPECT_TRUE(templates.at(id).count(MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN)))
-        << "template " << id << " has no German form";
+  const std::set<int> expected = {IDD_MAIN,          IDD_CALIBRATION,     IDD_PAGE_DRIVES,     IDD_PAGE_SCREEN,
+                                  IDD_HEM_POSITION,  IDD_PAGE_OPTIONS,    IDD_PAGE_DIGITIZER,  IDD_LINE_TYPES,
+                                  IDD_PAGE_LAYPLANNING, IDD_PAGE_TOOLBOX, IDD_PAGE_LANGUAGE,   IDD_SERIAL_PORT,
+                                  IDD_DRIVER_SETTINGS, IDD_PLOT_RESOLUTION, IDD_PAGE_PLOTTER,  IDD_PAGE_EXPERT,
+                                  IDD_NETWORK,       IDD_PROGRESS};
+  for (int id : expected) EXPECT_TRUE(templates.count(id)) << "template " << id << " is missing";
+  for (const auto& [id, languages] : templates) {
+    std::set<LANGID> present;
+    for (const auto& entry : languages) present.insert(entry.first);
+    EXPECT_EQ(present, six_languages()) << "template " << id;
   }
   // The tab control, four buttons and the nine hidden title labels.
   EXPECT_EQ(templates.at(IDD_MAIN).at(kEnglish).controls.size(), 14u);
+}
+
+TEST(DialogTemplates, EveryMessageInAllSixLanguages) {
+  const Strings strings = all_strings();
+  ASSERT_TRUE(strings.count(kEnglish));
+  const auto& english = strings.at(kEnglish);
+  for (UINT id : {IDS_PLOTTER_DELETE_FILE, IDS_PLOTTER_ADD_CAPTION, IDS_SERIAL_PARITY_SPACE, IDS_OPTIONS_ERROR,
+                  IDS_MAIN_FILE_UNREADABLE, IDS_MAIN_FILE_NOT_WRITABLE}) {
+    EXPECT_TRUE(english.count(id)) << "string " << id << " is missing";
+  }
+  std::set<LANGID> present;
+  for (const auto& [language, table] : strings) {
+    present.insert(language);
+    std::set<UINT> ids, english_ids;
+    for (const auto& entry : table) ids.insert(entry.first);
+    for (const auto& entry : english) english_ids.insert(entry.first);
+    EXPECT_EQ(ids, english_ids) << name_of(language) << " string table";
+  }
+  EXPECT_EQ(present, six_languages());
 }
 
 TEST(DialogTemplates, NoControlIdTwiceWithinOneTemplate) {
@@ -136,7 +232,7 @@ TEST(DialogTemplates, NoControlIdTwiceWithinOneTemplate) {
       for (const Control& control : form.controls) {
         if (control.id == 0xFFFF || control.id == static_cast<DWORD>(-1)) continue;  // unnamed labels
         EXPECT_TRUE(seen.insert(control.id).second)
-            << "template " << id << " (language " << language << ") uses id " << control.id << " twice";
+            << "template " << id << " (" << name_of(language) << ") uses id " << control.id << " twice";
       }
     }
   }
@@ -147,10 +243,81 @@ TEST(DialogTemplates, AllLanguagesShareTheEnglishLayout) {
     ASSERT_TRUE(languages.count(kEnglish)) << "template " << id;
     const Template& english = languages.at(kEnglish);
     for (const auto& [language, form] : languages) {
-      EXPECT_EQ(form.style, english.style) << "template " << id << " language " << language;
-      EXPECT_EQ(form.cx, english.cx) << "template " << id << " language " << language;
-      EXPECT_EQ(form.cy, english.cy) << "template " << id << " language " << language;
-      EXPECT_TRUE(form.controls == english.controls) << "template " << id << " language " << language;
+      EXPECT_EQ(form.style, english.style) << "template " << id << " " << name_of(language);
+      EXPECT_EQ(form.cx, english.cx) << "template " << id << " " << name_of(language);
+      EXPECT_EQ(form.cy, english.cy) << "template " << id << " " << name_of(language);
+      EXPECT_TRUE(std::equal(form.controls.begin(), form.controls.end(), english.controls.begin(),
+                             english.controls.end(), [](const Control& a, const Control& b) { return a.same_layout(b); }))
+          << "template " << id << " " << name_of(language);
+    }
+  }
+}
+
+// The access key of a text ("&Edit values" -> 'E', "(&D)" -> 'D'), upper case; 0 for none.
+wchar_t access_key(const std::wstring& text) {
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != L'&') continue;
+    if (text[i + 1] == L'&') {
+      ++i;
+      continue;
+    }
+    return static_cast<wchar_t>(std::towupper(text[i + 1]));
+  }
+  return 0;
+}
+
+bool shows_access_key(const Control& control) {
+  if (!(control.style & WS_VISIBLE)) return false;  // hidden labels carry list items and messages
+  const bool is_static = control.kind == L"#130" || control.kind == L"Static";
+  return !(is_static && (control.style & SS_NOPREFIX));
+}
+
+// A page is a child dialog shown inside the main dialog: its keys and those of the main
+// dialog's buttons are live together.
+TEST(DialogTemplates, NoAccessKeyTwiceWithinOneDialogOrPage) {
+  const Templates templates = all_templates();
+  for (const auto& [id, languages] : templates) {
+    for (const auto& [language, form] : languages) {
+      std::vector<const Control*> live;
+      for (const Control& c : form.controls) live.push_back(&c);
+      if ((form.style & WS_CHILD) && templates.count(IDD_MAIN) && templates.at(IDD_MAIN).count(language)) {
+        for (const Control& c : templates.at(IDD_MAIN).at(language).controls) live.push_back(&c);
+      }
+      std::map<wchar_t, std::wstring> keys;
+      for (const Control* c : live) {
+        const wchar_t key = shows_access_key(*c) ? access_key(c->text) : 0;
+        if (!key) continue;
+        EXPECT_FALSE(keys.count(key)) << "template " << id << " (" << name_of(language) << "): \""
+                                      << utf8(c->text) << "\" and \"" << utf8(keys[key]) << "\"";
+        keys.emplace(key, c->text);
+      }
+    }
+  }
+}
+
+bool fits_code_page(const std::wstring& text, UINT code_page) {
+  if (text.empty()) return true;
+  BOOL lost = FALSE;
+  const int size = WideCharToMultiByte(code_page, WC_NO_BEST_FIT_CHARS, text.c_str(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, &lost);
+  return size > 0 && !lost;
+}
+
+TEST(DialogTemplates, EveryTextInTheCodePageOfItsLanguage) {
+  const Strings strings = all_strings();
+  for (const Language& language : kLanguages) {
+    for (const auto& [id, languages] : all_templates()) {
+      if (!languages.count(language.id)) continue;
+      const Template& form = languages.at(language.id);
+      EXPECT_TRUE(fits_code_page(form.caption, language.code_page)) << language.name << " template " << id;
+      for (const Control& c : form.controls) {
+        EXPECT_TRUE(fits_code_page(c.text, language.code_page))
+            << language.name << " template " << id << " control " << c.id;
+      }
+    }
+    if (!strings.count(language.id)) continue;
+    for (const auto& [id, text] : strings.at(language.id)) {
+      EXPECT_TRUE(fits_code_page(text, language.code_page)) << language.name << " string " << id;
     }
   }
 }
