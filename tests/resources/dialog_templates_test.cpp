@@ -217,8 +217,12 @@ TEST(DialogTemplates, EveryMessageInAllSixLanguages) {
   std::set<LANGID> present;
   for (const auto& [language, table] : strings) {
     present.insert(language);
+    // The help topic is empty, and so absent from the table, in a language whose help
+    // opens at the help file's own start page.
     std::set<UINT> ids, english_ids;
-    for (const auto& entry : table) ids.insert(entry.first);
+    for (const auto& entry : table) {
+      if (entry.first != IDS_MAIN_HELP_TOPIC) ids.insert(entry.first);
+    }
     for (const auto& entry : english) english_ids.insert(entry.first);
     EXPECT_EQ(ids, english_ids) << name_of(language) << " string table";
   }
