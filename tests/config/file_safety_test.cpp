@@ -42,14 +42,58 @@ void with_main_dialog(bool expect_warning, const std::function<void(HWND)>& step
   script.run([] { run_main_dialog(nullptr); });
 }
 
+// The child half of the lock test: another program that holds the file open without
+// sharing it until it is told to let go.
+TEST(FileLockChild, HoldsTheFileOpen) {
+  const char* file = std::getenv("TAVIRO_LOCK_FILE");
+  if (!file) GTEST_SKIP() << "runs only as the child of MainFileSafety";
+  HANDLE lock = CreateFileA(file, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  SetEvent(OpenEventA(EVENT_MODIFY_STATE, FALSE, "TAVIRO_TEST_LOCKED"));
+  WaitForSingleObject(OpenEventA(SYNCHRONIZE, FALSE, "TAVIRO_TEST_UNLOCK"), 60000);
+  CloseHandle(lock);
+}
+
+// Starts another process that holds the file open without sharing; its handle is answered
+// once it has the file.
+HANDLE lock_in_another_process(const std::string& file, HANDLE unlock) {
+  HANDLE locked = CreateEventA(nullptr, TRUE, FALSE, "TAVIRO_TEST_LOCKED");
+  char program[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, program, MAX_PATH);
+  std::string line = std::string("\"") + program + "\" --gtest_filter=FileLockChild.*";
+  SetEnvironmentVariableA("TAVIRO_LOCK_FILE", file.c_str());
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION child{};
+  const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child);
+  SetEnvironmentVariableA("TAVIRO_LOCK_FILE", nullptr);
+  if (!started) return nullptr;
+  CloseHandle(child.hThread);
+  const HANDLE waits[] = {locked, child.hProcess};
+  const bool holds = WaitForMultipleObjects(2, waits, FALSE, 30000) == WAIT_OBJECT_0;
+  CloseHandle(locked);
+  if (!holds) {
+    SetEvent(unlock);
+    CloseHandle(child.hProcess);
+    return nullptr;
+  }
+  return child.hProcess;
+}
+
 TEST(MainFileSafety, FileLockedWhileTheDialogOpensIsNotOverwrittenWithDefaults) {
   test::TestInstallation installation;
   installation.write("taviro.ini", kFile);
   // Another program holds the file open without sharing it while the dialog opens.
-  HANDLE lock = CreateFileA(installation.path("taviro.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  HANDLE unlock = CreateEventA(nullptr, TRUE, FALSE, "TAVIRO_TEST_UNLOCK");
+  HANDLE other = lock_in_another_process(installation.path("taviro.ini"), unlock);
+  ASSERT_NE(other, nullptr) << "the other program did not get hold of the file";
   std::string warning;
-  with_main_dialog(true, [&](HWND) { CloseHandle(lock); }, &warning);
+  with_main_dialog(true, [&](HWND) {
+    SetEvent(unlock);  // the lock ends before OK
+    WaitForSingleObject(other, 30000);
+  }, &warning);
+  CloseHandle(other);
+  CloseHandle(unlock);
   EXPECT_NE(warning.find("could not be read"), std::string::npos) << warning;
   EXPECT_EQ(installation.read("taviro.ini"), kFile);
   // A readable file is written again on the next run, without a warning.
