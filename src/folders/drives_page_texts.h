@@ -5,7 +5,8 @@
 #define T_DRIVES_STARTUP "TAVIRO - St&artlaufwerk:"
 #define T_DRIVES_SPREADSHEET "Startkommando für Tabellen&kalkulation"
 #define T_DRIVES_WORD_PROCESSOR "Startkommando für Te&xtverarbeitung"
-#define T_DRIVES_BROWSE "Durchsuchen"
+#define T_DRIVES_BROWSE_SPREADSHEET "&Durchsuchen"
+#define T_DRIVES_BROWSE_WORD_PROCESSOR "D&urchsuchen"
 #define T_DRIVES_NETWORK "&Netzwerk-Setup"
 #elif defined(TAV_LANG_EN)
 #define T_DRIVES_INSTALLATION "&TAVIRO drives:"
@@ -13,7 +14,8 @@
 #define T_DRIVES_STARTUP "TAVIRO st&artup drive:"
 #define T_DRIVES_SPREADSHEET "Start command for &spreadsheet"
 #define T_DRIVES_WORD_PROCESSOR "Start command for &word processor"
-#define T_DRIVES_BROWSE "Browse..."
+#define T_DRIVES_BROWSE_SPREADSHEET "&Browse..."
+#define T_DRIVES_BROWSE_WORD_PROCESSOR "B&rowse..."
 #define T_DRIVES_NETWORK "&Network setup..."
 #elif defined(TAV_LANG_FI)
 #define T_DRIVES_INSTALLATION "TAVIRO-&asemat:"
@@ -21,7 +23,8 @@
 #define T_DRIVES_STARTUP "TAVIRO-&käynnistysasema:"
 #define T_DRIVES_SPREADSHEET "&Taulukkolaskennan käynnistyskomento"
 #define T_DRIVES_WORD_PROCESSOR "T&ekstinkäsittelyn käynnistyskomento"
-#define T_DRIVES_BROWSE "Selaa..."
+#define T_DRIVES_BROWSE_SPREADSHEET "&Selaa..."
+#define T_DRIVES_BROWSE_WORD_PROCESSOR "Se&laa..."
 #define T_DRIVES_NETWORK "&Verkkoasetukset..."
 #elif defined(TAV_LANG_PL)
 #define T_DRIVES_INSTALLATION "Dyski &TAVIRO:"
@@ -29,7 +32,8 @@
 #define T_DRIVES_STARTUP "Dysk &startowy TAVIRO:"
 #define T_DRIVES_SPREADSHEET "Polecenie uruchamiające &arkusz kalkulacyjny"
 #define T_DRIVES_WORD_PROCESSOR "Polecenie uruchamiające &edytor tekstu"
-#define T_DRIVES_BROWSE "Przeglądaj..."
+#define T_DRIVES_BROWSE_SPREADSHEET "P&rzeglądaj..."
+#define T_DRIVES_BROWSE_WORD_PROCESSOR "Przeg&lądaj..."
 #define T_DRIVES_NETWORK "&Konfiguracja sieci..."
 #elif defined(TAV_LANG_RU)
 #define T_DRIVES_INSTALLATION "&Диски TAVIRO:"
@@ -37,7 +41,8 @@
 #define T_DRIVES_STARTUP "Диск &запуска TAVIRO:"
 #define T_DRIVES_SPREADSHEET "Команда запуска &электронной таблицы"
 #define T_DRIVES_WORD_PROCESSOR "Команда запуска &текстового редактора"
-#define T_DRIVES_BROWSE "Обзор..."
+#define T_DRIVES_BROWSE_SPREADSHEET "&Обзор..."
+#define T_DRIVES_BROWSE_WORD_PROCESSOR "О&бзор..."
 #define T_DRIVES_NETWORK "&Настройка сети..."
 #elif defined(TAV_LANG_ZH)
 #define T_DRIVES_INSTALLATION "TAVIRO 驱动器(&T)："
@@ -45,7 +50,8 @@
 #define T_DRIVES_STARTUP "TAVIRO 启动驱动器(&A)："
 #define T_DRIVES_SPREADSHEET "电子表格程序的启动命令(&S)"
 #define T_DRIVES_WORD_PROCESSOR "文字处理程序的启动命令(&W)"
-#define T_DRIVES_BROWSE "浏览..."
+#define T_DRIVES_BROWSE_SPREADSHEET "浏览(&B)..."
+#define T_DRIVES_BROWSE_WORD_PROCESSOR "浏览(&R)..."
 #define T_DRIVES_NETWORK "网络设置(&N)..."
 #else
 #error "Texts of the Drives page: no branch for this language"

@@ -22,7 +22,7 @@
 #elif defined(TAV_LANG_RU)
 #define T_LANGUAGE_LABEL "&Язык"
 #define T_LANGUAGE_EXTENDED "Дополнительные языковые параметры"
-#define T_LANGUAGE_USE_TTF "Использовать шрифты &Windows для вывода на плоттер"
+#define T_LANGUAGE_USE_TTF "Использовать &шрифты Windows для вывода на плоттер"
 #define T_LANGUAGE_MULTIBYTE "Включить &многобайтовые символы в текстах Taviro"
 #elif defined(TAV_LANG_ZH)
 #define T_LANGUAGE_LABEL "语言(&L)"

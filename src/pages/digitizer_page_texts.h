@@ -25,7 +25,7 @@
 #define T_DIGI_CURSOR "K&ursor digitizera"
 #elif defined(TAV_LANG_RU)
 #define T_DIGI_MENU_AREA "Размер поля &меню"
-#define T_DIGI_OK_CODE "Код кнопки &OK"
+#define T_DIGI_OK_CODE "Ко&д кнопки OK"
 #define T_DIGI_CANCEL_CODE "Код кнопки О&тмена"
 #define T_DIGI_DELAY "&Задержка после нажатия клавиши"
 #define T_DIGI_CURSOR "&Курсор дигитайзера"

@@ -49,7 +49,7 @@
 #define T_LAYPLAN_PRINT "Пр&интер"
 #define T_LAYPLAN_ADD_SIZE "Добавлять &размер к стандартному имени раскладки"
 #define T_LAYPLAN_ONE_PATH "&Одна папка для открытия и сохранения"
-#define T_LAYPLAN_USE_AUTONESTER "Использовать &Autonester"
+#define T_LAYPLAN_USE_AUTONESTER "Использо&вать Autonester"
 #define T_LAYPLAN_PROGRAM "Про&грамма"
 #define T_LAYPLAN_SEARCH "&Найти"
 #define T_LAYPLAN_HEM_POSITION "Положение ни&за"

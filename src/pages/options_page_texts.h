@@ -82,7 +82,7 @@
 #define T_OPTIONS_HIDE_MIRRORED "Скрывать &зеркальные базовые конструкции"
 #define T_OPTIONS_AUTOZOOM "Авто&масштаб при выделении рамкой"
 #define T_OPTIONS_ERROR_LOG "Открыть &журнал ошибок"
-#define T_OPTIONS_ERROR_LOG_SB "Открыть журнал ошибок (S&B)"
+#define T_OPTIONS_ERROR_LOG_SB "Открыть журнал ош&ибок (SB)"
 #define S_OPTIONS_ERROR "Ошибка"
 #elif defined(TAV_LANG_ZH)
 #define T_OPTIONS_AUTOSAVE "自动保存间隔(&S)"

@@ -1,6 +1,7 @@
 // Texts of the driver settings dialog (template 165), per language.
 #if defined(TAV_LANG_DE)
 #define T_DRIVER_CAPTION "TAVIRO - Plottereinstellungen ändern"
+#define T_DRIVER_OK "&OK"
 #define T_DRIVER_CURRENT "Aktueller Plotter"
 #define T_DRIVER_PAPER_WIDTH "max. &Papierbreite"
 #define T_DRIVER_ORIGIN "Nullpunktvariante"
@@ -15,6 +16,7 @@
 #define T_DRIVER_CANCEL "Abbruch"
 #elif defined(TAV_LANG_EN)
 #define T_DRIVER_CAPTION "TAVIRO - Plotter setup"
+#define T_DRIVER_OK "&OK"
 #define T_DRIVER_CURRENT "Current Plotter"
 #define T_DRIVER_PAPER_WIDTH "max. &paper width"
 #define T_DRIVER_ORIGIN "Origin"
@@ -29,6 +31,7 @@
 #define T_DRIVER_CANCEL "Cancel"
 #elif defined(TAV_LANG_FI)
 #define T_DRIVER_CAPTION "TAVIRO - Plotterin asetukset"
+#define T_DRIVER_OK "&OK"
 #define T_DRIVER_CURRENT "Nykyinen plotteri"
 #define T_DRIVER_PAPER_WIDTH "Paperin &enimmäisleveys"
 #define T_DRIVER_ORIGIN "Nollapiste"
@@ -43,6 +46,7 @@
 #define T_DRIVER_CANCEL "Peruuta"
 #elif defined(TAV_LANG_PL)
 #define T_DRIVER_CAPTION "TAVIRO - Ustawienia plotera"
+#define T_DRIVER_OK "O&K"
 #define T_DRIVER_CURRENT "Bieżący ploter"
 #define T_DRIVER_PAPER_WIDTH "Maks. &szerokość papieru"
 #define T_DRIVER_ORIGIN "Punkt zerowy"
@@ -57,6 +61,7 @@
 #define T_DRIVER_CANCEL "Anuluj"
 #elif defined(TAV_LANG_RU)
 #define T_DRIVER_CAPTION "TAVIRO - Настройка плоттера"
+#define T_DRIVER_OK "&ОК"
 #define T_DRIVER_CURRENT "Текущий плоттер"
 #define T_DRIVER_PAPER_WIDTH "Макс. &ширина бумаги"
 #define T_DRIVER_ORIGIN "Начало координат"
@@ -71,6 +76,7 @@
 #define T_DRIVER_CANCEL "Отмена"
 #elif defined(TAV_LANG_ZH)
 #define T_DRIVER_CAPTION "TAVIRO - 绘图仪设置"
+#define T_DRIVER_OK "确定(&O)"
 #define T_DRIVER_CURRENT "当前绘图仪"
 #define T_DRIVER_PAPER_WIDTH "最大纸张宽度(&P)"
 #define T_DRIVER_ORIGIN "原点"

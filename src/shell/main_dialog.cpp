@@ -89,6 +89,57 @@ void on_tab_changed(HWND dialog) {
   show_tab(dialog, static_cast<int>(item.lParam) + 1);
 }
 
+// Keys of every dialog of the program, caught by a message filter hook while the main
+// dialog runs (its modal loop, and those of the dialogs opened from it, are the system's):
+// - Ctrl+Tab and Ctrl+PageDown show the next tab of the main dialog, Ctrl+Shift+Tab and
+//   Ctrl+PageUp the one before, round at either end, as in every tabbed dialog; the hook
+//   takes them before the dialog manager would take Tab to move the focus. Keys meant for a
+//   sub-dialog or message box, which are windows of their own, are left alone.
+// - An access key typed with Alt reaches the dialog manager as its capital letter. Some
+//   dialog managers (Wine's) compare a key with the label's letter without regard to case
+//   only for Latin letters; a Cyrillic letter comes in lower case when typed without Shift.
+HHOOK g_dialog_keys_hook = nullptr;
+
+int tab_step(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || !(GetKeyState(VK_CONTROL) & 0x8000)) return 0;
+  const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  switch (msg.wParam) {
+    case VK_TAB:
+      return shift ? -1 : 1;
+    case VK_NEXT:
+      return 1;
+    case VK_PRIOR:
+      return -1;
+    default:
+      return 0;
+  }
+}
+
+void step_tab(HWND dialog, int step) {
+  HWND tabs = GetDlgItem(dialog, IDC_MAIN_TABS);
+  const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+  if (count <= 0) return;
+  const int selected = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+  SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>((selected + step + count) % count), 0);
+  on_tab_changed(dialog);
+}
+
+LRESULT CALLBACK dialog_keys_hook(int code, WPARAM wparam, LPARAM lparam) {
+  if (code == MSGF_DIALOGBOX) {
+    MSG& msg = *reinterpret_cast<MSG*>(lparam);
+    HWND dialog = window_state().main_dialog;
+    const int step = tab_step(msg);
+    if (step && dialog && (msg.hwnd == dialog || IsChild(dialog, msg.hwnd))) {
+      step_tab(dialog, step);
+      return 1;
+    }
+    if (msg.message == WM_SYSCHAR) {  // the dialog's loop and this hook are Unicode
+      msg.wParam = reinterpret_cast<WPARAM>(CharUpperW(reinterpret_cast<LPWSTR>(msg.wParam)));
+    }
+  }
+  return CallNextHookEx(g_dialog_keys_hook, code, wparam, lparam);
+}
+
 void on_ok(HWND dialog) {
   WindowState& state = window_state();
   if (state.page) {
@@ -129,6 +180,9 @@ std::string find_help_file() {
 INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
+      if (!g_dialog_keys_hook) {
+        g_dialog_keys_hook = SetWindowsHookExW(WH_MSGFILTER, dialog_keys_hook, nullptr, GetCurrentThreadId());
+      }
       return on_init(dialog);
     case WM_SHOWWINDOW:
       // The first page is created when the dialog is shown, not while it is hidden or closing.
@@ -166,6 +220,8 @@ INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
       warn_about_main_file(dialog);
       return TRUE;
     case WM_DESTROY: {
+      if (g_dialog_keys_hook) UnhookWindowsHookEx(g_dialog_keys_hook);
+      g_dialog_keys_hook = nullptr;
       WindowState& state = window_state();
       state.main_dialog = nullptr;
       state.page = nullptr;

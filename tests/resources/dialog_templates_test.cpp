@@ -299,6 +299,59 @@ TEST(DialogTemplates, NoAccessKeyTwiceWithinOneDialogOrPage) {
   }
 }
 
+bool is_static(const Control& c) { return c.kind == L"#130" || c.kind == L"Static"; }
+bool is_button(const Control& c) {  // push button, check box or radio button; not a group box
+  return c.kind == L"#128" && (c.style & BS_TYPEMASK) != BS_GROUPBOX;
+}
+bool takes_input(const Control& c) {  // edit, list, drop-down list or list view the user types or picks in
+  return (c.kind == L"#129" || c.kind == L"#131" || c.kind == L"#133" || c.kind == L"SysListView32") &&
+         (c.style & WS_TABSTOP);
+}
+
+// Every button a user reaches (but OK and Cancel, which Enter and Escape press, and the
+// arrow buttons without a word) has an access key of its own or is the control the key of
+// the label before it leads to; a label directly before a field has one; a label's key
+// leads to a control, not to another label. Russian texts take a Cyrillic key, Chinese
+// texts a Latin one in parentheses.
+TEST(DialogTemplates, EveryLabelAndButtonHasAnAccessKey) {
+  for (const auto& [id, languages] : all_templates()) {
+    for (const auto& [language, form] : languages) {
+      const auto& controls = form.controls;
+      const Control* keyed_label = nullptr;  // a label whose key leads to the next tab stop
+      for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Control& c = controls[i];
+        const std::string where = "template " + std::to_string(id) + " (" + name_of(language) + "): \"" + utf8(c.text) + "\"";
+        const Control* next = i + 1 < controls.size() ? &controls[i + 1] : nullptr;
+        if (!(c.style & WS_VISIBLE)) continue;
+        const wchar_t key = access_key(c.text);
+        if (key && language == MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT) &&
+            std::any_of(c.text.begin(), c.text.end(), [](wchar_t ch) { return ch >= 0x0410 && ch <= 0x044F; })) {
+          EXPECT_TRUE(key >= 0x0410 && key <= 0x044F) << where << " has a Latin key in a Russian text";
+        }
+        if (key && language == MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED) &&
+            std::any_of(c.text.begin(), c.text.end(), [](wchar_t ch) { return ch > 0x7F; })) {
+          EXPECT_NE(c.text.find(std::wstring(L"(&") + key + L")"), std::wstring::npos) << where;
+        }
+        if (is_static(c)) {
+          if (next && takes_input(*next)) {
+            EXPECT_TRUE(key) << where << " labels a field but has no access key";
+          }
+          if (key) {
+            EXPECT_TRUE(next && !is_static(*next)) << where << " leads to no control";
+            keyed_label = &c;
+          }
+          continue;
+        }
+        const bool has_words = std::any_of(c.text.begin(), c.text.end(), [](wchar_t ch) { return std::iswalpha(ch); });
+        if (is_button(c) && has_words && c.id != IDOK && c.id != IDCANCEL) {
+          EXPECT_TRUE(key || keyed_label) << where << " has no access key";
+        }
+        if (c.style & WS_TABSTOP) keyed_label = nullptr;
+      }
+    }
+  }
+}
+
 bool fits_code_page(const std::wstring& text, UINT code_page) {
   if (text.empty()) return true;
   BOOL lost = FALSE;
