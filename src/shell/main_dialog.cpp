@@ -95,6 +95,9 @@ void on_tab_changed(HWND dialog) {
 //   Ctrl+PageUp the one before, round at either end, as in every tabbed dialog; the hook
 //   takes them before the dialog manager would take Tab to move the focus. Keys meant for a
 //   sub-dialog or message box, which are windows of their own, are left alone.
+// - Enter on a push button of the page presses that button. The dialog manager handles
+//   the keys of the main dialog and the page as one, and would take Enter for the main
+//   dialog's default button, OK, or send the button's command to the main dialog.
 // - An access key typed with Alt reaches the dialog manager as its capital letter. Some
 //   dialog managers (Wine's) compare a key with the label's letter without regard to case
 //   only for Latin letters; a Cyrillic letter comes in lower case when typed without Shift.
@@ -131,6 +134,12 @@ LRESULT CALLBACK dialog_keys_hook(int code, WPARAM wparam, LPARAM lparam) {
     const int step = tab_step(msg);
     if (step && dialog && (msg.hwnd == dialog || IsChild(dialog, msg.hwnd))) {
       step_tab(dialog, step);
+      return 1;
+    }
+    HWND page = window_state().page;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && page && GetParent(msg.hwnd) == page &&
+        (SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+      PostMessageW(msg.hwnd, BM_CLICK, 0, 0);
       return 1;
     }
     if (msg.message == WM_SYSCHAR) {  // the dialog's loop and this hook are Unicode

@@ -352,6 +352,37 @@ TEST(DialogTemplates, EveryLabelAndButtonHasAnAccessKey) {
   }
 }
 
+// Enter presses a dialog's default button, OK, and Escape its Cancel. The exceptions: the
+// screen calibration has no Cancel (Escape does nothing there), Enter in the driver settings
+// takes the paper width and the network configuration starts nothing on Enter (neither has
+// a default button), and the progress window has no buttons.
+TEST(DialogTemplates, EnterIsOkAndEscapeIsCancel) {
+  struct Keys {
+    bool enter_is_ok, escape_is_cancel;
+    bool operator==(const Keys& o) const { return enter_is_ok == o.enter_is_ok && escape_is_cancel == o.escape_is_cancel; }
+  };
+  const std::map<int, Keys> exceptions = {{IDD_CALIBRATION, {true, false}},
+                                          {IDD_DRIVER_SETTINGS, {false, true}},
+                                          {IDD_NETWORK, {false, true}},
+                                          {IDD_PROGRESS, {false, false}}};
+  for (const auto& [id, languages] : all_templates()) {
+    const Template& form = languages.at(kEnglish);
+    if (form.style & WS_CHILD) continue;
+    int defaults = 0;
+    Keys keys{false, false};
+    for (const Control& c : form.controls) {
+      if (c.kind == L"#128" && (c.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+        ++defaults;
+        keys.enter_is_ok = c.id == IDOK;
+      }
+      if (c.id == IDCANCEL) keys.escape_is_cancel = true;
+    }
+    EXPECT_LE(defaults, 1) << "template " << id;
+    const auto exception = exceptions.find(id);
+    EXPECT_TRUE(keys == (exception == exceptions.end() ? Keys{true, true} : exception->second)) << "template " << id;
+  }
+}
+
 bool fits_code_page(const std::wstring& text, UINT code_page) {
   if (text.empty()) return true;
   BOOL lost = FALSE;

@@ -49,7 +49,19 @@ TEST(MainDialogKeyboard, AccessKeysCtrlTabAndEscape) {
   installation.write("taviro.ini", "[MARKER]\r\nENABLE_BDL_FLIP=0\r\n");
   const std::string before = installation.read("taviro.ini");
   test::ModalScript script;
-  script.on(kMain, [](HWND) { press({VK_MENU}, 'B'); })  // "&Button size for Toolbox"
+  // Tab goes from the page to the buttons, then to the tabs and back into the page.
+  script.on(kMain, [](HWND dialog) {
+        SetFocus(GetDlgItem(dialog, IDB_MAIN_DEFAULTS));
+        press({}, VK_TAB);  // Help is hidden: there is no help file
+      })
+      .on(kMain, [](HWND dialog) {
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_MAIN_TABS));
+        press({}, VK_TAB);
+      })
+      .on(kMain, [](HWND) {
+        EXPECT_EQ(GetFocus(), focused_in_page(IDB_SCREEN_CALIBRATE));
+        press({VK_MENU}, 'B');  // "&Button size for Toolbox"
+      })
       .on(kMain, [](HWND) {
         EXPECT_EQ(GetFocus(), focused_in_page(IDC_SCREEN_TOOL_BUTTONS));
         press({VK_MENU}, 'W');  // the check box "&White TAVIRO desktop" is clicked
@@ -86,7 +98,10 @@ TEST(MainDialogKeyboard, EnterPressesTheFocusedButtonOrOk) {
   test::TestInstallation installation;
   installation.write("taviro.ini", "[SCREEN]\r\nMENUFONTHIGHT=14\r\n");
   test::ModalScript script;
-  script.on(kMain, [](HWND) { press({VK_MENU}, 'E'); })  // "&Edit values" opens the calibration
+  script.on(kMain, [](HWND) {
+        ASSERT_EQ(GetFocus(), focused_in_page(IDB_SCREEN_CALIBRATE));  // the page's first control
+        press({}, VK_RETURN);  // "Edit values" opens the calibration
+      })
       .on("TAVIRO - Adjust screen size", [](HWND) { press({}, VK_ESCAPE); })
       .on("TAVIRO - Adjust screen size", [](HWND) { press({}, VK_RETURN); })
       .on(kMain, [](HWND) {
@@ -101,6 +116,41 @@ TEST(MainDialogKeyboard, EnterPressesTheFocusedButtonOrOk) {
   script.run([] { run_main_dialog(nullptr); });
   EXPECT_EQ(script.steps_done(), 6u);
   EXPECT_EQ(test::main_value("SCREEN", "MENUFONTHIGHT"), "18");
+}
+
+// The sub-dialogs open with the access keys of their buttons and close with Escape, writing
+// nothing; Enter is their OK.
+TEST(MainDialogKeyboard, SubDialogsOpenWithTheirKeysAndCloseWithEscape) {
+  struct SubDialog {
+    int tab;
+    char key;
+    const char* caption;
+    WORD closing_key;
+  };
+  static const SubDialog kSubDialogs[] = {
+      {test::kDrivesTab, 'N', "TAVIRO - Setup - Network configuration", VK_ESCAPE},
+      {test::kPlotterTab, 'S', "TAVIRO - Configure COM port", VK_ESCAPE},
+      {test::kLayplanningTab, 'L', "TAVIRO - Line types", VK_ESCAPE},
+      {test::kLayplanningTab, 'O', "TAVIRO - Hem position", VK_ESCAPE},
+      {test::kLayplanningTab, 'O', "TAVIRO - Hem position", VK_RETURN},
+  };
+  test::TestInstallation installation;
+  installation.write("taviro.ini", "[SERIALPORT]\r\nBAUD=9600\r\n");
+  test::ModalScript script;
+  for (const SubDialog& sub : kSubDialogs) {
+    script.on(kMain, [&sub](HWND dialog) {
+      test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), sub.tab);
+      press({VK_MENU}, static_cast<WORD>(sub.key));
+    });
+    script.on(sub.caption, [&sub, &installation](HWND) {
+      EXPECT_FALSE(installation.exists("settngsb.ini")) << sub.caption;
+      press({}, sub.closing_key);
+    });
+  }
+  script.on(kMain, [](HWND) { press({}, VK_ESCAPE); });
+  script.run([] { run_main_dialog(nullptr); });
+  EXPECT_EQ(installation.read("taviro.ini"), "[SERIALPORT]\r\nBAUD=9600\r\n");
+  EXPECT_TRUE(installation.exists("settngsb.ini")) << "Enter is the hem position's OK";
 }
 
 // Russian texts take Cyrillic access keys. A key typed with Alt arrives as the letter in
