@@ -352,6 +352,27 @@ TEST(DialogTemplates, EveryLabelAndButtonHasAnAccessKey) {
   }
 }
 
+// The arrow keys move among the radio buttons of a group and no further: the first radio
+// button of a group starts it and is its tab stop, the control after the last starts the next.
+TEST(DialogTemplates, RadioButtonsFormGroupsOfTheirOwn) {
+  const auto is_radio = [](const Control& c) {
+    const DWORD type = c.style & BS_TYPEMASK;
+    return c.kind == L"#128" && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+  };
+  for (const auto& [id, languages] : all_templates()) {
+    const auto& controls = languages.at(kEnglish).controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      if (!is_radio(controls[i])) continue;
+      if (i == 0 || !is_radio(controls[i - 1])) {
+        EXPECT_EQ(controls[i].style & (WS_GROUP | WS_TABSTOP), DWORD{WS_GROUP | WS_TABSTOP}) << "template " << id << " control " << controls[i].id;
+      }
+      if (i + 1 < controls.size() && !is_radio(controls[i + 1])) {
+        EXPECT_TRUE(controls[i + 1].style & WS_GROUP) << "template " << id << " control " << controls[i + 1].id;
+      }
+    }
+  }
+}
+
 // Enter presses a dialog's default button, OK, and Escape its Cancel. The exceptions: the
 // screen calibration has no Cancel (Escape does nothing there), Enter in the driver settings
 // takes the paper width and the network configuration starts nothing on Enter (neither has
