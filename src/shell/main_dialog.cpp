@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <exception>
+
 #include "config/settings.h"
 #include "controls/controls.h"
 #include "controls/guarded.h"
@@ -127,24 +129,31 @@ void step_tab(HWND dialog, int step) {
   on_tab_changed(dialog);
 }
 
-LRESULT CALLBACK dialog_keys_hook(int code, WPARAM wparam, LPARAM lparam) {
-  if (code == MSGF_DIALOGBOX) {
-    MSG& msg = *reinterpret_cast<MSG*>(lparam);
-    HWND dialog = window_state().main_dialog;
-    const int step = tab_step(msg);
-    if (step && dialog && (msg.hwnd == dialog || IsChild(dialog, msg.hwnd))) {
-      step_tab(dialog, step);
-      return 1;
-    }
-    HWND page = window_state().page;
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && page && GetParent(msg.hwnd) == page &&
-        (SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
-      PostMessageW(msg.hwnd, BM_CLICK, 0, 0);
-      return 1;
-    }
-    if (msg.message == WM_SYSCHAR) {  // the dialog's loop and this hook are Unicode
-      msg.wParam = reinterpret_cast<WPARAM>(CharUpperW(reinterpret_cast<LPWSTR>(msg.wParam)));
-    }
+// True when the key is dealt with and the dialog manager is not to see it.
+bool on_dialog_key(MSG& msg) {
+  HWND dialog = window_state().main_dialog;
+  const int step = tab_step(msg);
+  if (step && dialog && (msg.hwnd == dialog || IsChild(dialog, msg.hwnd))) {
+    step_tab(dialog, step);
+    return true;
+  }
+  HWND page = window_state().page;
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && page && GetParent(msg.hwnd) == page &&
+      (SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+    PostMessageW(msg.hwnd, BM_CLICK, 0, 0);
+    return true;
+  }
+  if (msg.message == WM_SYSCHAR) {  // the dialog's loop and this hook are Unicode
+    msg.wParam = reinterpret_cast<WPARAM>(CharUpperW(reinterpret_cast<LPWSTR>(msg.wParam)));
+  }
+  return false;
+}
+
+// Like the dialog procedures, the hook lets no exception through to the system.
+LRESULT CALLBACK dialog_keys_hook(int code, WPARAM wparam, LPARAM lparam) noexcept {
+  try {
+    if (code == MSGF_DIALOGBOX && on_dialog_key(*reinterpret_cast<MSG*>(lparam))) return 1;
+  } catch (const std::exception&) {
   }
   return CallNextHookEx(g_dialog_keys_hook, code, wparam, lparam);
 }
