@@ -143,7 +143,9 @@ bool on_dialog_key(MSG& msg) {
     PostMessageW(msg.hwnd, BM_CLICK, 0, 0);
     return true;
   }
-  if (msg.message == WM_SYSCHAR) {  // the dialog's loop and this hook are Unicode
+  // Only letters beyond Latin-1, so that a loop handing its keys over as code page bytes
+  // would see no change.
+  if (msg.message == WM_SYSCHAR && msg.wParam > 0xFF) {
     msg.wParam = reinterpret_cast<WPARAM>(CharUpperW(reinterpret_cast<LPWSTR>(msg.wParam)));
   }
   return false;

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cwctype>
 #include <map>
 #include <set>
 #include <string>
@@ -265,7 +264,8 @@ wchar_t access_key(const std::wstring& text) {
       ++i;
       continue;
     }
-    return static_cast<wchar_t>(std::towupper(text[i + 1]));
+    // CharUpperW knows the capitals of every script; towupper of the C locale only Latin ones.
+    return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(text[i + 1]))));
   }
   return 0;
 }
@@ -312,7 +312,8 @@ bool takes_input(const Control& c) {  // edit, list, drop-down list or list view
 // arrow buttons without a word) has an access key of its own or is the control the key of
 // the label before it leads to; a label directly before a field has one; a label's key
 // leads to a control, not to another label. Russian texts take a Cyrillic key, Chinese
-// texts a Latin one in parentheses.
+// texts a Latin one in parentheses; a key is a Latin letter or digit or a Cyrillic letter,
+// which the program hands to the dialog manager in either case.
 TEST(DialogTemplates, EveryLabelAndButtonHasAnAccessKey) {
   for (const auto& [id, languages] : all_templates()) {
     for (const auto& [language, form] : languages) {
@@ -324,6 +325,7 @@ TEST(DialogTemplates, EveryLabelAndButtonHasAnAccessKey) {
         const Control* next = i + 1 < controls.size() ? &controls[i + 1] : nullptr;
         if (!(c.style & WS_VISIBLE)) continue;
         const wchar_t key = access_key(c.text);
+        EXPECT_TRUE(key < 0x80 || (key >= 0x0410 && key <= 0x044F)) << where << ": an unexpected key";
         if (key && language == MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT) &&
             std::any_of(c.text.begin(), c.text.end(), [](wchar_t ch) { return ch >= 0x0410 && ch <= 0x044F; })) {
           EXPECT_TRUE(key >= 0x0410 && key <= 0x044F) << where << " has a Latin key in a Russian text";
@@ -342,7 +344,7 @@ TEST(DialogTemplates, EveryLabelAndButtonHasAnAccessKey) {
           }
           continue;
         }
-        const bool has_words = std::any_of(c.text.begin(), c.text.end(), [](wchar_t ch) { return std::iswalpha(ch); });
+        const bool has_words = std::any_of(c.text.begin(), c.text.end(), [](wchar_t ch) { return IsCharAlphaW(ch) != FALSE; });
         if (is_button(c) && has_words && c.id != IDOK && c.id != IDCANCEL) {
           EXPECT_TRUE(key || keyed_label) << where << " has no access key";
         }
