@@ -32,9 +32,18 @@ inline void insert_tab_titles(HWND dialog) {
   }
 }
 
-// Creates the page of a template inside the dialog's tab area and shows it.
-inline HWND create_page(HINSTANCE templates, int template_id, HWND dialog) {
-  HWND page = CreateDialogParamA(templates, MAKEINTRESOURCEA(template_id), dialog, page_procedure, 0);
+// A dialog template of the module (which may be loaded as a data file).
+inline const DLGTEMPLATE* template_of(HMODULE templates, int template_id) {
+  HRSRC found = FindResourceA(templates, MAKEINTRESOURCEA(template_id), MAKEINTRESOURCEA(5));  // RT_DIALOG
+  HGLOBAL loaded = found ? LoadResource(templates, found) : nullptr;
+  return loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
+}
+
+// Creates the page of a template inside the dialog's tab area and shows it. The controls
+// belong to this program's instance, as the program's own controls belong to it.
+inline HWND create_page(HMODULE templates, int template_id, HWND dialog) {
+  HWND page = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), template_of(templates, template_id), dialog,
+                                         page_procedure, 0);
   HWND tabs = GetDlgItem(dialog, IDC_MAIN_TABS);
   RECT area{};
   GetClientRect(tabs, &area);

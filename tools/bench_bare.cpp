@@ -42,6 +42,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX classes{sizeof classes,
                                ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&classes);
-  DialogBoxParamA(g_templates, MAKEINTRESOURCEA(IDD_MAIN), nullptr, procedure, 0);
+  DialogBoxIndirectParamA(GetModuleHandleA(nullptr), bare::template_of(g_templates, IDD_MAIN), nullptr, procedure, 0);
   return 0;
 }
