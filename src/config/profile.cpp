@@ -118,27 +118,32 @@ void ProfileSnapshot::fail() const {
 
 bool ProfileSnapshot::read_more() const {
   if (!parts_) return false;
-  const bool more = parts_->next(part_size_, pending_);
-  if (parts_->state() == FileRead::failed) {
-    fail();
+  try {
+    const bool more = parts_->next(part_size_, pending_);
+    if (parts_->state() == FileRead::failed) {
+      fail();
+      return false;
+    }
+    part_size_ = std::min(part_size_ * 2, kLargestPart);
+    if (!more) {
+      // The end of the file: its last line, with or without its line break.
+      parts_.reset();
+      const bool appended = !pending_.empty();
+      document_.append(pending_);
+      pending_.clear();
+      return appended;
+    }
+    // Whole lines only, so that a key line is never taken for complete before its end.
+    const std::size_t last_break = pending_.find_last_of('\n');
+    if (last_break != std::string::npos) {
+      document_.append(std::string_view(pending_).substr(0, last_break + 1));
+      pending_.erase(0, last_break + 1);
+    }
+    return true;
+  } catch (const std::bad_alloc&) {
+    fail();  // a file too large for the memory left reads as one that cannot be read
     return false;
   }
-  part_size_ = std::min(part_size_ * 2, kLargestPart);
-  if (!more) {
-    // The end of the file: its last line, with or without its line break.
-    parts_.reset();
-    const bool appended = !pending_.empty();
-    document_.append(pending_);
-    pending_.clear();
-    return appended;
-  }
-  // Whole lines only, so that a key line is never taken for complete before its end.
-  const std::size_t last_break = pending_.find_last_of('\n');
-  if (last_break != std::string::npos) {
-    document_.append(std::string_view(pending_).substr(0, last_break + 1));
-    pending_.erase(0, last_break + 1);
-  }
-  return true;
 }
 
 void ProfileSnapshot::settle(std::string_view section, std::string_view key) const {
