@@ -1,5 +1,6 @@
 #include "config/profile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -48,14 +49,10 @@ std::optional<std::string> ansi_to_utf16(std::string_view text) {
   return result;
 }
 
-Loaded load_file(const char* file) {
+// The contents of a file that was read: in the ANSI code page when it is UTF-16.
+Loaded loaded_from(std::string bytes) {
   Loaded loaded;
-  std::string bytes;
-  switch (read_file(file, bytes)) {
-    case FileRead::missing: loaded.state = Load::missing; return loaded;
-    case FileRead::failed: loaded.state = Load::failed; return loaded;
-    case FileRead::read: loaded.state = Load::read; break;
-  }
+  loaded.state = Load::read;
   if (bytes.substr(0, kUtf16Mark.size()) != kUtf16Mark) {
     loaded.bytes = std::move(bytes);
     return loaded;
@@ -70,26 +67,118 @@ Loaded load_file(const char* file) {
   return loaded;
 }
 
+Loaded load_file(const char* file) {
+  std::string bytes;
+  switch (read_file(file, bytes)) {
+    case FileRead::missing: return Loaded{};
+    case FileRead::failed: {
+      Loaded loaded;
+      loaded.state = Load::failed;
+      return loaded;
+    }
+    case FileRead::read: break;
+  }
+  return loaded_from(std::move(bytes));
+}
+
+// The first part of a file a snapshot reads, and the most it reads at a time later; the
+// parts double in between.
+constexpr std::size_t kFirstPart = 64 * 1024;
+constexpr std::size_t kLargestPart = 16 * 1024 * 1024;
+
 }  // namespace
 
-ProfileSnapshot::ProfileSnapshot(const char* file) {
-  Loaded loaded = load_file(file);
-  unreadable_ = loaded.state == Load::failed;
-  read_only_ = loaded.utf16 && !loaded.lossless;
+ProfileSnapshot::ProfileSnapshot(const char* file)
+    : parts_(std::make_unique<FileParts>(file)), part_size_(kFirstPart) {
+  if (parts_->state() != FileRead::read) {
+    unreadable_ = parts_->state() == FileRead::failed;
+    parts_.reset();
+    return;
+  }
+  if (!read_more()) return;
+  const std::string start = (document_.bytes() + pending_.substr(0, kUtf16Mark.size())).substr(0, kUtf16Mark.size());
+  if (start != kUtf16Mark) return;
+  // A UTF-16 file is converted whole.
+  while (read_more()) {
+  }
+  if (unreadable_) return;
+  Loaded loaded = loaded_from(document_.bytes());
+  read_only_ = !loaded.lossless;
   document_ = IniDocument(std::move(loaded.bytes));
+}
+
+void ProfileSnapshot::fail() const {
+  // Part of a file is no file: every read gives its default, as for a file that cannot be
+  // opened.
+  unreadable_ = true;
+  parts_.reset();
+  pending_.clear();
+  document_ = IniDocument();
+}
+
+bool ProfileSnapshot::read_more() const {
+  if (!parts_) return false;
+  try {
+    const bool more = parts_->next(part_size_, pending_);
+    if (parts_->state() == FileRead::failed) {
+      fail();
+      return false;
+    }
+    part_size_ = std::min(part_size_ * 2, kLargestPart);
+    if (!more) {
+      // The end of the file: its last line, with or without its line break.
+      parts_.reset();
+      const bool appended = !pending_.empty();
+      document_.append(pending_);
+      pending_.clear();
+      return appended;
+    }
+    // Whole lines only, so that a key line is never taken for complete before its end.
+    const std::size_t last_break = pending_.find_last_of('\n');
+    if (last_break != std::string::npos) {
+      document_.append(std::string_view(pending_).substr(0, last_break + 1));
+      pending_.erase(0, last_break + 1);
+    }
+    return true;
+  } catch (const std::bad_alloc&) {
+    fail();  // a file too large for the memory left reads as one that cannot be read
+    return false;
+  }
+}
+
+void ProfileSnapshot::settle(std::string_view section, std::string_view key) const {
+  while (parts_ && !document_.find_settled(section, key).settled && read_more()) {
+  }
+}
+
+const IniDocument& ProfileSnapshot::document() const {
+  while (read_more()) {
+  }
+  return document_;
 }
 
 int ProfileSnapshot::get_string(std::string_view section, std::string_view key, std::string_view default_text,
                                 char* dest, int size) const {
+  settle(section, key);
   return read_text(document_, section, key, default_text, dest, size);
 }
 
 int ProfileSnapshot::get_int(std::string_view section, std::string_view key, int default_value) const {
+  settle(section, key);
   return read_int(document_, section, key, default_value);
 }
 
 int ProfileSnapshot::get_string_indirect(std::string_view section, std::string_view key,
                                          std::string_view default_text, char* dest, int size) const {
+  // The value may name a key of section "STANDARD", which must be settled too.
+  settle(section, key);
+  if (parts_) {
+    std::string value(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    const int length = read_text(document_, section, key, default_text, value.data(), size);
+    if (length >= 1 && value[0] == '#' && value[static_cast<std::size_t>(length) - 1] == '#') {
+      settle("STANDARD", std::string_view(value.data(), static_cast<std::size_t>(length)));
+    }
+  }
   return read_text_indirect(document_, section, key, default_text, dest, size);
 }
 

@@ -25,10 +25,12 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "config/core/ini_document.h"
+#include "util/atomic_file.h"
 
 namespace tav::profile {
 
@@ -70,10 +72,16 @@ bool main_logical(std::string_view section, std::string_view key, bool& flag);
 bool settngsb_int(std::string_view section, std::string_view key, int& value);
 
 // The keys of one file read once, for many reads (the catalogue's load at start-up). The
-// readers answer as the single-key readers above do.
+// readers answer as the single-key readers above do. The file is read from the top only as
+// far as the keys asked for need it (the lines down to the end of their sections), so the
+// sections of other programs that follow cost nothing; it stays open, shared with writers,
+// until the snapshot ends, so a snapshot lives only as long as the reads that need it and
+// never across a write of its file.
 class ProfileSnapshot {
  public:
   explicit ProfileSnapshot(const char* file);
+  ProfileSnapshot(const ProfileSnapshot&) = delete;
+  ProfileSnapshot& operator=(const ProfileSnapshot&) = delete;
 
   // The file exists but could not be read (locked, denied): every read gives its default.
   bool unreadable() const { return unreadable_; }
@@ -85,12 +93,21 @@ class ProfileSnapshot {
   int get_int(std::string_view section, std::string_view key, int default_value) const;
   int get_string_indirect(std::string_view section, std::string_view key, std::string_view default_text,
                           char* dest, int size) const;
-  // The file as a document, for the pure rules that read it.
-  const IniDocument& document() const { return document_; }
+  // The whole file as a document, for the pure rules that read it.
+  const IniDocument& document() const;
 
  private:
-  IniDocument document_;
-  bool unreadable_ = false;
+  // Reads on until the key's answer cannot change, or the file has been read whole.
+  void settle(std::string_view section, std::string_view key) const;
+  // Appends the file's next lines to the document; false once the whole file is in it.
+  bool read_more() const;
+  void fail() const;
+
+  mutable std::unique_ptr<FileParts> parts_;  // the file while part of it is unread
+  mutable std::string pending_;               // bytes read after the last line break
+  mutable std::size_t part_size_;
+  mutable IniDocument document_;
+  mutable bool unreadable_ = false;
   bool read_only_ = false;
 };
 

@@ -126,6 +126,9 @@ int title_width(HWND list, int column) {
 void fit_columns(HWND list, int first, int last, int minimum) {
   const int columns = column_count(list);
   if (first < 0 || last < first || last >= columns) return;
+  // The list's drawing is off while the widths are tried: each width otherwise makes the
+  // list work out its scroll bars and the areas to paint anew.
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   // The list widens its last column to the list's edge when it fits it to its title; an
   // empty column behind it keeps that width out of the measurement.
   const bool spare = last == columns - 1;
@@ -144,6 +147,8 @@ void fit_columns(HWND list, int first, int last, int minimum) {
   for (int column = first; column <= last; ++column) {
     SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), widest);
   }
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
 }
 
 }  // namespace tav::listview

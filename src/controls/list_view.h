@@ -29,7 +29,9 @@ bool is_row_selected(HWND list, int row);
 void select_all_rows(HWND list, bool selected);
 
 // Sets the columns first to last to one common width: the largest of minimum and, for
-// each of them, the width that fits its title and the width that fits its contents.
+// each of them, the width that fits its title and the width that fits its contents. The
+// list's drawing is off while the widths are tried; it is on, and the list to be painted
+// anew, afterwards.
 void fit_columns(HWND list, int first, int last, int minimum);
 
 }  // namespace tav::listview

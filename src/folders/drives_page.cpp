@@ -1,5 +1,7 @@
 #include "folders/drives_page.h"
 
+#include <cctype>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -104,8 +106,24 @@ BOOL drives_page_open(HWND page, int /*installed_version*/) {
   controls::set_text(page, IDE_DRIVES_SPREADSHEET, s.path.tabcalcrun.str());
   controls::set_text(page, IDE_DRIVES_WORD_PROCESSOR, s.path.textprocrun.str());
 
-  // Drives that cannot hold an installation leave the letters for good.
-  const CheckedLetters checked = check_installation_letters(held_letters(), GetLogicalDrives(), drive_type_of);
+  // The drives are queried once for the page (each type query costs a round trip to the
+  // system): which are present and of what type. Drives that cannot hold an installation
+  // leave the letters for good.
+  const std::vector<DriveRoot> roots = logical_drive_roots();
+  std::uint32_t present = roots.empty() ? GetLogicalDrives() : 0;
+  for (const DriveRoot& root : roots) {
+    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(root.letter)));
+    if (letter >= 'A' && letter <= 'Z') present |= 1u << (letter - 'A');
+  }
+  const auto type_of = [&roots](char letter) {
+    for (const DriveRoot& root : roots) {
+      if (std::toupper(static_cast<unsigned char>(root.letter)) == std::toupper(static_cast<unsigned char>(letter))) {
+        return root.type;
+      }
+    }
+    return drive_type_of(letter);
+  };
+  const CheckedLetters checked = check_installation_letters(held_letters(), present, type_of);
   hold_letters(checked.letters);
   state.absent = checked.absent;
   for (char letter : checked.listed) {
@@ -116,7 +134,7 @@ BOOL drives_page_open(HWND page, int /*installed_version*/) {
                         s.path.startupdrive >= 1 && s.path.startupdrive <= controls::item_count(page, IDC_DRIVES_STARTUP)
                             ? s.path.startupdrive - 1
                             : -1);
-  for (char letter : other_drives(checked.letters, logical_drive_roots())) {
+  for (char letter : other_drives(checked.letters, roots)) {
     controls::add_list_item(page, IDC_DRIVES_OTHER, drive_entry(letter));
   }
   return TRUE;

@@ -112,10 +112,10 @@ void fill_systems(HWND dialog) {
 void fill_paths(HWND dialog) {
   const char base = base_drive_letter();
   const std::vector<DriveRoot> roots = logical_drive_roots();
+  const profile::ProfileSnapshot main_file(profile::kMainFile);  // read once for every folder
   for (const DataFolder& folder : kDataFolders) {
     char value[256] = {};
-    int length = 0;
-    profile::main_string("PATH", folder.key, value, length);
+    const int length = main_file.get_string("PATH", folder.key, "", value, static_cast<int>(sizeof value));
     std::string path = length > 0 ? std::string(value, static_cast<std::size_t>(length)) : folder.default_path;
     KleGro(path.data(), static_cast<int>(path.size()));
     controls::set_text(dialog, folder.edit, path);

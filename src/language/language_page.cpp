@@ -29,9 +29,9 @@ bool shows_settings(HWND page) { return controls::window_state_of<LanguagePageSt
 
 bool is_lead_byte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
-std::string read_text(const char* key, const std::string& file) {
+std::string read_text(const char* key, const profile::ProfileSnapshot& file) {
   char text[256] = {};
-  const int length = profile::get_string("LANGUAGE", key, "", text, static_cast<int>(sizeof text), file.c_str());
+  const int length = file.get_string("LANGUAGE", key, "", text, static_cast<int>(sizeof text));
   return std::string(text, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
@@ -54,7 +54,7 @@ void take_language(HWND list, int index) {
 
 void fill_language_list(HWND list, int preselect, int installed_version) {
   SendMessageA(list, CB_RESETCONTENT, 0, 0);
-  const std::string base = "\\taviro\\language.ini";
+  const profile::ProfileSnapshot base("\\taviro\\language.ini");
   const std::string name_exact = read_text("NAMEEXACT", base);
   const std::string name_english = name_exact.empty() ? std::string() : read_text("NAMEENGLISH", base);
   add_item(list, standard_language_item(name_exact, name_english), 0, true);
@@ -67,10 +67,10 @@ void fill_language_list(HWND list, int preselect, int installed_version) {
   for (int i = 0; i < count; ++i) {
     // An entry is a blank followed by the folder name.
     const std::string code(folders[static_cast<std::size_t>(i)].data() + 1, 4);
-    const std::string description = "\\taviro\\" + code + "\\language.ini";
+    const profile::ProfileSnapshot description(("\\taviro\\" + code + "\\language.ini").c_str());
     const std::string exact = read_text("NAMEEXACT", description);
     if (exact.empty()) continue;
-    const int version = profile::get_int("LANGUAGE", "VERSION", 0, description.c_str());
+    const int version = description.get_int("LANGUAGE", "VERSION", 0);
     if (!language_listed(version, installed_version)) continue;
     const std::optional<int> number = folder_language_number(code);
     if (!number) continue;

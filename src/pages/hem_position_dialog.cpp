@@ -32,9 +32,10 @@ constexpr ConstructionButton kConstructionButtons[] = {
     {IDX_HEM_CONSTRUCTION_RIGHT, hem::Construction::right},
 };
 
-void read_angle(const char* key, double& angle) {
-  int stored = 0;
-  if (profile::settngsb_int(kSection, key, stored)) angle = stored;
+// An angle stored in the lay-planning settings file; a missing key (read as -1) leaves it.
+void read_angle(const profile::ProfileSnapshot& file, const char* key, double& angle) {
+  const int stored = file.get_int(kSection, key, -1);
+  if (stored != -1) angle = stored;
 }
 
 void show_angles(HWND dialog, const HemAngles& angles) {
@@ -100,8 +101,12 @@ HemAngles& hem_angles() {
 
 void run_hem_position_dialog(HWND owner) {
   HemAngles& angles = hem_angles();
-  read_angle(kLayplanKey, angles.layplan);
-  read_angle(kConstructionKey, angles.construction);
+  {
+    // Closed again before the dialog can write the file.
+    const profile::ProfileSnapshot file(profile::kLayPlanningFile);
+    read_angle(file, kLayplanKey, angles.layplan);
+    read_angle(file, kConstructionKey, angles.construction);
+  }
   DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_HEM_POSITION), owner,
                   controls::guarded<hem_position_procedure>, 0);
 }

@@ -31,22 +31,25 @@ struct LineTypesState {
 
 std::string section_of(int line_type) { return "LT" + std::to_string(line_type); }
 
-std::string read_text(const std::string& section, const char* key, const std::string& default_text) {
+std::string read_text(const profile::ProfileSnapshot& file, const std::string& section, const char* key,
+                      const std::string& default_text) {
   char text[kNameSize] = {};
-  profile::get_string(section, key, default_text, text, kNameSize, kFile);
+  file.get_string(section, key, default_text, text, kNameSize);
   return text;
 }
 
 // Every line type is an auxiliary line unless the file says otherwise.
-Usages read_usages() {
+Usages read_usages(const profile::ProfileSnapshot& file) {
   Usages usages{};
-  for (int t = 1; t <= kLineTypes; ++t) usages[t] = profile::get_int(section_of(t), "USAGE", kDefaultUsage, kFile);
+  for (int t = 1; t <= kLineTypes; ++t) usages[t] = file.get_int(section_of(t), "USAGE", kDefaultUsage);
   return usages;
 }
 
-void read_names(LineTypesState& state) {
-  state.names[0] = read_text("STRING", "NOTSET", "nicht besetzt");
-  for (int t = 1; t <= kLineTypes; ++t) state.names[t] = read_text(section_of(t), "TEXT", "Linientyp " + std::to_string(t));
+void read_names(const profile::ProfileSnapshot& file, LineTypesState& state) {
+  state.names[0] = read_text(file, "STRING", "NOTSET", "nicht besetzt");
+  for (int t = 1; t <= kLineTypes; ++t) {
+    state.names[t] = read_text(file, section_of(t), "TEXT", "Linientyp " + std::to_string(t));
+  }
 }
 
 // The list boxes sort their items by name; each item carries its line type, so that two
@@ -68,8 +71,9 @@ void show_roles(HWND dialog, const LineTypesState& state) {
 }
 
 BOOL on_init(HWND dialog) {
-  LineTypesState& state = controls::create_window_state<LineTypesState>(dialog, read_usages());
-  read_names(state);
+  const profile::ProfileSnapshot file(kFile);  // read once for every line type
+  LineTypesState& state = controls::create_window_state<LineTypesState>(dialog, read_usages(file));
+  read_names(file, state);
   for (const int id : kRoleLists) {
     controls::add_item(dialog, id, state.names[0]);
     for (int t = kFirstOffered; t <= kLineTypes; ++t) controls::add_item(dialog, id, state.names[t]);

@@ -28,12 +28,16 @@ Toolbox& slots_of(ToolboxKind kind) {
 ToolboxEditor editor_of(ToolboxKind kind) { return ToolboxEditor(toolbox_catalogue(kind), slots_of(kind)); }
 
 // Refills a list box, keeping its scroll position, and widens its horizontal scroll range
-// to the longest text so that long descriptions can be read whole. The list paints once,
-// after the fill, when the page's messages are next processed; switching its drawing off
-// and on around the fill would only cost a second full paint.
+// to the longest text so that long descriptions can be read whole. While a list is on the
+// screen, each row added beyond its height updates and paints its scroll bar, which costs
+// far more than the row: the page builds its lists while it opens, before it is shown, and a
+// list refilled on the screen (after a button) has its drawing switched off for the fill and
+// is painted once after it.
 template <typename TextOf>
 void fill_list(HWND page, int id, std::size_t count, TextOf text_of) {
   HWND list = GetDlgItem(page, id);
+  const bool shown = IsWindowVisible(list) != FALSE;
+  if (shown) SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
   HDC dc = GetDC(list);
@@ -50,6 +54,10 @@ void fill_list(HWND page, int id, std::size_t count, TextOf text_of) {
   ReleaseDC(list, dc);
   SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
   if (top != LB_ERR) SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+  if (shown) {
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+  }
 }
 
 void show_lists(HWND page, const ToolboxEditor& editor) {
@@ -79,9 +87,7 @@ void run_button(HWND page, int list, Action action) {
 BOOL toolbox_page_open(HWND page, int installed_version) {
   const int program = radio_of(current_toolbox());
   CheckRadioButton(page, IDX_TOOLBOX_CONSTRUCTION, IDX_TOOLBOX_LAYPLANNING, program);
-  // The lists are built once the page is shown, by the radio button's own command.
-  PostMessageA(page, WM_COMMAND, MAKEWPARAM(program, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(page, program)));
+  build_lists(page, current_toolbox());
   return TRUE;
 }
 

@@ -92,17 +92,55 @@ void copy_access_rights(const std::string& from, const std::string& to) {
   SetFileSecurityA(to.c_str(), DACL_SECURITY_INFORMATION, descriptor.data());
 }
 
-}  // namespace
+FileOpenObserver g_open_observer = nullptr;
 
-FileRead read_file(const char* path, std::string& bytes) {
-  bytes.clear();
-  if (path == nullptr || *path == '\0') return FileRead::failed;
+// Opens a file for reading, shared with writers and with its removal; INVALID_HANDLE_VALUE
+// with `state` missing or failed when it cannot be opened.
+HANDLE open_for_reading(const char* path, FileRead& state) {
+  state = FileRead::failed;
+  if (path == nullptr || *path == '\0') return INVALID_HANDLE_VALUE;
+  if (g_open_observer) g_open_observer(path);
   HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileRead::missing : FileRead::failed;
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) state = FileRead::missing;
+    return handle;
   }
+  state = FileRead::read;
+  return handle;
+}
+
+}  // namespace
+
+void set_file_open_observer(FileOpenObserver observer) { g_open_observer = observer; }
+
+FileParts::FileParts(const char* path) : handle_(open_for_reading(path, state_)) {}
+
+FileParts::~FileParts() {
+  if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+}
+
+bool FileParts::next(std::size_t most, std::string& bytes) {
+  if (handle_ == INVALID_HANDLE_VALUE || state_ != FileRead::read || most == 0) return false;
+  const std::size_t old_size = bytes.size();
+  const DWORD wanted = most > kChunk ? kChunk : static_cast<DWORD>(most);
+  bytes.resize(old_size + wanted);
+  DWORD got = 0;
+  if (!ReadFile(handle_, &bytes[old_size], wanted, &got, nullptr)) {
+    bytes.resize(old_size);
+    state_ = FileRead::failed;  // part of a file is no file
+    return false;
+  }
+  bytes.resize(old_size + got);
+  return got > 0;
+}
+
+FileRead read_file(const char* path, std::string& bytes) {
+  bytes.clear();
+  FileRead opened = FileRead::failed;
+  HANDLE handle = open_for_reading(path, opened);
+  if (handle == INVALID_HANDLE_VALUE) return opened;
   FileRead result = FileRead::failed;
   LARGE_INTEGER size;
   try {

@@ -18,6 +18,31 @@ enum class FileRead {
 // is never reported as missing, so a caller never takes it for an empty one.
 FileRead read_file(const char* path, std::string& bytes);
 
+// A file read in parts, front to back, for a reader that may not need all of it. The file
+// stays open, shared with writers and with its removal, until the object ends.
+class FileParts {
+ public:
+  explicit FileParts(const char* path);
+  ~FileParts();
+  FileParts(const FileParts&) = delete;
+  FileParts& operator=(const FileParts&) = delete;
+
+  // How the opening went: read (open), missing or failed.
+  FileRead state() const { return state_; }
+  // Appends the next at most `most` bytes to bytes; false at the end of the file, after a
+  // failure (state() is then failed) or when the file is not open.
+  bool next(std::size_t most, std::string& bytes);
+
+ private:
+  void* handle_;
+  FileRead state_;
+};
+
+// Every opening of a file for reading (read_file, FileParts) is reported to the observer,
+// when one is set, with the path as given. Lets a test count the readings of a file.
+using FileOpenObserver = void (*)(const char* path);
+void set_file_open_observer(FileOpenObserver observer);
+
 // Writes bytes as the new contents of path (created when missing). The bytes go to a
 // temporary file beside the target, named after it with ".tavtmp" appended (a file of that
 // name left by an interrupted run is replaced, never read), are flushed to disk, and the

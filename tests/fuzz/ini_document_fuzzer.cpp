@@ -1,5 +1,6 @@
 // Any bytes as an INI file (the main configuration file, a queue file, language.ini, the menu
-// dialog file, lintypes.ini, settngsb.ini): reading never fails, and a write changes its key
+// dialog file, lintypes.ini, settngsb.ini): reading never fails, reading it in two parts
+// gives the same answers, and a write changes its key
 // and nothing else, reads back as written, and a second write of the same value changes no
 // byte.
 #include <fuzzer/FuzzedDataProvider.h>
@@ -34,7 +35,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string other_section = input.ConsumeRandomLengthString(12);
   const std::string other_key = input.ConsumeRandomLengthString(12);
   std::string value = input.ConsumeRandomLengthString(40);
+  const std::size_t cut = input.ConsumeIntegral<std::uint16_t>();
   tav::IniDocument document(input.ConsumeRemainingBytesAsString());
+
+  // The file read in two parts: an answer settled on the first part is the whole file's,
+  // and with the rest appended every answer is the whole file's.
+  {
+    const std::string_view bytes = document.bytes();
+    const std::size_t at = cut < bytes.size() ? cut : bytes.size();
+    tav::IniDocument part{std::string(bytes.substr(0, at))};
+    const tav::IniDocument::Lookup early = part.find_settled(section, key);
+    check(!early.settled || early.value == document.find(section, key));
+    part.append(bytes.substr(at));
+    check(part.find(section, key) == document.find(section, key));
+    check(part.find(other_section, other_key) == document.find(other_section, other_key));
+  }
 
   // The readers of the profile layer on whatever the file holds.
   char text[64];

@@ -123,6 +123,7 @@ struct Place {
   ParsedLine key;
   std::size_t insert_at = 0;         // a new key line goes here
   bool insert_needs_break = false;   // the line before insert_at has no line break
+  bool key_line_ends = false;        // the key's line has its line break
 };
 
 // Scans the lines [body_begin, body_end) of a section for the key.
@@ -138,6 +139,7 @@ Place locate_in(std::string_view text, std::size_t body_begin, std::size_t body_
     if (parsed.kind == Kind::key && same_name(parsed.name, key)) {
       place.key_found = true;
       place.key = parsed;
+      place.key_line_ends = line.has_break();
       return place;
     }
   }
@@ -157,56 +159,99 @@ std::string folded(std::string_view name) {
 
 bool is_ini_blank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1A'; }
 
-const std::vector<IniDocument::SectionLine>& IniDocument::sections() const {
-  if (!indexed_) {
-    sections_.clear();
-    const std::string_view text = bytes_;
-    LineReader reader(text, mark_length(text));
-    Line line;
-    while (reader.next(line)) {
+bool IniDocument::index_next() const {
+  const std::string_view text = bytes_;
+  std::size_t pos = scanned_ == 0 ? mark_length(text) : scanned_;
+  const std::size_t size = text.size();
+  while (pos < size) {
+    // Only a line whose first non-blank character is '[' can be a section line; the others
+    // are passed over without being taken apart.
+    std::size_t first = pos;
+    while (first < size && is_ini_blank(text[first])) ++first;
+    const char* p = text.data() + first;
+    const char* const stop = text.data() + size;
+    while (p != stop && *p != '\n' && *p != '\r') ++p;
+    const std::size_t end = static_cast<std::size_t>(p - text.data());
+    Line line{pos, end, end};
+    if (end < size) line.next = end + ((text[end] == '\r' && end + 1 < size && text[end + 1] == '\n') ? 2 : 1);
+    pos = line.next;
+    if (first < size && text[first] == '[') {
       const ParsedLine parsed = parse_line(text, line);
-      if (parsed.kind == Kind::section) sections_.push_back({folded(parsed.name), line.begin, line.next, line.has_break()});
+      if (parsed.kind == Kind::section) {
+        sections_.push_back({folded(parsed.name), line.begin, line.next, line.has_break()});
+        scanned_ = pos;
+        return true;
+      }
     }
-    indexed_ = true;
   }
-  return sections_;
+  scanned_ = size;
+  return false;
+}
+
+void IniDocument::append(std::string_view more) {
+  if (more.empty()) return;
+  // A last line without its line break goes on in the new bytes: it is indexed again.
+  if (!bytes_.empty() && bytes_.back() != '\n' && scanned_ >= bytes_.size()) {
+    const std::size_t search_end = bytes_.back() == '\r' ? bytes_.size() - 1 : bytes_.size();
+    const std::size_t previous = search_end == 0 ? std::string::npos : bytes_.find_last_of("\r\n", search_end - 1);
+    const std::size_t last_line = previous == std::string::npos ? 0 : previous + 1;
+    while (!sections_.empty() && sections_.back().begin >= last_line) sections_.pop_back();
+    scanned_ = last_line;
+  }
+  bytes_.append(more);
 }
 
 void IniDocument::moved(std::size_t at, std::size_t removed, std::size_t inserted) {
-  if (!indexed_) return;
   for (SectionLine& line : sections_) {
     if (line.begin < at) continue;
     line.begin = line.begin - removed + inserted;
     line.body = line.body - removed + inserted;
   }
+  if (scanned_ >= at && scanned_ != 0) scanned_ = scanned_ - removed + inserted;
 }
 
-// Where the key is, or where it would go. Lines before the first section line form the
-// section without a name; of sections with the same name only the first is searched.
-static Place place_of(std::string_view text, const std::vector<IniDocument::SectionLine>& lines,
-                      std::string_view section, std::string_view key) {
-  Place place;
+// Lines before the first section line form the section without a name; of sections with
+// the same name only the first is searched.
+IniDocument::Body IniDocument::body_of(std::string_view section) const {
+  Body body;
+  std::size_t i = 0;
   if (section.empty()) {
-    place.section_found = true;
-    place.insert_at = mark_length(text);
-    return locate_in(text, place.insert_at, lines.empty() ? text.size() : lines.front().begin, key, place);
+    body.found = true;
+    body.begin = mark_length(bytes_);
+  } else {
+    const std::string name = folded(section);
+    for (;; ++i) {
+      if (i == sections_.size() && !index_next()) return body;
+      if (sections_[i].name == name) break;
+    }
+    body.found = true;
+    body.begin = sections_[i].body;
+    body.needs_break = !sections_[i].has_break;
+    ++i;
   }
-  const std::string name = folded(section);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].name != name) continue;
-    place.section_found = true;
-    place.insert_at = lines[i].body;
-    place.insert_needs_break = !lines[i].has_break;
-    return locate_in(text, lines[i].body, i + 1 < lines.size() ? lines[i + 1].begin : text.size(), key, place);
-  }
-  return place;
+  body.ended = i < sections_.size() || index_next();
+  body.end = body.ended ? sections_[i].begin : bytes_.size();
+  return body;
 }
 
 std::optional<std::string_view> IniDocument::find(std::string_view section, std::string_view key) const {
-  std::string_view text = bytes_;
-  Place place = place_of(text, sections(), requested_name(section), requested_name(key));
-  if (!place.key_found || !place.key.has_value) return std::nullopt;
-  return cut_at_nul(text.substr(place.key.value_begin, place.key.value_end - place.key.value_begin));
+  return find_settled(section, key).value;
+}
+
+IniDocument::Lookup IniDocument::find_settled(std::string_view section, std::string_view key) const {
+  const std::string_view text = bytes_;
+  const Body body = body_of(requested_name(section));
+  Lookup lookup;
+  if (!body.found) return lookup;
+  Place place;
+  place.section_found = true;
+  place = locate_in(text, body.begin, body.end, requested_name(key), place);
+  // A key line without its line break may go on in the bytes that follow.
+  lookup.settled = (place.key_found && place.key_line_ends) || (!place.key_found && body.ended);
+  if (place.key_found && place.key.has_value) {
+    lookup.value = cut_at_nul(text.substr(place.key.value_begin, place.key.value_end - place.key.value_begin));
+  }
+  return lookup;
 }
 
 bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
@@ -219,7 +264,14 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
   std::size_t line_end = value.find_first_of(std::string_view("\r\n\0", 3));
   if (line_end != std::string_view::npos) value = value.substr(0, line_end);
 
-  Place place = place_of(bytes_, sections(), section, key);
+  const Body body = body_of(section);
+  Place place;
+  if (body.found) {
+    place.section_found = true;
+    place.insert_at = body.begin;
+    place.insert_needs_break = body.needs_break;
+    place = locate_in(bytes_, body.begin, body.end, key, place);
+  }
   if (place.key_found) {
     if (place.key.has_value) {
       const std::size_t begin = place.key.value_begin;
@@ -258,7 +310,9 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
   added += kLineBreak;
   bytes_.insert(place.insert_at, added);
   if (new_section) {
-    if (indexed_) sections_.push_back({folded(section), section_line, section_line + section.size() + 4, true});
+    // The whole document was searched for the section: the index is complete.
+    sections_.push_back({folded(section), section_line, section_line + section.size() + 4, true});
+    scanned_ = bytes_.size();
   } else {
     moved(place.insert_at, 0, added.size());
   }

@@ -54,10 +54,24 @@ class IniDocument {
   // byte, so a load-write round trip reaches a fixed point with the first write.
   bool set(std::string_view section, std::string_view key, std::string_view value);
 
+  // find() on a document that may hold only the first lines of a file (see append): with
+  // `settled` the answer stays the same whatever bytes follow, because the key's line was
+  // found whole or its section ends at a later section line. A missing section is never
+  // settled.
+  struct Lookup {
+    std::optional<std::string_view> value;
+    bool settled = false;
+  };
+  Lookup find_settled(std::string_view section, std::string_view key) const;
+
+  // Adds bytes at the end: the file read so far grows by its next part. Keeps the index.
+  void append(std::string_view more);
+
   // A section line of the document: its name (ASCII letters in upper case), where the line
-  // begins and where the section's first line after it begins. The document keeps an index
-  // of them, built at the first look-up and kept up to date by set(), so a key is found by
-  // reading its own section only, however large the rest of the file is.
+  // begins and where the section's first line after it begins. The document indexes its
+  // section lines as far as a look-up needs them, from the top, and set() keeps the index up
+  // to date, so a key is found by reading the lines down to its own section only, however
+  // large the rest of the file is.
   struct SectionLine {
     std::string name;
     std::size_t begin;
@@ -66,13 +80,25 @@ class IniDocument {
   };
 
  private:
-  const std::vector<SectionLine>& sections() const;
+  // Where the lines of a section lie: [begin, end), the line before begin lacking its line
+  // break or not, and whether end is where a later section line begins (or the end of
+  // the bytes).
+  struct Body {
+    bool found = false;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool needs_break = false;
+    bool ended = false;
+  };
+  Body body_of(std::string_view section) const;
+  // Indexes the next section line; false when no section line follows.
+  bool index_next() const;
   // Moves the indexed section lines at or after `at` by a change of the bytes there.
   void moved(std::size_t at, std::size_t removed, std::size_t inserted);
 
   std::string bytes_;
   mutable std::vector<SectionLine> sections_;
-  mutable bool indexed_ = false;
+  mutable std::size_t scanned_ = 0;  // the lines before this position are indexed
 };
 
 // Blank characters for the trimming of names and values.

@@ -118,6 +118,40 @@ TEST(IniDocumentRead, VeryLongLines) {
   EXPECT_EQ(value_of(doc, "s", "b"), "2");
 }
 
+// A file read in parts: every answer given as settled on the first bytes is the answer of
+// the whole file, and once the rest is appended, reads and writes are those of the whole
+// file, whatever look-ups indexed the part before.
+TEST(IniDocumentRead, FileReadInPartsAnswersAsTheWholeFile) {
+  const std::vector<std::string> files = {
+      "x=0\r\n[s]\r\na=1\r\nA=2\r\n[t]\r\nb=9\r\n[S]\r\na=3\r\nc=4\r\n",
+      "\xEF\xBB\xBF[s]\ra=1\r[t]\rb=2\r\n[u]\nc=3",
+      "; note\n[s]\n\n  [t] x\nb\nb=2\n[u]\n[s]\na=5\n[v]\r\nd=4\r\n\r\n",
+  };
+  const std::pair<const char*, const char*> keys[] = {{"", "x"}, {"s", "a"}, {"s", "c"}, {"t", "b"},
+                                                      {"u", "c"}, {"v", "d"}, {"w", "e"}, {"S", "A"}};
+  for (const std::string& file : files) {
+    const IniDocument whole(file);
+    for (std::size_t cut = 0; cut <= file.size(); ++cut) {
+      SCOPED_TRACE(file.substr(0, cut));
+      IniDocument part(file.substr(0, cut));
+      for (const auto& [section, key] : keys) {
+        const IniDocument::Lookup lookup = part.find_settled(section, key);
+        if (lookup.settled) {
+          EXPECT_EQ(lookup.value, whole.find(section, key)) << section << "/" << key;
+        }
+      }
+      part.append(file.substr(cut));
+      for (const auto& [section, key] : keys) EXPECT_EQ(part.find(section, key), whole.find(section, key));
+      for (const auto& [section, key] : keys) {
+        IniDocument written = part;
+        ASSERT_TRUE(written.set(section, key, "new"));
+        EXPECT_EQ(written.bytes(), after_set(file, section, key, "new"));
+        EXPECT_EQ(value_of(written, section, key), "new");
+      }
+    }
+  }
+}
+
 TEST(IniDocumentWrite, ReplacesTheValueInPlace) {
   EXPECT_EQ(after_set("[s]\nWidthMM = 300 \n;x\r\nb=2", "S", "WIDTHMM", "310"), "[s]\nWidthMM = 310 \n;x\r\nb=2");
   EXPECT_EQ(after_set("[s]\r\na=old\r\n", "s", "a", ""), "[s]\r\na=\r\n");
