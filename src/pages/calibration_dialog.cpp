@@ -28,6 +28,7 @@ constexpr std::array<ArrowButton, 4> kArrows = {{
     {IDB_CALIB_NARROWER, IDI_ARROWS_NARROWER, -1, 0},
     {IDB_CALIB_WIDER, IDI_ARROWS_WIDER, +1, 0},
 }};
+// Size of the arrow icons at 100 % scaling; the icons hold images for the larger scales.
 constexpr int kIconSize = 24;
 // Room kept between the rectangle and the controls beside and below it.
 constexpr int kMargin = 14;
@@ -141,9 +142,10 @@ void rectangle_changed(HWND dialog, CalibrationState& state) {
 
 BOOL on_init(HWND dialog, CalibrationState& state) {
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
+  const int icon_size = controls::scaled(dialog, kIconSize);
   for (std::size_t i = 0; i < kArrows.size(); ++i) {
     state.icons[i] = static_cast<HICON>(LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(kArrows[i].icon),
-                                                   IMAGE_ICON, kIconSize, kIconSize, LR_DEFAULTCOLOR));
+                                                   IMAGE_ICON, icon_size, icon_size, LR_DEFAULTCOLOR));
     SendDlgItemMessageA(dialog, kArrows[i].id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(state.icons[i]));
   }
   remember_layout(dialog, state);
