@@ -41,7 +41,128 @@ const SubDialog kSubDialogs[] = {
     {4, IDB_LAYPLAN_LINE_TYPES, "line_types"},
 };
 
+// ---- Layout check: texts that do not fit their control, controls that overlap ----------
+
+void report(const std::string& name, const std::string& line) {
+  const std::string path = g_folder + "\\" + g_language + "-layout.txt";
+  if (FILE* out = std::fopen(path.c_str(), "a")) {
+    std::fprintf(out, "%s-%s: %s\n", g_language.c_str(), name.c_str(), line.c_str());
+    std::fclose(out);
+  }
+}
+
+std::string class_of(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+// The size of `text` in the control's font: on one line, or broken into lines `width` wide.
+SIZE text_size(HWND control, const std::string& text, bool wrap, int width) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  RECT rect{0, 0, wrap ? width : 0, 0};
+  DrawTextA(dc, text.c_str(), -1, &rect, DT_CALCRECT | DT_EXPANDTABS | (wrap ? DT_WORDBREAK : DT_SINGLELINE));
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// Room a control leaves for its text beside what it draws itself, in pixels at 100 %.
+struct TextRoom {
+  bool checked;  // whether the control's text is looked at
+  bool wrap;     // broken into lines
+  int reserved;  // width taken by the box of a check box or the edges of a button
+};
+
+TextRoom text_room(HWND control) {
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  const std::string kind = class_of(control);
+  if (kind == "Static") {
+    switch (style & SS_TYPEMASK) {
+      case SS_LEFT: case SS_CENTER: case SS_RIGHT: return {true, true, 0};
+      case SS_LEFTNOWORDWRAP: case SS_SIMPLE: return {true, false, 0};
+      default: return {false, false, 0};
+    }
+  }
+  if (kind == "Button") {
+    const bool multiline = (style & BS_MULTILINE) != 0;
+    if (style & (BS_ICON | BS_BITMAP)) return {false, false, 0};
+    switch (style & BS_TYPEMASK) {
+      case BS_PUSHBUTTON: case BS_DEFPUSHBUTTON: return {true, multiline, 6};
+      case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON:
+      case BS_3STATE: case BS_AUTO3STATE: return {true, multiline, 17};
+      case BS_GROUPBOX: return {true, false, 14};
+      default: return {false, false, 0};
+    }
+  }
+  return {false, false, 0};
+}
+
+void check_texts(HWND window, const std::string& name) {
+  EnumChildWindows(
+      window,
+      [](HWND control, LPARAM data) -> BOOL {
+        const std::string& name = *reinterpret_cast<const std::string*>(data);
+        if (!IsWindowVisible(control)) return TRUE;
+        const TextRoom room = text_room(control);
+        char text[1024] = {};
+        GetWindowTextA(control, text, sizeof text);
+        if (!room.checked || !*text) return TRUE;
+        RECT client{};
+        GetClientRect(control, &client);
+        const int reserved = tav::controls::scaled(control, room.reserved);
+        const int width = client.right - reserved;
+        const SIZE needed = text_size(control, text, room.wrap, width);
+        if (needed.cx > width || needed.cy > client.bottom) {
+          char line[1400];
+          std::snprintf(line, sizeof line, "control %d \"%s\" needs %ldx%ld, has %dx%ld", GetDlgCtrlID(control), text,
+                        needed.cx, needed.cy, width, client.bottom);
+          report(name, line);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&name));
+}
+
+// Visible controls of one parent that overlap, leaving out group boxes and frames, which
+// surround others, a page's tab control, on which the page lies, and an up-down control on
+// its buddy.
+void check_overlaps(HWND parent, const std::string& name) {
+  std::vector<std::pair<HWND, RECT>> placed;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    const std::string kind = class_of(child);
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    if (kind == "#32770") {
+      check_overlaps(child, name);
+      continue;
+    }
+    if (kind == "SysTabControl32") continue;
+    if (kind == "Button" && (style & BS_TYPEMASK) == BS_GROUPBOX) continue;
+    if (kind == "Static" && (style & SS_TYPEMASK) >= SS_BLACKRECT && (style & SS_TYPEMASK) <= SS_WHITEFRAME) continue;
+    if (kind == "Static" && (style & SS_TYPEMASK) >= SS_ETCHEDHORZ && (style & SS_TYPEMASK) <= SS_ETCHEDFRAME) continue;
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    for (const auto& [other, other_rect] : placed) {
+      RECT common{};
+      if (kind == "msctls_updown32" && reinterpret_cast<HWND>(SendMessageA(child, UDM_GETBUDDY, 0, 0)) == other) {
+        continue;  // an up-down control lies on the edge of its buddy
+      }
+      if (IntersectRect(&common, &rect, &other_rect)) {
+        char line[160];
+        std::snprintf(line, sizeof line, "controls %d and %d overlap by %ldx%ld", GetDlgCtrlID(other),
+                      GetDlgCtrlID(child), common.right - common.left, common.bottom - common.top);
+        report(name, line);
+      }
+    }
+    placed.push_back({child, rect});
+  }
+}
+
 void save_bitmap(HWND window, const std::string& name) {
+  check_texts(window, name);
+  check_overlaps(window, name);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   RECT rect{};
   GetWindowRect(window, &rect);
