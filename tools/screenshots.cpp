@@ -99,12 +99,35 @@ TextRoom text_room(HWND control) {
   return {false, false, 0};
 }
 
+// The columns of a list view in report view that are narrower than the list itself finds
+// their cells need (its own fitting of the column to its contents, undone at once).
+void check_cells(HWND list, const std::string& name) {
+  if ((GetWindowLongA(list, GWL_STYLE) & LVS_TYPEMASK) != LVS_REPORT) return;
+  if (SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) <= 0) return;
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  for (int column = 0; column < columns; ++column) {
+    const WPARAM index = static_cast<WPARAM>(column);
+    const LRESULT width = SendMessageA(list, LVM_GETCOLUMNWIDTH, index, 0);
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, index, LVSCW_AUTOSIZE);
+    const LRESULT needed = SendMessageA(list, LVM_GETCOLUMNWIDTH, index, 0);
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, index, width);
+    if (needed > width) {
+      char line[160];
+      std::snprintf(line, sizeof line, "list %d, column %d needs %ld, has %ld", GetDlgCtrlID(list), column,
+                    static_cast<long>(needed), static_cast<long>(width));
+      report(name, line);
+    }
+  }
+}
+
 void check_texts(HWND window, const std::string& name) {
   EnumChildWindows(
       window,
       [](HWND control, LPARAM data) -> BOOL {
         const std::string& name = *reinterpret_cast<const std::string*>(data);
         if (!IsWindowVisible(control)) return TRUE;
+        if (class_of(control) == "SysListView32") check_cells(control, name);
         const TextRoom room = text_room(control);
         char text[1024] = {};
         GetWindowTextA(control, text, sizeof text);
