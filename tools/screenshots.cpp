@@ -100,7 +100,11 @@ TextRoom text_room(HWND control) {
 }
 
 // The columns of a list view in report view that are narrower than the list itself finds
-// their cells need (its own fitting of the column to its contents, undone at once).
+// their cells need (its own fitting of the column to its contents, undone at once). That
+// fitting leaves a few pixels of room behind the text: a column narrower by no more than
+// that still shows its cells whole.
+constexpr int kListRoom = 3;  // pixels at 100 %
+
 void check_cells(HWND list, const std::string& name) {
   if ((GetWindowLongA(list, GWL_STYLE) & LVS_TYPEMASK) != LVS_REPORT) return;
   if (SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) <= 0) return;
@@ -112,7 +116,7 @@ void check_cells(HWND list, const std::string& name) {
     SendMessageA(list, LVM_SETCOLUMNWIDTH, index, LVSCW_AUTOSIZE);
     const LRESULT needed = SendMessageA(list, LVM_GETCOLUMNWIDTH, index, 0);
     SendMessageA(list, LVM_SETCOLUMNWIDTH, index, width);
-    if (needed > width) {
+    if (needed - width > tav::controls::scaled(list, kListRoom)) {
       char line[160];
       std::snprintf(line, sizeof line, "list %d, column %d needs %ld, has %ld", GetDlgCtrlID(list), column,
                     static_cast<long>(needed), static_cast<long>(width));
