@@ -37,9 +37,10 @@ NAVY_LIGHT = (88, 124, 206, 255)
 
 # ---- Arrows --------------------------------------------------------------------------------
 
-def arrow_mask(size, width, depth, odd):
-    """Set of (column, row) cells of a triangle pointing up, `width` pixels at its base and
-    `depth` rows high, apex at row 0, centred in `size` columns."""
+def arrow_mask(size, depth, odd):
+    """Set of (column, row) cells of a triangle pointing up with 45-degree steps, `depth`
+    rows high, apex at row 0, centred in `size` columns: row r is 2 * (r + 1) cells wide, or
+    2 * r + 1 when `odd`, so that it is symmetric about the middle column."""
     cells = set()
     centre = size / 2
     for r in range(depth):
@@ -74,7 +75,7 @@ def draw_arrow(size, kind):
     if kind in ("up", "down"):
         width = size - 2 * margin
         depth = (width + 1) // 2
-        cells = arrow_mask(size, width, depth, odd)
+        cells = arrow_mask(size, depth, odd)
         top = (size - depth) // 2
         if kind == "up":
             paint(image, cells, (0, top), lambda c, r: (c, r))
@@ -87,7 +88,7 @@ def draw_arrow(size, kind):
     depth = (size - 2 * (margin // 2) - gap) // 2
     height = min(size - 2 * margin, 2 * depth)
     depth = (height + 1) // 2
-    cells = arrow_mask(height, height, depth, height % 2)
+    cells = arrow_mask(height, depth, height % 2)
     top = (size - height) // 2
     total = 2 * depth + gap
     left = (size - total) // 2
@@ -107,7 +108,7 @@ def draw_arrow(size, kind):
 
 def draw_app(size):
     """A blue rounded square with a white T; from 48 pixels on, a ruler's ticks along the foot."""
-    ss = 8  # the rounded outline and the gradient are drawn eight times larger and reduced
+    ss = 8  # the rounded outline is drawn eight times larger and reduced, for smooth corners
     big = size * ss
     shape = Image.new("L", (big, big), 0)
     inset = 0 if size < 32 else big // 32
