@@ -28,6 +28,21 @@ std::string list_text(HWND control, int index, UINT length_message, UINT text_me
 HINSTANCE program_instance() { return g_instance; }
 void set_program_instance(HINSTANCE instance) { g_instance = instance; }
 
+int dpi_of(HWND window) {
+  using DpiForWindow = UINT(WINAPI*)(HWND);
+  static const auto dpi_for_window = reinterpret_cast<DpiForWindow>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  if (dpi_for_window && window) {
+    if (const UINT dpi = dpi_for_window(window)) return static_cast<int>(dpi);
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+int scaled(HWND window, int pixels) { return MulDiv(pixels, dpi_of(window), USER_DEFAULT_SCREEN_DPI); }
+
 std::string load_string(int id) {
   // LoadStringA copies into a buffer; the longest messages of the program are far below this.
   char text[1024] = {};

@@ -12,6 +12,12 @@ namespace tav::controls {
 HINSTANCE program_instance();
 void set_program_instance(HINSTANCE instance);
 
+// Dots per inch of the screen a window is shown on (96 at 100 % scaling). Systems that
+// scale per monitor tell it per window; older ones give the one scale of the whole system.
+int dpi_of(HWND window);
+// A length in pixels at 100 % scaling, in pixels of the window's scaling.
+int scaled(HWND window, int pixels);
+
 // A text of the string table in the user interface's language; empty when there is none.
 std::string load_string(int id);
 

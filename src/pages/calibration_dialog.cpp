@@ -28,9 +28,12 @@ constexpr std::array<ArrowButton, 4> kArrows = {{
     {IDB_CALIB_NARROWER, IDI_ARROWS_NARROWER, -1, 0},
     {IDB_CALIB_WIDER, IDI_ARROWS_WIDER, +1, 0},
 }};
+// Size of the arrow icons at 100 % scaling; the icons hold images for the larger scales.
 constexpr int kIconSize = 24;
 // Room kept between the rectangle and the controls beside and below it.
 constexpr int kMargin = 14;
+// Posted on a change of scaling, to lay the dialog out again once the system has scaled it.
+constexpr UINT kScalingChanged = WM_APP + 1;
 
 struct ControlPlace {
   HWND window;
@@ -41,6 +44,7 @@ struct CalibrationState {
   CalibrationState() : model(settings().screen.widthmm, settings().screen.hightmm) {}
   Calibration model;
   HICON icons[kArrows.size()] = {};
+  int dpi = USER_DEFAULT_SCREEN_DPI;  // the scaling the layout below was taken at
   // The template's client size and the controls beside the rectangle, so that the dialog
   // can grow with a rectangle that does not fit it.
   SIZE template_client{};
@@ -85,8 +89,9 @@ void remember_layout(HWND dialog, CalibrationState& state) {
 // Grows the dialog (or shrinks it back, never below the template) so that the rectangle
 // and the controls beside it stay visible, but never beyond the screen's work area: a very
 // small millimetre value gives a rectangle larger than the screen, and the controls must
-// still be reachable then.
-void fit_dialog(HWND dialog, CalibrationState& state) {
+// still be reachable then. With relayout the controls are placed even where the dialog's
+// size stays.
+void fit_dialog(HWND dialog, CalibrationState& state, bool relayout = false) {
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE));
   const DWORD ex_style = static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE));
   RECT work{};
@@ -106,7 +111,7 @@ void fit_dialog(HWND dialog, CalibrationState& state) {
   RECT wanted{0, 0, base.cx + shift, height};
   RECT client{};
   GetClientRect(dialog, &client);
-  if (client.right == wanted.right && client.bottom == wanted.bottom) return;
+  if (!relayout && client.right == wanted.right && client.bottom == wanted.bottom) return;
   for (const ControlPlace& control : state.column) {
     SetWindowPos(control.window, nullptr, control.origin.x + shift, control.origin.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -124,10 +129,36 @@ void fit_dialog(HWND dialog, CalibrationState& state) {
   InvalidateRect(dialog, nullptr, TRUE);
 }
 
-void place_rectangle(HWND dialog, CalibrationState& state) {
+void place_rectangle(HWND dialog, CalibrationState& state, bool relayout = false) {
   MoveWindow(GetDlgItem(dialog, IDT_CALIB_FRAME), kCalibrationOrigin, kCalibrationOrigin, state.model.width(),
              state.model.height(), TRUE);
-  fit_dialog(dialog, state);
+  fit_dialog(dialog, state, relayout);
+}
+
+// The arrow icons in the size of the dialog's scaling.
+void load_icons(HWND dialog, CalibrationState& state) {
+  const int size = MulDiv(kIconSize, state.dpi, USER_DEFAULT_SCREEN_DPI);
+  for (std::size_t i = 0; i < kArrows.size(); ++i) {
+    HICON icon = static_cast<HICON>(
+        LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(kArrows[i].icon), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    SendDlgItemMessageA(dialog, kArrows[i].id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    if (state.icons[i]) DestroyIcon(state.icons[i]);
+    state.icons[i] = icon;
+  }
+}
+
+// Moved to a screen of another scaling, the system scales the dialog and its controls, the
+// rectangle too. The rectangle goes back to its size in pixels, which is what it measures;
+// the layout that the dialog grows from is taken at the new scaling.
+void on_scaling_changed(HWND dialog, CalibrationState& state, int dpi) {
+  if (dpi <= 0 || dpi == state.dpi) return;
+  const auto scale = [&](LONG value) { return MulDiv(value, dpi, state.dpi); };
+  state.template_client = {scale(state.template_client.cx), scale(state.template_client.cy)};
+  state.column_left = scale(state.column_left);
+  for (ControlPlace& control : state.column) control.origin = {scale(control.origin.x), scale(control.origin.y)};
+  state.dpi = dpi;
+  load_icons(dialog, state);
+  place_rectangle(dialog, state, true);
 }
 
 void select_preset(HWND dialog, int item) {
@@ -141,11 +172,8 @@ void rectangle_changed(HWND dialog, CalibrationState& state) {
 
 BOOL on_init(HWND dialog, CalibrationState& state) {
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
-  for (std::size_t i = 0; i < kArrows.size(); ++i) {
-    state.icons[i] = static_cast<HICON>(LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(kArrows[i].icon),
-                                                   IMAGE_ICON, kIconSize, kIconSize, LR_DEFAULTCOLOR));
-    SendDlgItemMessageA(dialog, kArrows[i].id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(state.icons[i]));
-  }
+  state.dpi = controls::dpi_of(dialog);
+  load_icons(dialog, state);
   remember_layout(dialog, state);
 
   // Until the millimetres say otherwise the rectangle keeps the template's size; it always
@@ -243,6 +271,12 @@ INT_PTR CALLBACK calibration_dialog_procedure(HWND dialog, UINT message, WPARAM 
         return TRUE;
       }
       return FALSE;
+    case WM_DPICHANGED:
+      PostMessageA(dialog, kScalingChanged, LOWORD(wparam), 0);
+      return FALSE;  // the system scales the dialog first
+    case kScalingChanged:
+      on_scaling_changed(dialog, *state, static_cast<int>(wparam));
+      return TRUE;
     case WM_DESTROY:
       if (GetCapture() == dialog) ReleaseCapture();
       for (HICON& icon : state->icons) {

@@ -47,7 +47,7 @@ const FlagBox kFlagBoxes[] = {
 // Shows the preview picture of font `number`; hides the picture when there is none.
 void show_preview(HWND page, int number) {
   HWND picture = GetDlgItem(page, IDT_OPTIONS_FONT_PREVIEW);
-  const int bitmap_id = font_preview_bitmap(number);
+  const int bitmap_id = font_preview_bitmap(number, controls::dpi_of(page));
   HBITMAP bitmap = bitmap_id ? static_cast<HBITMAP>(LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(bitmap_id),
                                                                 IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))
                              : nullptr;

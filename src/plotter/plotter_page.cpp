@@ -26,6 +26,8 @@ namespace {
 
 // Numbered backups kept of a queue file before it is overwritten or deleted.
 constexpr int kQueueBackups = 3;
+// Width of the active marker's column at 100 % scaling, widened with the scaling so that
+// the marker keeps fitting.
 constexpr int kMarkerColumnWidth = 15;
 constexpr int kTitleSize = 261;
 
@@ -312,7 +314,8 @@ BOOL plotter_page_open(HWND page, int installed_version) {
   for (const Column& column : kColumns) {
     std::string title = controls::text_of(page, column.title_label).substr(0, kTitleSize - 1);
     if (title.empty()) title = column.fallback_title;
-    listview::add_column(list, title, column.title_label == IDT_PLOTTER_COLUMN_ACTIVE ? kMarkerColumnWidth : 0);
+    listview::add_column(list, title,
+                         column.title_label == IDT_PLOTTER_COLUMN_ACTIVE ? controls::scaled(list, kMarkerColumnWidth) : 0);
   }
   PlotterPageState& state = controls::create_window_state<PlotterPageState>(page);
   state.folder = installation_plotter_folder();

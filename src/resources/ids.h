@@ -39,6 +39,9 @@
 #define IDBM_FONT_TAVIRO3 137
 #define IDBM_FONT_TAVIRO4 138
 #define IDBM_FONT_TAVIRO1 139
+// The same pictures drawn larger for 150 % and 200 % scaling: the id above plus these.
+#define IDBM_SCALED_150 100
+#define IDBM_SCALED_200 200
 
 // ---- Main dialog (101) -----------------------------------------------------------------
 #define IDC_MAIN_TABS 1000

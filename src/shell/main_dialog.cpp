@@ -46,13 +46,25 @@ void warn_about_main_file(HWND dialog) {
   MessageBoxA(dialog, text.c_str(), caption, MB_OK | MB_ICONWARNING);
 }
 
+// The program icon as the class's large and small icon, each the image drawn for the
+// system's size of that icon rather than one reduced from the other.
+void set_class_icons(HWND dialog) {
+  const struct {
+    int index, width, height;
+  } kIcons[] = {{GCLP_HICON, SM_CXICON, SM_CYICON}, {GCLP_HICONSM, SM_CXSMICON, SM_CYSMICON}};
+  for (const auto& icon : kIcons) {
+    HANDLE image = LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON,
+                              GetSystemMetrics(icon.width), GetSystemMetrics(icon.height), LR_SHARED);
+    SetClassLongPtrA(dialog, icon.index, reinterpret_cast<LONG_PTR>(image));
+  }
+}
+
 BOOL on_init(HWND dialog) {
   insert_tabs(dialog);
   load_all_settings();
   if (main_file_state() != MainFileState::usable) PostMessageA(dialog, kWarnAboutMainFile, 0, 0);
   if (find_help_file().empty()) ShowWindow(GetDlgItem(dialog, IDB_MAIN_HELP), SW_HIDE);
-  HICON icon = LoadIconA(controls::program_instance(), MAKEINTRESOURCEA(IDI_APP));
-  SetClassLongPtrA(dialog, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+  set_class_icons(dialog);
   window_state().main_dialog = dialog;
   return TRUE;
 }

@@ -273,6 +273,38 @@ TEST(CalibrationDialog, StaysOnTheScreenWithARectangleLargerThanTheScreen) {
   }, [](HWND) {}, IDCANCEL);
 }
 
+TEST(CalibrationDialog, LaidOutAgainOnAScreenOfAnotherScaling) {
+  test::TestInstallation installation;
+  with_calibration([&](HWND dialog) {
+    const auto origin = [&](int id) {
+      RECT place{};
+      GetWindowRect(GetDlgItem(dialog, id), &place);
+      MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+      return POINT{place.left, place.top};
+    };
+    const int width = frame_width(dialog), height = frame_height(dialog);
+    const POINT ok = origin(IDOK);
+    // Moved to a screen of twice the scaling (the system has not scaled the dialog here).
+    RECT window{};
+    GetWindowRect(dialog, &window);
+    SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&window));
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    EXPECT_EQ(frame_width(dialog), width);  // the rectangle still measures 10 cm
+    EXPECT_EQ(frame_height(dialog), height);
+    EXPECT_EQ(origin(IDOK).x, 2 * ok.x);
+    EXPECT_EQ(origin(IDOK).y, 2 * ok.y);
+    ICONINFO icon{};
+    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, IDB_CALIB_WIDER, BM_GETIMAGE, IMAGE_ICON, 0)),
+                            &icon));
+    BITMAP image{};
+    GetObjectA(icon.hbmColor, sizeof image, &image);
+    EXPECT_EQ(image.bmWidth, 48);
+    DeleteObject(icon.hbmColor);
+    DeleteObject(icon.hbmMask);
+  }, [](HWND) {}, IDCANCEL);
+}
+
 TEST(CalibrationDialog_de, GermanCaption) {
   test::TestInstallation installation;
   with_calibration([](HWND dialog) {

@@ -12,6 +12,12 @@ int font_preview_bitmap(int number) {
   return number >= 0 && number < kGraphicFonts ? kBitmaps[number] : 0;
 }
 
+int font_preview_bitmap(int number, int dpi) {
+  const int bitmap = font_preview_bitmap(number);
+  if (!bitmap) return 0;
+  return bitmap + (dpi >= 192 ? IDBM_SCALED_200 : dpi >= 144 ? IDBM_SCALED_150 : 0);
+}
+
 namespace {
 int within(long long value, int low, int high) {
   if (value < low) return low;

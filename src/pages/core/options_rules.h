@@ -11,6 +11,9 @@ inline constexpr int kGraphicFonts = 6;
 std::string graphic_font_name(int number);
 // Bitmap resource of the font's preview picture; 0 for a number outside 0 to 5.
 int font_preview_bitmap(int number);
+// The same picture drawn for the scaling of a screen of `dpi` dots per inch: the 100 %
+// picture below 144 (150 %), the 150 % one below 192 (200 %), the 200 % one from there on.
+int font_preview_bitmap(int number, int dpi);
 
 // The backup count after the up-down control reported `delta` (-1 for its up arrow in the
 // default range): raised by the up arrow, kept within 0 to 9.

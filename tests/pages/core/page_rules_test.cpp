@@ -40,6 +40,12 @@ TEST(OptionsRules, FontsAndTheirPreviews) {
   for (int number = 0; number < kGraphicFonts; ++number) EXPECT_EQ(font_preview_bitmap(number), bitmaps[number]);
   EXPECT_EQ(font_preview_bitmap(-1), 0);
   EXPECT_EQ(font_preview_bitmap(6), 0);
+  // Larger screens scale: the picture drawn for the scale reached.
+  EXPECT_EQ(font_preview_bitmap(1, 96), 139);
+  EXPECT_EQ(font_preview_bitmap(1, 143), 139);
+  EXPECT_EQ(font_preview_bitmap(1, 144), 239);
+  EXPECT_EQ(font_preview_bitmap(1, 192), 339);
+  EXPECT_EQ(font_preview_bitmap(6, 192), 0);
 }
 
 TEST(OptionsRules, BackupCountFromTheUpDownControl) {
