@@ -121,6 +121,12 @@ FileParts::~FileParts() {
   if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
 }
 
+long long FileParts::size() const {
+  LARGE_INTEGER size;
+  if (handle_ == INVALID_HANDLE_VALUE || !GetFileSizeEx(handle_, &size)) return -1;
+  return size.QuadPart;
+}
+
 bool FileParts::next(std::size_t most, std::string& bytes) {
   if (handle_ == INVALID_HANDLE_VALUE || state_ != FileRead::read || most == 0) return false;
   const std::size_t old_size = bytes.size();
@@ -138,39 +144,25 @@ bool FileParts::next(std::size_t most, std::string& bytes) {
 
 FileRead read_file(const char* path, std::string& bytes) {
   bytes.clear();
-  FileRead opened = FileRead::failed;
-  HANDLE handle = open_for_reading(path, opened);
-  if (handle == INVALID_HANDLE_VALUE) return opened;
-  FileRead result = FileRead::failed;
-  LARGE_INTEGER size;
+  FileParts parts(path);
+  if (parts.state() != FileRead::read) return parts.state();
   try {
-    if (GetFileSizeEx(handle, &size) && size.QuadPart >= 0 &&
-        static_cast<unsigned long long>(size.QuadPart) < bytes.max_size()) {
-      bytes.resize(static_cast<std::size_t>(size.QuadPart));
-      std::size_t done = 0;
-      bool failed = false;
-      while (done < bytes.size()) {
-        const std::size_t rest = bytes.size() - done;
-        DWORD got = 0;
-        if (!ReadFile(handle, &bytes[done], rest > kChunk ? kChunk : static_cast<DWORD>(rest), &got, nullptr)) {
-          failed = true;  // part of a file is no file
-          break;
-        }
-        if (got == 0) break;
-        done += got;
-      }
-      if (failed) {
-        bytes.clear();
-      } else {
-        bytes.resize(done);  // a file that shrank while being read keeps what was there
-        result = FileRead::read;
-      }
+    const long long size = parts.size();
+    if (size < 0 || static_cast<unsigned long long>(size) >= bytes.max_size()) return FileRead::failed;
+    const std::size_t whole = static_cast<std::size_t>(size);
+    bytes.reserve(whole);
+    // A file that shrank while being read keeps what was there.
+    while (bytes.size() < whole && parts.next(whole - bytes.size(), bytes)) {
     }
   } catch (const std::bad_alloc&) {
     bytes.clear();
+    return FileRead::failed;
   }
-  CloseHandle(handle);
-  return result;
+  if (parts.state() != FileRead::read) {
+    bytes.clear();  // part of a file is no file
+    return FileRead::failed;
+  }
+  return FileRead::read;
 }
 
 std::string temporary_name_for(const std::string& target) { return target + ".tavtmp"; }

@@ -29,6 +29,8 @@ class FileParts {
 
   // How the opening went: read (open), missing or failed.
   FileRead state() const { return state_; }
+  // The file's size in bytes as it is now, or -1 when it is not open or cannot be told.
+  long long size() const;
   // Appends the next at most `most` bytes to bytes; false at the end of the file, after a
   // failure (state() is then failed) or when the file is not open.
   bool next(std::size_t most, std::string& bytes);
