@@ -73,7 +73,9 @@ class PlotterPageTest : public ::testing::Test {
             test::post_click(page, button);
           }))
         .on(kMainCaption, [&](HWND box) {
-          if (!question.empty()) EXPECT_EQ(message_text(box), question);
+          if (!question.empty()) {
+            EXPECT_EQ(message_text(box), question);
+          }
           test::click(box, IDYES);
         });
     if (!failure.empty()) {
@@ -133,10 +135,8 @@ TEST_F(PlotterPageTest, ActivateWritesTheQueueFileAndMarksTheRow) {
 TEST_F(PlotterPageTest, ActivateAsksBeforeOverwritingAQueueFileAndKeepsABackup) {
   show_inactive_plotters() = true;
   const std::string old_queue = "[DEVICE]\r\nNAME=alt\r\nBAUD=1\r\n\r\n[QUEUE]\r\nCOPIES=2\r\n";
-  HWND shown_page = nullptr;
   test::ModalScript script;
   script.on(kMainCaption, on_plotter_page([&](HWND page) {
-          shown_page = page;
           inst.write("plotter\\PEN90.que", old_queue);  // appears while the page is open
           select_plotter_row(page, plotter_row(page, "PEN90", ""));
           test::post_click(page, IDB_PLOTTER_ACTIVATE);
