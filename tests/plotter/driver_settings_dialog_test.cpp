@@ -177,8 +177,9 @@ TEST_F(DriverSettingsDialogTest, RecalculatedResolutionIsShownAndWritten) {
         EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "0,0251");
         test::click(dialog, IDOK);
       })
-      .on(kCaption, [](HWND dialog) {
+      .on(kCaption, [this](HWND dialog) {
         EXPECT_EQ(test::item_text(dialog, IDE_DRIVER_RESOLUTION_X), "0,0251");
+        EXPECT_EQ(file(), driver.build());  // only OK writes what was adapted
         test::post_click(dialog, IDB_DRIVER_ADAPT);
       })
       .on(kResolutionCaption, [](HWND dialog) {
@@ -193,21 +194,6 @@ TEST_F(DriverSettingsDialogTest, RecalculatedResolutionIsShownAndWritten) {
   DriverText expected = driver;
   expected.values[26] = "0.0251";
   EXPECT_EQ(file(), expected.build());
-}
-
-TEST_F(DriverSettingsDialogTest, CancelAfterAdaptingLeavesTheFile) {
-  test::ModalScript script;
-  script.on(kCaption, [](HWND dialog) { test::post_click(dialog, IDB_DRIVER_ADAPT); })
-      .on(kResolutionCaption, [](HWND dialog) {
-        test::choose_combo_item(dialog, IDC_RESOLUTION_X, 3);
-        test::click(dialog, IDOK);
-      })
-      .on(kCaption, [](HWND dialog) {
-        EXPECT_EQ(test::item_text(dialog, IDE_DRIVER_RESOLUTION_X), "0,1");
-        test::click(dialog, IDCANCEL);
-      });
-  run(script);
-  EXPECT_EQ(file(), driver.build());
 }
 
 // The plot resolution dialog on its own, with the values it edits.
