@@ -230,19 +230,18 @@ const CrashAction kMeasurementSystem{
       }
     }};
 
+const std::vector<const CrashAction*> kActions = {&kActivate, &kActivateOverExisting, &kDuplicate,
+                                                  &kDeactivate, &kRemove, &kDriverSettings,
+                                                  &kSerialPort, &kDataFolder, &kMeasurementSystem};
 const bool kRegistered = [] {
-  for (const CrashAction* action : {&kActivate, &kActivateOverExisting, &kDuplicate, &kDeactivate, &kRemove,
-                                    &kDriverSettings, &kSerialPort, &kDataFolder, &kMeasurementSystem}) {
-    register_crash_action(*action);
-  }
+  for (const CrashAction* action : kActions) register_crash_action(*action);
   return true;
 }();
 
 TEST(StopAtEveryWrite, PlotterActionsAndRelocations) {
   ASSERT_TRUE(kRegistered);
   CleanDrives drives;
-  stop_each_at_every_point({&kActivate, &kActivateOverExisting, &kDuplicate, &kDeactivate, &kRemove, &kDriverSettings,
-                            &kSerialPort, &kDataFolder, &kMeasurementSystem});
+  stop_each_at_every_point(kActions);
 }
 
 }  // namespace

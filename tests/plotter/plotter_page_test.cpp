@@ -62,35 +62,61 @@ class PlotterPageTest : public ::testing::Test {
     test::run_main_dialog_with(script);
   }
 
+  // Selects the row of the driver and queue, posts `button` and answers the question that
+  // follows with Yes (checking its text unless `question` is empty); a `failure` message is
+  // expected next and answered with OK. Then the list must show `rows`.
+  void confirm_on_row(const std::string& driver, const std::string& queue, int button, const std::string& question,
+                      const std::string& failure, const Rows& rows) {
+    test::ModalScript script;
+    script.on(kMainCaption, on_plotter_page([&](HWND page) {
+            select_plotter_row(page, plotter_row(page, driver, queue));
+            test::post_click(page, button);
+          }))
+        .on(kMainCaption, [&](HWND box) {
+          if (!question.empty()) {
+            EXPECT_EQ(message_text(box), question);
+          }
+          test::click(box, IDYES);
+        });
+    if (!failure.empty()) {
+      script.on(kMainCaption, [&](HWND box) {
+        EXPECT_EQ(message_text(box), failure);
+        test::click(box, IDOK);
+      });
+    }
+    script.on(kMainCaption, on_page([&](HWND page) {
+      EXPECT_EQ(plotter_rows(page), rows);
+      test::close_main_dialog();
+    }));
+    test::run_main_dialog_with(script);
+  }
+
   test::TestInstallation inst;
 };
 
 TEST_F(PlotterPageTest, OpensWithTheActivePlottersAndNoActionEnabled) {
-  test::ModalScript script;
-  script.on(kMainCaption, on_plotter_page([&](HWND page) {
-          EXPECT_EQ(plotter_rows(page), (Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"}));
-          EXPECT_EQ(test::column_titles(page), "active,Name,PLT file,QUE file");
-          EXPECT_EQ(SendDlgItemMessageA(page, IDC_PLOTTER_LIST, LVM_GETCOLUMNWIDTH, 0, 0), 15);
-          EXPECT_EQ(enabled_actions(page), "-----");
-          test::click(page, IDX_PLOTTER_SHOW_INACTIVE);
-          EXPECT_EQ(plotter_rows(page).size(), 3u);
-          EXPECT_EQ(plotter_rows(page)[0], "*|Rolle Halle 1|ROLL60A|ROLL60A");  // active ones first
-          // A selected row enables the actions of its kind.
-          select_plotter_row(page, plotter_row(page, "PEN90", ""));
-          EXPECT_EQ(enabled_actions(page), "A--SR");
-          select_plotter_row(page, 0);
-          EXPECT_EQ(enabled_actions(page), "-UDSR");
-          select_plotter_row(page, -1);
-          EXPECT_EQ(enabled_actions(page), "-----");
-          // The choice holds for the rest of the run.
-          HWND tabs = GetDlgItem(GetAncestor(page, GA_ROOT), IDC_MAIN_TABS);
-          test::select_tab(tabs, test::kScreenTab);
-          test::select_tab(tabs, test::kPlotterTab);
-          EXPECT_TRUE(test::is_checked(test::current_page(), IDX_PLOTTER_SHOW_INACTIVE));
-          EXPECT_EQ(plotter_rows(test::current_page()).size(), 3u);
-          test::close_main_dialog();
-        }));
-  test::run_main_dialog_with(script);
+  on_plotter([&](HWND page) {
+    EXPECT_EQ(plotter_rows(page), (Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"}));
+    EXPECT_EQ(test::column_titles(page), "active,Name,PLT file,QUE file");
+    EXPECT_EQ(SendDlgItemMessageA(page, IDC_PLOTTER_LIST, LVM_GETCOLUMNWIDTH, 0, 0), 15);
+    EXPECT_EQ(enabled_actions(page), "-----");
+    test::click(page, IDX_PLOTTER_SHOW_INACTIVE);
+    EXPECT_EQ(plotter_rows(page).size(), 3u);
+    EXPECT_EQ(plotter_rows(page)[0], "*|Rolle Halle 1|ROLL60A|ROLL60A");  // active ones first
+    // A selected row enables the actions of its kind.
+    select_plotter_row(page, plotter_row(page, "PEN90", ""));
+    EXPECT_EQ(enabled_actions(page), "A--SR");
+    select_plotter_row(page, 0);
+    EXPECT_EQ(enabled_actions(page), "-UDSR");
+    select_plotter_row(page, -1);
+    EXPECT_EQ(enabled_actions(page), "-----");
+    // The choice holds for the rest of the run.
+    HWND tabs = GetDlgItem(GetAncestor(page, GA_ROOT), IDC_MAIN_TABS);
+    test::select_tab(tabs, test::kScreenTab);
+    test::select_tab(tabs, test::kPlotterTab);
+    EXPECT_TRUE(test::is_checked(test::current_page(), IDX_PLOTTER_SHOW_INACTIVE));
+    EXPECT_EQ(plotter_rows(test::current_page()).size(), 3u);
+  });
 }
 
 TEST_F(PlotterPageTest, ActivateWritesTheQueueFileAndMarksTheRow) {
@@ -109,10 +135,8 @@ TEST_F(PlotterPageTest, ActivateWritesTheQueueFileAndMarksTheRow) {
 TEST_F(PlotterPageTest, ActivateAsksBeforeOverwritingAQueueFileAndKeepsABackup) {
   show_inactive_plotters() = true;
   const std::string old_queue = "[DEVICE]\r\nNAME=alt\r\nBAUD=1\r\n\r\n[QUEUE]\r\nCOPIES=2\r\n";
-  HWND shown_page = nullptr;
   test::ModalScript script;
   script.on(kMainCaption, on_plotter_page([&](HWND page) {
-          shown_page = page;
           inst.write("plotter\\PEN90.que", old_queue);  // appears while the page is open
           select_plotter_row(page, plotter_row(page, "PEN90", ""));
           test::post_click(page, IDB_PLOTTER_ACTIVATE);
@@ -160,21 +184,9 @@ TEST_F(PlotterPageTest, DuplicateTakesTheNextFreeNumberedName) {
 
 TEST_F(PlotterPageTest, DeactivateDeletesTheQueueFileAfterItsBackups) {
   inst.write("plotter\\PEN90.que", test::queue_file("Stift", "PEN90.PLT"));
-  test::ModalScript script;
-  script.on(kMainCaption, on_plotter_page([&](HWND page) {
-          select_plotter_row(page, plotter_row(page, "PEN90", "PEN90"));
-          test::post_click(page, IDB_PLOTTER_DEACTIVATE);
-        }))
-      .on(kMainCaption, [&](HWND box) {
-        EXPECT_EQ(message_text(box), "Really delete the selected file?");
-        test::click(box, IDYES);
-      })
-      .on(kMainCaption, on_page([&](HWND page) {
-        // Inactive plotters are hidden: the list is read anew.
-        EXPECT_EQ(plotter_rows(page), (Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"}));
-        test::close_main_dialog();
-      }));
-  test::run_main_dialog_with(script);
+  // Inactive plotters are hidden: the list is read anew.
+  confirm_on_row("PEN90", "PEN90", IDB_PLOTTER_DEACTIVATE, "Really delete the selected file?", "",
+                 Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"});
   EXPECT_FALSE(has("PEN90.que"));
   EXPECT_EQ(plotter("PEN90.bk0"), test::queue_file("Stift", "PEN90.PLT"));
 }
@@ -249,17 +261,7 @@ TEST_F(PlotterPageTest, RemoveMovesTheFilesAndTheRowsBelowKeepTheirPlotters) {
 
 TEST_F(PlotterPageTest, RemovingOneOfTwoQueuesKeepsTheirSharedDriver) {
   inst.write("plotter\\ROLL60A2.que", test::queue_file("Rolle Halle 2", "ROLL60A.PLT"));
-  test::ModalScript script;
-  script.on(kMainCaption, on_plotter_page([&](HWND page) {
-          select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A2"));
-          test::post_click(page, IDB_PLOTTER_REMOVE);
-        }))
-      .on(kMainCaption, [](HWND box) { test::click(box, IDYES); })
-      .on(kMainCaption, on_page([&](HWND page) {
-        EXPECT_EQ(plotter_rows(page), (Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"}));
-        test::close_main_dialog();
-      }));
-  test::run_main_dialog_with(script);
+  confirm_on_row("ROLL60A", "ROLL60A2", IDB_PLOTTER_REMOVE, "", "", Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"});
   // The subfolder did not exist; it was made.
   EXPECT_EQ(plotter("diverse\\ROLL60A2.que"), test::queue_file("Rolle Halle 2", "ROLL60A.PLT"));
   EXPECT_EQ(plotter("diverse\\ROLL60A.plt"), test::driver_file("Rollenplotter 60"));
@@ -293,21 +295,8 @@ TEST_F(PlotterPageTest, AQueueFileThatCannotBeWrittenStaysAsItWas) {
 
 TEST_F(PlotterPageTest, AQueueFileThatCannotBeDeletedKeepsThePlotterActive) {
   SetFileAttributesA(inst.path("plotter\\ROLL60A.que").c_str(), FILE_ATTRIBUTE_READONLY);
-  test::ModalScript script;
-  script.on(kMainCaption, on_plotter_page([&](HWND page) {
-          select_plotter_row(page, 0);
-          test::post_click(page, IDB_PLOTTER_DEACTIVATE);
-        }))
-      .on(kMainCaption, [](HWND box) { test::click(box, IDYES); })
-      .on(kMainCaption, [](HWND box) {
-        EXPECT_EQ(message_text(box), "The file could not be deleted. The plotter stays active.");
-        test::click(box, IDOK);
-      })
-      .on(kMainCaption, on_page([&](HWND page) {
-        EXPECT_EQ(plotter_rows(page), (Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"}));
-        test::close_main_dialog();
-      }));
-  test::run_main_dialog_with(script);
+  confirm_on_row("ROLL60A", "ROLL60A", IDB_PLOTTER_DEACTIVATE, "",
+                 "The file could not be deleted. The plotter stays active.", Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"});
   EXPECT_TRUE(has("ROLL60A.que"));
   SetFileAttributesA(inst.path("plotter\\ROLL60A.que").c_str(), FILE_ATTRIBUTE_NORMAL);
 }

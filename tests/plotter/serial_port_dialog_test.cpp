@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,71 +35,63 @@ std::string shown(HWND dialog) {
 
 class SerialPortDialogTest : public ::testing::Test {
  protected:
-  void run(test::ModalScript& script) {
+  // Opens the dialog and runs `step`, which closes it.
+  void run(const std::function<void(HWND dialog)>& step) {
+    test::ModalScript script;
+    script.on(kCaption, step);
     script.run([] { run_serial_port_dialog(nullptr); });
   }
   test::TestInstallation inst;
 };
 
-TEST_F(SerialPortDialogTest, WithoutASectionShowsAndWritesTheDefaults) {
-  inst.write("taviro.ini", "[OPTIONS]\r\nBAKMAX=2\r\n");
-  test::ModalScript script;
-  script.on(kCaption, [](HWND dialog) {
-    EXPECT_EQ(test::combo_items(dialog, IDC_SERIAL_BAUD),
-              (std::vector<std::string>{"  300", "  600", " 1200", " 2400", " 4800", " 9600", "19200", "38400"}));
-    EXPECT_EQ(test::combo_items(dialog, IDC_SERIAL_PARITY),
-              (std::vector<std::string>{"None", "Odd", "Even", "Mark", "Space"}));
-    EXPECT_EQ(shown(dialog), " 9600|None|8|1|Hardware (DSR)");
-    test::click(dialog, IDOK);
-  });
-  run(script);
-  EXPECT_EQ(inst.read("taviro.ini"), "[OPTIONS]\r\nBAKMAX=2\r\n[SERIALPORT]\r\nBAUDRATE=9600\r\nPARITY=0\r\n"
-                                     "DATABIT=8\r\nSTOPBIT=0\r\nFLOW=\r\n");
-}
-
-TEST_F(SerialPortDialogTest, StoredValuesThatNameNoItem) {
-  inst.write("taviro.ini", "[SERIALPORT]\r\nBAUDRATE=115200\r\nPARITY=7\r\nDATABIT=9\r\nSTOPBIT=1\r\nFLOW=8\r\n");
-  test::ModalScript script;
-  script.on(kCaption, [](HWND dialog) {
-    EXPECT_EQ(shown(dialog), " 9600|-|-|1.5|Hardware (DSR)");
-    test::click(dialog, IDOK);
-  });
-  run(script);
-  EXPECT_EQ(inst.read("taviro.ini"),
-            "[SERIALPORT]\r\nBAUDRATE=9600\r\nPARITY=7\r\nDATABIT=9\r\nSTOPBIT=1\r\nFLOW=\r\n");
+// OK on the dialog as it opens writes what it shows: the defaults for what is missing or
+// names no item, the stored values otherwise.
+TEST_F(SerialPortDialogTest, OkWritesWhatTheDialogShows) {
+  const struct {
+    const char* stored;
+    const char* shown;
+    const char* written;
+  } cases[] = {
+      {"[OPTIONS]\r\nBAKMAX=2\r\n", " 9600|None|8|1|Hardware (DSR)",
+       "[OPTIONS]\r\nBAKMAX=2\r\n[SERIALPORT]\r\nBAUDRATE=9600\r\nPARITY=0\r\nDATABIT=8\r\nSTOPBIT=0\r\nFLOW=\r\n"},
+      {"[SERIALPORT]\r\nBAUDRATE=115200\r\nPARITY=7\r\nDATABIT=9\r\nSTOPBIT=1\r\nFLOW=8\r\n", " 9600|-|-|1.5|Hardware (DSR)",
+       "[SERIALPORT]\r\nBAUDRATE=9600\r\nPARITY=7\r\nDATABIT=9\r\nSTOPBIT=1\r\nFLOW=\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    inst.write("taviro.ini", c.stored);
+    run([&](HWND dialog) {
+      EXPECT_EQ(test::combo_items(dialog, IDC_SERIAL_BAUD),
+                (std::vector<std::string>{"  300", "  600", " 1200", " 2400", " 4800", " 9600", "19200", "38400"}));
+      EXPECT_EQ(test::combo_items(dialog, IDC_SERIAL_PARITY),
+                (std::vector<std::string>{"None", "Odd", "Even", "Mark", "Space"}));
+      EXPECT_EQ(shown(dialog), c.shown);
+      test::click(dialog, IDOK);
+    });
+    EXPECT_EQ(inst.read("taviro.ini"), c.written);
+  }
 }
 
 TEST_F(SerialPortDialogTest, ChoicesAreWrittenOnOkOnlyAndShownAgain) {
   const std::string stored = "[SERIALPORT]\r\nBAUDRATE=19200\r\nFLOW=\r\n";
   inst.write("taviro.ini", stored);
-  const auto choose = [](HWND dialog) {
-    EXPECT_EQ(shown(dialog), "19200|None|8|1|Hardware (DSR)");
-    test::choose_combo_item(dialog, IDC_SERIAL_PARITY, 2);
-    test::click(dialog, IDX_SERIAL_XON_XOFF);
+  const auto choose_and = [](int button) {
+    return [button](HWND dialog) {
+      EXPECT_EQ(shown(dialog), "19200|None|8|1|Hardware (DSR)");
+      test::choose_combo_item(dialog, IDC_SERIAL_PARITY, 2);
+      test::click(dialog, IDX_SERIAL_XON_XOFF);
+      test::click(dialog, button);
+    };
   };
-  test::ModalScript cancelled;
-  cancelled.on(kCaption, [&](HWND dialog) {
-    choose(dialog);
-    test::click(dialog, IDCANCEL);
-  });
-  run(cancelled);
+  run(choose_and(IDCANCEL));
   EXPECT_EQ(inst.read("taviro.ini"), stored);
-
-  test::ModalScript confirmed;
-  confirmed.on(kCaption, [&](HWND dialog) {
-    choose(dialog);
-    test::click(dialog, IDOK);
-  });
-  run(confirmed);
+  run(choose_and(IDOK));
   EXPECT_EQ(inst.read("taviro.ini"),
             "[SERIALPORT]\r\nBAUDRATE=19200\r\nFLOW=4880\r\nPARITY=2\r\nDATABIT=8\r\nSTOPBIT=0\r\n");
-
-  test::ModalScript again;
-  again.on(kCaption, [](HWND dialog) {
+  run([](HWND dialog) {
     EXPECT_EQ(shown(dialog), "19200|Even|8|1|Software (XON / XOFF)");
     test::click(dialog, IDCANCEL);
   });
-  run(again);
 }
 
 TEST_F(SerialPortDialogTest, TheMainDialogsOkKeepsWhatTheDialogWrote) {

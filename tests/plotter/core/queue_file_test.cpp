@@ -17,12 +17,10 @@ TEST(QueueFile, ReadsNameAndDriverWithTheirLimits) {
 }
 
 TEST(QueueFile, DriverNameIsTheValueWithoutItsExtension) {
-  EXPECT_EQ(driver_name_of("ROLL60A.PLT").raw(), "ROLL60A ");
-  EXPECT_EQ(driver_name_of("roll60a.plt").raw(), "roll60a ");
-  EXPECT_EQ(driver_name_of("LONGDRIVERNAME.PLT").raw(), "LONGDRIV");
-  EXPECT_EQ(driver_name_of("A.PLT").raw(), "A       ");
-  EXPECT_EQ(driver_name_of("X.P").raw(), "        ");
-  EXPECT_EQ(driver_name_of("").raw(), "        ");
+  const std::pair<const char*, const char*> cases[] = {
+      {"ROLL60A.PLT", "ROLL60A "}, {"roll60a.plt", "roll60a "}, {"LONGDRIVERNAME.PLT", "LONGDRIV"},
+      {"A.PLT", "A       "},       {"X.P", "        "},         {"", "        "}};
+  for (const auto& [driver, name] : cases) EXPECT_EQ(driver_name_of(driver).raw(), name) << driver;
   EXPECT_EQ(duplicate_display_name("HP", "DJ.que"), "HP (DJ.que      )");  // file name padded to 12
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace tav {
 namespace {
 
@@ -14,42 +16,36 @@ TEST(ShortDecimal, KeepsSixCharactersWhereTheNumberAllows) {
 }
 
 TEST(DecimalCommaText, DropsTrailingZerosAndKeepsFourDecimalsBelowOne) {
-  const std::pair<double, const char*> cases[] = {
-      {0.025, "0,025"}, {0.0254, "0,0254"}, {0.0251234, "0,0251"}, {2.5, "2,5"},  {3, "3"},
-      {1.125, "1,125"}, {0.02541, "0,0254"}, {0.99996, "1"},       {-0.5, "-0,5"}, {1.123456789, "1,123456789"},
-      {0.0, "0"},
+  const struct {
+    double value;
+    int decimals;
+    const char* expected;
+  } cases[] = {
+      {0.025, 100, "0,025"},  {0.0254, 100, "0,0254"}, {0.0251234, 100, "0,0251"}, {2.5, 100, "2,5"},
+      {3, 100, "3"},          {1.125, 100, "1,125"},   {0.02541, 100, "0,0254"},   {0.99996, 100, "1"},
+      {-0.5, 100, "-0,5"},    {0.0, 100, "0"},         {1.123456789, 100, "1,123456789"},
+      {1.123456789, 3, "1,123"}, {1.100456789, 3, "1,1"}, {2.75, 0, "2"},  // the decimals limited
   };
-  for (const auto& [value, expected] : cases) EXPECT_EQ(decimal_comma_text(value, 100), expected) << value;
-}
-
-TEST(DecimalCommaText, LimitsTheDecimals) {
-  EXPECT_EQ(decimal_comma_text(1.123456789, 3), "1,123");
-  EXPECT_EQ(decimal_comma_text(1.100456789, 3), "1,1");
-  EXPECT_EQ(decimal_comma_text(2.75, 0), "2");
+  for (const auto& c : cases) EXPECT_EQ(decimal_comma_text(c.value, c.decimals), c.expected) << c.value << "/" << c.decimals;
 }
 
 TEST(DecimalCommaReading, TakesCommaOrPointAndRefusesWhatIsNoNumber) {
-  EXPECT_EQ(read_decimal_comma("0,0254"), 0.0254);
-  EXPECT_EQ(read_decimal_comma("0.0254"), 0.0254);
-  EXPECT_EQ(read_decimal_comma(" 1 004 "), 1004.0);
-  EXPECT_EQ(read_decimal_comma(",5"), 0.5);
-  EXPECT_EQ(read_decimal_comma("-2"), -2.0);
-  for (const char* text : {"", "   ", "abc", "0,02x", "1,2,3", "inf", "nan", "-", "1e999"}) {
-    EXPECT_FALSE(read_decimal_comma(text)) << text;
-  }
+  const std::pair<const char*, std::optional<double>> cases[] = {
+      {"0,0254", 0.0254}, {"0.0254", 0.0254}, {" 1 004 ", 1004.0}, {",5", 0.5},  {"-2", -2.0},
+      {"", {}},           {"   ", {}},        {"abc", {}},         {"0,02x", {}}, {"1,2,3", {}},
+      {"inf", {}},        {"nan", {}},        {"-", {}},           {"1e999", {}},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(read_decimal_comma(text), expected) << text;
 }
 
+// Bracket lines hold a number followed by a unit or a note.
 TEST(BracketNumbers, ReadTheFirstWordOnly) {
-  EXPECT_EQ(leading_real("0.025"), 0.025);
-  EXPECT_EQ(leading_real("  0.025 mm/Schritt"), 0.025);
-  EXPECT_FALSE(leading_real("0,025"));
-  EXPECT_FALSE(leading_real(""));
-  EXPECT_EQ(leading_whole_number("1800"), 1800);
-  EXPECT_EQ(leading_whole_number(" 1800 mm"), 1800);
-  EXPECT_EQ(leading_whole_number("-5"), -5);
-  EXPECT_FALSE(leading_whole_number("18.5"));
-  EXPECT_FALSE(leading_whole_number("+-5"));
-  EXPECT_FALSE(leading_whole_number("99999999999"));
+  const std::pair<const char*, std::optional<double>> reals[] = {
+      {"0.025", 0.025}, {"  0.025 mm/Schritt", 0.025}, {"0,025", {}}, {"", {}}};
+  for (const auto& [text, expected] : reals) EXPECT_EQ(leading_real(text), expected) << text;
+  const std::pair<const char*, std::optional<int>> wholes[] = {
+      {"1800", 1800}, {" 1800 mm", 1800}, {"-5", -5}, {"18.5", {}}, {"+-5", {}}, {"99999999999", {}}};
+  for (const auto& [text, expected] : wholes) EXPECT_EQ(leading_whole_number(text), expected) << text;
 }
 
 }  // namespace
