@@ -28,33 +28,35 @@ bool press_help() {
   return shown;
 }
 
-TEST(Help, HiddenAndInertWithoutHelpFile) {
-  test::TestInstallation installation;
-  test::ProbeLog log;
-  EXPECT_FALSE(press_help());
-  EXPECT_TRUE(log.lines(1, 1000).empty());
-}
-
-TEST(Help, OpensTheInstallationHelpFileWithoutWaiting) {
-  test::TestInstallation installation;
-  installation.write("hilfen\\setup.chm", "help");
-  test::ProbeLog log;
-  EXPECT_TRUE(press_help());
-  const auto lines = log.lines(1);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].substr(0, lines[0].find('|')), "hh.exe \\taviro\\hilfen\\setup.chm");
-}
-
-TEST(Help, HelpFileInTheCurrentFolderComesFirst) {
-  test::TestInstallation installation;
-  installation.write("hilfen\\setup.chm", "help");
-  ASSERT_TRUE(CopyFileA("U:\\taviro\\hilfen\\setup.chm", "U:\\setup.chm", FALSE));
-  test::ProbeLog log;
-  EXPECT_TRUE(press_help());
-  DeleteFileA("U:\\setup.chm");
-  const auto lines = log.lines(1);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].substr(0, lines[0].find('|')), "hh.exe setup.chm");
+// Where the help file lies decides whether Help is shown and which file the viewer opens;
+// without a file Help is hidden and starts nothing. The file in the current folder comes first.
+TEST(Help, ShownAndOpenedWithoutWaitingWhereThereIsAHelpFile) {
+  struct Case {
+    const char* what;
+    bool installed, in_current_folder;
+    const char* command;  // nullptr: nothing started
+  };
+  const Case cases[] = {
+      {"no help file", false, false, nullptr},
+      {"the installation's help file", true, false, "hh.exe \\taviro\\hilfen\\setup.chm"},
+      {"a help file in the current folder too", true, true, "hh.exe setup.chm"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::TestInstallation installation;
+    if (c.installed) installation.write("hilfen\\setup.chm", "help");
+    if (c.in_current_folder) ASSERT_TRUE(CopyFileA("U:\\taviro\\hilfen\\setup.chm", "U:\\setup.chm", FALSE));
+    test::ProbeLog log;
+    EXPECT_EQ(press_help(), c.installed);
+    if (c.in_current_folder) DeleteFileA("U:\\setup.chm");
+    const auto lines = c.command ? log.lines(1) : log.lines(1, 1000);
+    if (!c.command) {
+      EXPECT_TRUE(lines.empty());
+      continue;
+    }
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].substr(0, lines[0].find('|')), c.command);
+  }
 }
 
 TEST(Help, FileRemovedAfterOpeningMakesHelpDoNothing) {
