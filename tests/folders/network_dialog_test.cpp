@@ -87,6 +87,15 @@ void choose_drive(HWND dialog, int id, const std::string& entry) {
   test::choose_combo_item(dialog, id, static_cast<int>(found - items.begin()));
 }
 
+std::string column_title(HWND dialog, int column) {
+  char title[64] = {};
+  LVCOLUMNA item{LVCF_TEXT};
+  item.pszText = title;
+  item.cchTextMax = sizeof title;
+  SendDlgItemMessageA(dialog, IDC_NETWORK_SYSTEMS, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&item));
+  return title;
+}
+
 bool offers(HWND dialog, int id, const std::string& entry) {
   const Entries items = combo_items(dialog, id);
   return std::find(items.begin(), items.end(), entry) != items.end();
@@ -131,17 +140,8 @@ TEST_F(NetworkDialogTest, ShowsTheSystemsFoldersAndDrives) {
   script.on(kTitle, [](HWND dialog) {
     EXPECT_EQ(rows_of(dialog), (std::vector<Entries>{{"DOB", "DOB Gr\xF6\xDF" "en", "-"},
                                                      {"HERREN", "Herren Konfektion", "X:"}}));
-    HWND list = GetDlgItem(dialog, IDC_NETWORK_SYSTEMS);
-    char title[64] = {};
-    LVCOLUMNA column{LVCF_TEXT};
-    column.pszText = title;
-    column.cchTextMax = sizeof title;
-    Entries titles;
-    for (int i = 0; i < 3; ++i) {
-      SendMessageA(list, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
-      titles.push_back(title);
-    }
-    EXPECT_EQ(titles, (Entries{"Code", "Measurement system", "Drive"}));
+    EXPECT_EQ((Entries{column_title(dialog, 0), column_title(dialog, 1), column_title(dialog, 2)}),
+              (Entries{"Code", "Measurement system", "Drive"}));
 
     EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_FORMS_PATH), "\\TAVIRO\\FORMS\\");
     EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_PROG_PATH), "\\TAVIRO\\PROG\\");
@@ -180,7 +180,7 @@ TEST_F(NetworkDialogTest, ShowsTheSystemsFoldersAndDrives) {
     EXPECT_TRUE(test::is_enabled(dialog, IDB_NETWORK_RUN));
     test::click(dialog, IDB_NETWORK_NONE);
     EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN));
-    ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+    ListView_SetItemState(GetDlgItem(dialog, IDC_NETWORK_SYSTEMS), 0, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_TRUE(test::is_enabled(dialog, IDB_NETWORK_RUN));
     test::click(dialog, IDX_NETWORK_REMOVE);
     EXPECT_TRUE(test::is_enabled(dialog, IDX_NETWORK_NO_WARNING));
@@ -283,13 +283,7 @@ TEST_F(NetworkDialog_de, TextsComeFromTheGermanTemplate) {
   const std::string title = "TAVIRO - Setup - Konfiguration im Netzwerk";
   ModalScript script;
   script.on(title, [](HWND dialog) {
-    HWND list = GetDlgItem(dialog, IDC_NETWORK_SYSTEMS);
-    char text[64] = {};
-    LVCOLUMNA column{LVCF_TEXT};
-    column.pszText = text;
-    column.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
-    EXPECT_STREQ(text, "Ma\xDFsystem");
+    EXPECT_EQ(column_title(dialog, 1), "Ma\xDFsystem");
     EXPECT_EQ(combo_items(dialog, IDC_NETWORK_SYSTEMS_DRIVE).front(), "<Basislaufwerk>");
     EXPECT_EQ(test::plain_text(test::item_text(dialog, IDX_NETWORK_NO_WARNING)), "ohne Warnung \xFC" "berschreiben oder l\xF6schen");
     test::click(dialog, IDX_NETWORK_TEXT_MOVE);
