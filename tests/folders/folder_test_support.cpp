@@ -37,6 +37,15 @@ void empty_folder(const std::string& folder) {
   make_folders(folder);
 }
 
+void clean_drives() {
+  remove_tree("V:\\TAVIRO");
+  remove_tree("X:\\TAVIRO");
+  if (!trash_folder().empty()) {
+    empty_folder(trash_folder() + "\\files");
+    empty_folder(trash_folder() + "\\info");
+  }
+}
+
 }  // namespace
 
 void make_tree(const std::string& folder, const Tree& tree) {
@@ -72,23 +81,8 @@ std::string trash_folder() {
   return path;
 }
 
-CleanDrives::CleanDrives() {
-  remove_tree("V:\\TAVIRO");
-  remove_tree("X:\\TAVIRO");
-  if (!trash_folder().empty()) {
-    empty_folder(trash_folder() + "\\files");
-    empty_folder(trash_folder() + "\\info");
-  }
-}
-
-CleanDrives::~CleanDrives() {
-  remove_tree("V:\\TAVIRO");
-  remove_tree("X:\\TAVIRO");
-  if (!trash_folder().empty()) {
-    empty_folder(trash_folder() + "\\files");
-    empty_folder(trash_folder() + "\\info");
-  }
-}
+CleanDrives::CleanDrives() { clean_drives(); }
+CleanDrives::~CleanDrives() { clean_drives(); }
 
 LockedFile::LockedFile(const std::string& path, Sharing sharing)
     : handle_(CreateFileA(path.c_str(), GENERIC_READ, sharing == reading ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING,

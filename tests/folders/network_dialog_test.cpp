@@ -87,6 +87,21 @@ void choose_drive(HWND dialog, int id, const std::string& entry) {
   test::choose_combo_item(dialog, id, static_cast<int>(found - items.begin()));
 }
 
+// Checks "Verlegen" of a folder (or of the systems) and picks the drive it goes to.
+void move_to(HWND dialog, int move, int drive, const std::string& entry) {
+  test::click(dialog, move);
+  choose_drive(dialog, drive, entry);
+}
+
+std::string column_title(HWND dialog, int column) {
+  char title[64] = {};
+  LVCOLUMNA item{LVCF_TEXT};
+  item.pszText = title;
+  item.cchTextMax = sizeof title;
+  SendDlgItemMessageA(dialog, IDC_NETWORK_SYSTEMS, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&item));
+  return title;
+}
+
 bool offers(HWND dialog, int id, const std::string& entry) {
   const Entries items = combo_items(dialog, id);
   return std::find(items.begin(), items.end(), entry) != items.end();
@@ -131,17 +146,8 @@ TEST_F(NetworkDialogTest, ShowsTheSystemsFoldersAndDrives) {
   script.on(kTitle, [](HWND dialog) {
     EXPECT_EQ(rows_of(dialog), (std::vector<Entries>{{"DOB", "DOB Gr\xF6\xDF" "en", "-"},
                                                      {"HERREN", "Herren Konfektion", "X:"}}));
-    HWND list = GetDlgItem(dialog, IDC_NETWORK_SYSTEMS);
-    char title[64] = {};
-    LVCOLUMNA column{LVCF_TEXT};
-    column.pszText = title;
-    column.cchTextMax = sizeof title;
-    Entries titles;
-    for (int i = 0; i < 3; ++i) {
-      SendMessageA(list, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
-      titles.push_back(title);
-    }
-    EXPECT_EQ(titles, (Entries{"Code", "Measurement system", "Drive"}));
+    EXPECT_EQ((Entries{column_title(dialog, 0), column_title(dialog, 1), column_title(dialog, 2)}),
+              (Entries{"Code", "Measurement system", "Drive"}));
 
     EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_FORMS_PATH), "\\TAVIRO\\FORMS\\");
     EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_PROG_PATH), "\\TAVIRO\\PROG\\");
@@ -173,14 +179,13 @@ TEST_F(NetworkDialogTest, ShowsTheSystemsFoldersAndDrives) {
     EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN));
     choose_drive(dialog, IDC_NETWORK_FORMS_DRIVE, "V:");
     EXPECT_TRUE(test::is_enabled(dialog, IDB_NETWORK_RUN));
-    test::click(dialog, IDX_NETWORK_SYSTEMS_MOVE);
-    choose_drive(dialog, IDC_NETWORK_SYSTEMS_DRIVE, "X:");
+    move_to(dialog, IDX_NETWORK_SYSTEMS_MOVE, IDC_NETWORK_SYSTEMS_DRIVE, "X:");
     EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN)) << "no row selected";
     test::click(dialog, IDB_NETWORK_ALL);
     EXPECT_TRUE(test::is_enabled(dialog, IDB_NETWORK_RUN));
     test::click(dialog, IDB_NETWORK_NONE);
     EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN));
-    ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+    ListView_SetItemState(GetDlgItem(dialog, IDC_NETWORK_SYSTEMS), 0, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_TRUE(test::is_enabled(dialog, IDB_NETWORK_RUN));
     test::click(dialog, IDX_NETWORK_REMOVE);
     EXPECT_TRUE(test::is_enabled(dialog, IDX_NETWORK_NO_WARNING));
@@ -193,10 +198,8 @@ TEST_F(NetworkDialogTest, ARunMovesSystemsAndFoldersAndShowsTheirNewPlaces) {
   ProgressWatch progress;
   ModalScript script;
   script.on(kTitle, [](HWND dialog) {
-    test::click(dialog, IDX_NETWORK_FORMS_MOVE);
-    choose_drive(dialog, IDC_NETWORK_FORMS_DRIVE, "V:");
-    test::click(dialog, IDX_NETWORK_SYSTEMS_MOVE);
-    choose_drive(dialog, IDC_NETWORK_SYSTEMS_DRIVE, "X:");
+    move_to(dialog, IDX_NETWORK_FORMS_MOVE, IDC_NETWORK_FORMS_DRIVE, "V:");
+    move_to(dialog, IDX_NETWORK_SYSTEMS_MOVE, IDC_NETWORK_SYSTEMS_DRIVE, "X:");
     ListView_SetItemState(GetDlgItem(dialog, IDC_NETWORK_SYSTEMS), row_of(dialog, "DOB"), LVIS_SELECTED, LVIS_SELECTED);
     test::click(dialog, IDX_NETWORK_COPY);
     test::click(dialog, IDX_NETWORK_REMOVE);
@@ -241,8 +244,7 @@ TEST_F(NetworkDialogTest, NoAnswerRunsNothingAndAFailedFolderKeepsItsPlace) {
   ProgressWatch progress;
   ModalScript script;
   script.on(kTitle, [](HWND dialog) {
-    test::click(dialog, IDX_NETWORK_FORMS_MOVE);
-    choose_drive(dialog, IDC_NETWORK_FORMS_DRIVE, "V:");
+    move_to(dialog, IDX_NETWORK_FORMS_MOVE, IDC_NETWORK_FORMS_DRIVE, "V:");
     test::click(dialog, IDX_NETWORK_COPY);
     test::click(dialog, IDX_NETWORK_NO_WARNING);
     test::post_click(dialog, IDB_NETWORK_RUN);
@@ -263,8 +265,7 @@ TEST_F(NetworkDialogTest, NoAnswerRunsNothingAndAFailedFolderKeepsItsPlace) {
     progress.positions.clear();
     test::click(dialog, IDX_NETWORK_FORMS_MOVE);
     test::click(dialog, IDX_NETWORK_COPY);
-    test::click(dialog, IDX_NETWORK_TEXT_MOVE);
-    choose_drive(dialog, IDC_NETWORK_TEXT_DRIVE, "<Base drive>");
+    move_to(dialog, IDX_NETWORK_TEXT_MOVE, IDC_NETWORK_TEXT_DRIVE, "<Base drive>");
     test::click(dialog, IDB_NETWORK_RUN);
     EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_TEXT_PATH), "\\TAVIRO\\TEXTE\\");
     EXPECT_TRUE(progress.positions.empty());
@@ -283,17 +284,10 @@ TEST_F(NetworkDialog_de, TextsComeFromTheGermanTemplate) {
   const std::string title = "TAVIRO - Setup - Konfiguration im Netzwerk";
   ModalScript script;
   script.on(title, [](HWND dialog) {
-    HWND list = GetDlgItem(dialog, IDC_NETWORK_SYSTEMS);
-    char text[64] = {};
-    LVCOLUMNA column{LVCF_TEXT};
-    column.pszText = text;
-    column.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
-    EXPECT_STREQ(text, "Ma\xDFsystem");
+    EXPECT_EQ(column_title(dialog, 1), "Ma\xDFsystem");
     EXPECT_EQ(combo_items(dialog, IDC_NETWORK_SYSTEMS_DRIVE).front(), "<Basislaufwerk>");
     EXPECT_EQ(test::plain_text(test::item_text(dialog, IDX_NETWORK_NO_WARNING)), "ohne Warnung \xFC" "berschreiben oder l\xF6schen");
-    test::click(dialog, IDX_NETWORK_TEXT_MOVE);
-    choose_drive(dialog, IDC_NETWORK_TEXT_DRIVE, "<Basislaufwerk>");
+    move_to(dialog, IDX_NETWORK_TEXT_MOVE, IDC_NETWORK_TEXT_DRIVE, "<Basislaufwerk>");
     test::click(dialog, IDX_NETWORK_REMOVE);
     test::click(dialog, IDX_NETWORK_NO_WARNING);
     test::post_click(dialog, IDB_NETWORK_RUN);

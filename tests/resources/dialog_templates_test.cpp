@@ -11,10 +11,10 @@
 #include <map>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "resources/ids.h"
+#include "resources/resource_reader.h"
 
 namespace {
 
@@ -40,140 +40,12 @@ std::string name_of(LANGID language) {
   return "language " + std::to_string(language);
 }
 
-struct Control {
-  DWORD id;
-  std::wstring kind;  // class name, or "#" and the predefined class ordinal
-  DWORD style;
-  short x, y, cx, cy;
-  std::wstring text;
-  bool same_layout(const Control& o) const {
-    return std::tie(id, kind, style, x, y, cx, cy) == std::tie(o.id, o.kind, o.style, o.x, o.y, o.cx, o.cy);
-  }
-};
-
-struct Template {
-  DWORD style;
-  short cx, cy;
-  std::wstring caption;
-  std::vector<Control> controls;
-};
-
-class Reader {
- public:
-  explicit Reader(const BYTE* data) : p_(data) {}
-  WORD word() { WORD v; memcpy(&v, p_, 2); p_ += 2; return v; }
-  DWORD dword() { DWORD v; memcpy(&v, p_, 4); p_ += 4; return v; }
-  std::wstring text_or_ordinal() {
-    const WORD first = word();
-    if (first == 0) return {};
-    if (first == 0xFFFF) return L"#" + std::to_wstring(word());
-    std::wstring text(1, static_cast<wchar_t>(first));
-    for (WORD c = word(); c != 0; c = word()) text += static_cast<wchar_t>(c);
-    return text;
-  }
-  void align4(const BYTE* base) {
-    while ((p_ - base) % 4) ++p_;
-  }
-  void skip(std::size_t n) { p_ += n; }
-
- private:
-  const BYTE* p_;
-};
-
-Template parse(const BYTE* base) {
-  Reader r(base);
-  Template t{};
-  EXPECT_EQ(r.word(), 1);       // version
-  EXPECT_EQ(r.word(), 0xFFFF);  // extended template
-  r.dword();                    // help id
-  r.dword();                    // extended style
-  t.style = r.dword();
-  const WORD count = r.word();
-  r.word();
-  r.word();
-  t.cx = static_cast<short>(r.word());
-  t.cy = static_cast<short>(r.word());
-  r.text_or_ordinal();  // menu
-  r.text_or_ordinal();  // class
-  t.caption = r.text_or_ordinal();
-  if (t.style & DS_SETFONT) {
-    r.word();
-    r.word();
-    r.skip(2);
-    r.text_or_ordinal();
-  }
-  for (WORD i = 0; i < count; ++i) {
-    r.align4(base);
-    Control c{};
-    r.dword();  // help id
-    r.dword();  // extended style
-    c.style = r.dword();
-    c.x = static_cast<short>(r.word());
-    c.y = static_cast<short>(r.word());
-    c.cx = static_cast<short>(r.word());
-    c.cy = static_cast<short>(r.word());
-    c.id = r.dword();
-    c.kind = r.text_or_ordinal();
-    c.text = r.text_or_ordinal();
-    r.skip(r.word());  // creation data
-    t.controls.push_back(c);
-  }
-  return t;
-}
-
-const BYTE* resource_bytes(HMODULE module, LPCSTR type, LPCSTR name, WORD language) {
-  HRSRC found = FindResourceExA(module, type, name, language);
-  return static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
-}
-
-using Templates = std::map<int, std::map<LANGID, Template>>;  // template id -> language -> template
-
-Templates all_templates() {
-  Templates templates;
-  EnumResourceNamesA(
-      GetModuleHandleA(nullptr), reinterpret_cast<LPCSTR>(RT_DIALOG),
-      [](HMODULE module, LPCSTR type, LPSTR name, LONG_PTR data) -> BOOL {
-        EnumResourceLanguagesA(
-            module, type, name,
-            [](HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR data) -> BOOL {
-              const int id = static_cast<int>(reinterpret_cast<ULONG_PTR>(name));
-              (*reinterpret_cast<Templates*>(data))[id][language] = parse(resource_bytes(module, type, name, language));
-              return TRUE;
-            },
-            data);
-        return TRUE;
-      },
-      reinterpret_cast<LONG_PTR>(&templates));
-  return templates;
-}
-
-// Every entry of the string tables: language -> string id -> text. A block of the table
-// holds 16 counted strings; empty ones are not entries.
-using Strings = std::map<LANGID, std::map<UINT, std::wstring>>;
-
-Strings all_strings() {
-  Strings strings;
-  EnumResourceNamesA(
-      GetModuleHandleA(nullptr), reinterpret_cast<LPCSTR>(RT_STRING),
-      [](HMODULE module, LPCSTR type, LPSTR name, LONG_PTR data) -> BOOL {
-        EnumResourceLanguagesA(
-            module, type, name,
-            [](HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR data) -> BOOL {
-              const UINT block = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name));
-              const auto* p = reinterpret_cast<const WCHAR*>(resource_bytes(module, type, name, language));
-              for (UINT i = 0; i < 16; ++i) {
-                const WORD length = *p++;
-                if (length) (*reinterpret_cast<Strings*>(data))[language][(block - 1) * 16 + i] = std::wstring(p, length);
-                p += length;
-              }
-              return TRUE;
-            },
-            data);
-        return TRUE;
-      },
-      reinterpret_cast<LONG_PTR>(&strings));
-  return strings;
-}
+using tav::test::all_strings;
+using tav::test::all_templates;
+using tav::test::Control;
+using tav::test::Strings;
+using tav::test::Template;
+using tav::test::Templates;
 
 std::string utf8(const std::wstring& text) {
   std::string out(text.size() * 3 + 1, '\0');

@@ -2,6 +2,10 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "resources/ids.h"
 #include "shell/help_file.h"
 #include "shell/main_dialog.h"
@@ -15,12 +19,13 @@ namespace {
 
 const char* const kCaption = "TAVIRO - Setup 1.58";
 
-// Opens the main dialog, notes whether Help is shown, presses it and cancels.
-bool press_help() {
+// Opens the main dialog, notes whether Help is shown, runs before_press, presses Help and cancels.
+bool press_help(const std::function<void()>& before_press = [] {}) {
   bool shown = false;
   test::ModalScript script;
   script.on(kCaption, [&](HWND dialog) {
     shown = test::is_visible(dialog, IDB_MAIN_HELP);
+    before_press();
     SendMessageA(dialog, WM_COMMAND, IDB_MAIN_HELP, 0);
     SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   });
@@ -28,48 +33,35 @@ bool press_help() {
   return shown;
 }
 
-TEST(Help, HiddenAndInertWithoutHelpFile) {
-  test::TestInstallation installation;
-  test::ProbeLog log;
-  EXPECT_FALSE(press_help());
-  EXPECT_TRUE(log.lines(1, 1000).empty());
-}
-
-TEST(Help, OpensTheInstallationHelpFileWithoutWaiting) {
-  test::TestInstallation installation;
-  installation.write("hilfen\\setup.chm", "help");
-  test::ProbeLog log;
-  EXPECT_TRUE(press_help());
-  const auto lines = log.lines(1);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].substr(0, lines[0].find('|')), "hh.exe \\taviro\\hilfen\\setup.chm");
-}
-
-TEST(Help, HelpFileInTheCurrentFolderComesFirst) {
-  test::TestInstallation installation;
-  installation.write("hilfen\\setup.chm", "help");
-  ASSERT_TRUE(CopyFileA("U:\\taviro\\hilfen\\setup.chm", "U:\\setup.chm", FALSE));
-  test::ProbeLog log;
-  EXPECT_TRUE(press_help());
-  DeleteFileA("U:\\setup.chm");
-  const auto lines = log.lines(1);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].substr(0, lines[0].find('|')), "hh.exe setup.chm");
-}
-
-TEST(Help, FileRemovedAfterOpeningMakesHelpDoNothing) {
-  test::TestInstallation installation;
-  installation.write("hilfen\\setup.chm", "help");
-  test::ProbeLog log;
-  test::ModalScript script;
-  script.on(kCaption, [&](HWND dialog) {
-    EXPECT_TRUE(test::is_visible(dialog, IDB_MAIN_HELP));
-    installation.remove("hilfen\\setup.chm");
-    SendMessageA(dialog, WM_COMMAND, IDB_MAIN_HELP, 0);
-    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  });
-  script.run([] { run_main_dialog(nullptr); });
-  EXPECT_TRUE(log.lines(1, 1000).empty());
+// Help is shown where there is a help file and starts the viewer without waiting for it, the
+// file in the current folder first; without a file, or once the file is gone, it starts nothing.
+TEST(Help, ShownAndOpenedWhereThereIsAHelpFile) {
+  const struct {
+    const char* what;
+    bool installed, in_current_folder, removed_before_press;
+    std::vector<std::string> commands;
+  } cases[] = {
+      {"no help file", false, false, false, {}},
+      {"the installation's help file", true, false, false, {"hh.exe \\taviro\\hilfen\\setup.chm"}},
+      {"a help file in the current folder too", true, true, false, {"hh.exe setup.chm"}},
+      {"the help file removed after the dialog opened", true, false, true, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::TestInstallation installation;
+    if (c.installed) installation.write("hilfen\\setup.chm", "help");
+    if (c.in_current_folder) ASSERT_TRUE(CopyFileA("U:\\taviro\\hilfen\\setup.chm", "U:\\setup.chm", FALSE));
+    test::ProbeLog log;
+    EXPECT_EQ(press_help([&] {
+                if (c.removed_before_press) installation.remove("hilfen\\setup.chm");
+              }),
+              c.installed);
+    DeleteFileA("U:\\setup.chm");
+    std::vector<std::string> commands;
+    for (const std::string& line : log.lines(1, c.commands.empty() ? 1000 : 5000))
+      commands.push_back(line.substr(0, line.find('|')));
+    EXPECT_EQ(commands, c.commands);
+  }
 }
 
 // Presses Help on an installation that carries the demo installation's help file; gives the

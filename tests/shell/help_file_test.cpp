@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <cwctype>
 #include <map>
 #include <regex>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "resources/ids.h"
+#include "resources/resource_reader.h"
 #include "shell/help_file.h"
 
 namespace tav {
@@ -82,60 +82,16 @@ std::string resolve(const std::string& page, std::string link) {
   return folder + link;
 }
 
-// The caption and control texts of one dialog template, as the resource stores it.
-std::vector<std::wstring> texts_of(const WORD* p) {
-  const WORD* base = p;
-  const auto text = [&p]() {  // a text, or an ordinal (empty)
-    std::wstring t;
-    if (*p == 0xFFFF) {
-      p += 2;
-      return t;
-    }
-    while (*p) t += static_cast<wchar_t>(*p++);
-    ++p;
-    return t;
-  };
-  std::vector<std::wstring> texts;
-  DWORD style = 0;
-  std::memcpy(&style, p + 6, 4);
-  const WORD count = p[8];
-  p += 13;  // version, signature, help id, extended style, style, count, position and size
-  text();   // menu
-  text();   // class
-  texts.push_back(text());
-  if (style & DS_SETFONT) {
-    p += 3;  // size, weight, italic and character set
-    text();
-  }
-  for (WORD i = 0; i < count; ++i) {
-    while ((reinterpret_cast<const BYTE*>(p) - reinterpret_cast<const BYTE*>(base)) % 4) ++p;
-    p += 12;  // help id, extended style, style, position and size, id
-    text();   // class
-    texts.push_back(text());
-    p += 1 + *p / 2;  // creation data
+// The dialog templates of the program in one language: id -> caption and control texts.
+std::map<int, std::vector<std::wstring>> template_texts(LANGID language) {
+  std::map<int, std::vector<std::wstring>> texts;
+  for (const auto& [id, languages] : test::all_templates()) {
+    const auto form = languages.find(language);
+    if (form == languages.end()) continue;
+    texts[id].push_back(form->second.caption);
+    for (const test::Control& control : form->second.controls) texts[id].push_back(control.text);
   }
   return texts;
-}
-
-struct TemplateSearch {
-  LANGID language;
-  std::map<int, std::vector<std::wstring>> texts;
-};
-
-BOOL CALLBACK each_template(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR data) {
-  auto* search = reinterpret_cast<TemplateSearch*>(data);
-  if (HRSRC found = FindResourceExW(module, type, name, search->language))
-    search->texts[static_cast<int>(reinterpret_cast<ULONG_PTR>(name))] =
-        texts_of(static_cast<const WORD*>(LockResource(LoadResource(module, found))));
-  return TRUE;
-}
-
-// The dialog templates of the program in one language (the test program links the program's
-// resources): id -> caption and control texts.
-std::map<int, std::vector<std::wstring>> template_texts(LANGID language) {
-  TemplateSearch search{language, {}};
-  EnumResourceNamesW(nullptr, reinterpret_cast<LPCWSTR>(RT_DIALOG), each_template, reinterpret_cast<LONG_PTR>(&search));
-  return search.texts;
 }
 
 class HelpFileTest : public ::testing::Test {

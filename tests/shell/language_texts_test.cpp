@@ -16,6 +16,7 @@
 #include "pages/page_test_support.h"
 #include "pages/toolbox_catalogue.h"
 #include "resources/ids.h"
+#include "support/gui.h"
 
 namespace tav {
 namespace {
@@ -46,12 +47,6 @@ std::string tab_title(HWND dialog, int index) {
   return text;
 }
 
-std::string combo_item(HWND dialog, int id, int index) {
-  char text[256] = {};
-  SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 // True when the font of the window has a glyph for every character of the text.
 bool font_draws(HWND window, const std::wstring& text) {
   HDC dc = GetDC(window);
@@ -75,7 +70,7 @@ void check(const LanguageTexts& expected) {
     const std::wstring title = ansi(tab_title(dialog, test::kLayplanningTab));
     EXPECT_EQ(title, utf8(expected.layplanning_tab));
     EXPECT_TRUE(font_draws(GetDlgItem(dialog, IDC_MAIN_TABS), title));
-    EXPECT_EQ(ansi(combo_item(page, IDC_SCREEN_GRID_COLOUR, 1)), utf8(expected.cool_grid_colour));
+    EXPECT_EQ(ansi(test::combo_items(page, IDC_SCREEN_GRID_COLOUR).at(1)), utf8(expected.cool_grid_colour));
   }, IDCANCEL);
   EXPECT_EQ(ansi(controls::load_string(IDS_PLOTTER_FILE_EXISTS)), utf8(expected.file_exists));
   set_up_toolbox_catalogue(ToolboxKind::construction, "U:\\no such folder\\dialog.ini");
