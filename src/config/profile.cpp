@@ -242,6 +242,8 @@ ProfileBatch::ProfileBatch(const char* file) {
   try {
     file_ = file != nullptr ? file : "";
     Loaded loaded = load_file(file);
+    if (loaded.state == Load::failed) failure_ = GetLastError();
+    if (!loaded.lossless) failure_ = ERROR_NO_UNICODE_TRANSLATION;
     existed_ = loaded.state == Load::read;
     utf16_ = loaded.utf16;
     failed_ = loaded.state == Load::failed || !loaded.lossless;
@@ -249,6 +251,7 @@ ProfileBatch::ProfileBatch(const char* file) {
     document_ = IniDocument(saved_);
   } catch (const std::bad_alloc&) {
     failed_ = true;
+    failure_ = ERROR_NOT_ENOUGH_MEMORY;
   }
 }
 
@@ -257,6 +260,7 @@ bool ProfileBatch::write_string(std::string_view section, std::string_view key, 
     return document_.set(section, key, value);
   } catch (const std::bad_alloc&) {
     failed_ = true;
+    failure_ = ERROR_NOT_ENOUGH_MEMORY;
     return false;
   }
 }
@@ -270,16 +274,28 @@ bool ProfileBatch::write_flag(std::string_view section, std::string_view key, bo
 }
 
 bool ProfileBatch::save() {
-  if (failed_) return false;
+  if (failed_) {
+    SetLastError(failure_ != ERROR_SUCCESS ? failure_ : ERROR_READ_FAULT);
+    return false;
+  }
   if (existed_ && document_.bytes() == saved_) {
     // Nothing to change; a read-only file still refuses, as any write to it does.
-    DWORD attributes = GetFileAttributesA(file_.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+    const DWORD attributes = GetFileAttributesA(file_.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    if (attributes & FILE_ATTRIBUTE_READONLY) {
+      SetLastError(ERROR_ACCESS_DENIED);
+      return false;
+    }
+    return true;
   }
   try {
     if (utf16_) {
       const std::optional<std::string> encoded = ansi_to_utf16(document_.bytes());
-      if (!encoded || !write_file_atomically(file_.c_str(), *encoded)) return false;
+      if (!encoded) {
+        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+        return false;
+      }
+      if (!write_file_atomically(file_.c_str(), *encoded)) return false;
     } else if (!write_file_atomically(file_.c_str(), document_.bytes())) {
       return false;
     }
@@ -287,6 +303,8 @@ bool ProfileBatch::save() {
     existed_ = true;
   } catch (const std::bad_alloc&) {
     failed_ = true;
+    failure_ = ERROR_NOT_ENOUGH_MEMORY;
+    SetLastError(failure_);
     return false;
   }
   return true;

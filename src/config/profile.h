@@ -123,7 +123,8 @@ class ProfileBatch {
   bool write_flag(std::string_view section, std::string_view key, bool flag);
 
   // Saves the document when it differs from the file. false when the file could not be read
-  // at load, cannot be written, or a write of the batch was refused for lack of memory.
+  // at load, cannot be written, or a write of the batch was refused for lack of memory;
+  // GetLastError() then tells why.
   bool save();
 
  private:
@@ -133,6 +134,7 @@ class ProfileBatch {
   bool existed_ = false;
   bool utf16_ = false;    // the file is kept in UTF-16
   bool failed_ = false;   // unreadable file, lossy conversion or lack of memory: never save
+  DWORD failure_ = ERROR_SUCCESS;  // why, for the caller to tell
 };
 
 // Dialog helpers (page window, control id).

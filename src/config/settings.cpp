@@ -113,12 +113,14 @@ void load_all_settings() {
   }
 }
 
-void write_all_settings() {
+bool write_all_settings() {
   // Settings that were not read from the file are never written over it.
-  if (main_file_state() != MainFileState::usable) return;
+  if (main_file_state() != MainFileState::usable) return true;
   try {
-    write_settings_to(settings(), profile::kMainFile);
+    return write_settings_to(settings(), profile::kMainFile);
   } catch (const std::exception&) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return false;
   }
 }
 

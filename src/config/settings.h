@@ -23,8 +23,10 @@ MainFileState& main_file_state();
 void load_all_settings();
 // Writes every key of the catalogue from settings() to the main configuration file, with one
 // load and one atomic save of the file; nothing when the last load did not find the file
-// usable, so that defaults never replace the settings of a file that could not be read.
-void write_all_settings();
+// usable, so that defaults never replace the settings of a file that could not be read (the
+// user was told when the dialog opened). False when the file could not be written;
+// GetLastError() then tells why.
+bool write_all_settings();
 
 // The same on any record and file (the main configuration file is "\taviro\taviro.ini").
 MainFileState load_settings_from(Settings& record, const char* file);

@@ -2,6 +2,7 @@
 
 #include "config/profile.h"
 #include "controls/controls.h"
+#include "controls/failure_message.h"
 #include "controls/guarded.h"
 #include "pages/core/hem_position.h"
 #include "resources/ids.h"
@@ -58,17 +59,20 @@ hem::Construction chosen_construction(HWND dialog) {
   return hem::Construction::right;
 }
 
-void confirm(HWND dialog) {
-  HemAngles& angles = hem_angles();
+// Writes both keys in one save; false, with the user told why, when the file could not be
+// written.
+bool confirm(HWND dialog) {
   const int layplan = hem::layplan_angle(chosen_layplan(dialog));
   const int construction = hem::construction_angle(chosen_construction(dialog));
-  angles.layplan = layplan;
-  angles.construction = construction;
-  // Both keys in one save; a failed write is not reported.
   profile::ProfileBatch file(profile::kLayPlanningFile);
   file.write_int(kSection, kLayplanKey, layplan);
   file.write_int(kSection, kConstructionKey, construction);
-  file.save();
+  if (!file.save()) {
+    controls::tell_file_not_written(dialog, "save hem position", profile::kLayPlanningFile, GetLastError());
+    return false;
+  }
+  hem_angles() = HemAngles{static_cast<double>(layplan), static_cast<double>(construction)};
+  return true;
 }
 
 INT_PTR CALLBACK hem_position_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
@@ -78,8 +82,7 @@ INT_PTR CALLBACK hem_position_procedure(HWND dialog, UINT message, WPARAM wparam
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wparam) == IDOK) {
-        confirm(dialog);
-        EndDialog(dialog, IDOK);
+        if (confirm(dialog)) EndDialog(dialog, IDOK);
         return TRUE;
       }
       if (LOWORD(wparam) == IDCANCEL) {

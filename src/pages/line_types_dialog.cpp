@@ -5,6 +5,7 @@
 
 #include "config/profile.h"
 #include "controls/controls.h"
+#include "controls/failure_message.h"
 #include "controls/guarded.h"
 #include "controls/page_state.h"
 #include "pages/core/line_type_roles.h"
@@ -98,11 +99,14 @@ void move_selected(HWND dialog, LineTypesState& state, int from) {
   if (moved) show_roles(dialog, state);
 }
 
-// All six usages in one save; a failed write is not reported.
-void write_usages(const Usages& usages) {
+// All six usages in one save; false, with the user told why, when the file could not be
+// written.
+bool write_usages(HWND dialog, const Usages& usages) {
   profile::ProfileBatch file(kFile);
   for (int t = 1; t <= kLineTypes; ++t) file.write_int(section_of(t), "USAGE", usages[t]);
-  file.save();
+  if (file.save()) return true;
+  controls::tell_file_not_written(dialog, "save line types", kFile, GetLastError());
+  return false;
 }
 
 BOOL on_command(HWND dialog, LineTypesState& state, int id, int code) {
@@ -126,8 +130,7 @@ BOOL on_command(HWND dialog, LineTypesState& state, int id, int code) {
       move_selected(dialog, state, IDC_LINETYPES_MARKING);
       return TRUE;
     case IDOK:
-      write_usages(state.roles.usages());
-      EndDialog(dialog, IDOK);
+      if (write_usages(dialog, state.roles.usages())) EndDialog(dialog, IDOK);
       return TRUE;
     case IDCANCEL:
       // Nothing is written; the next opening reads the file again.

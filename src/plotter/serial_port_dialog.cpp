@@ -5,6 +5,7 @@
 
 #include "config/profile.h"
 #include "controls/controls.h"
+#include "controls/failure_message.h"
 #include "controls/guarded.h"
 #include "plotter/core/serial_port.h"
 #include "plotter/plotter_inventory.h"
@@ -33,8 +34,9 @@ void open_dialog(HWND dialog) {
   controls::check(dialog, kHandshakeButtons[static_cast<std::size_t>(choice.handshake)], true);
 }
 
-// Writes the chosen values into section SERIALPORT, all in one save of the file.
-void confirm(HWND dialog) {
+// Writes the chosen values into section SERIALPORT, all in one save of the file; false, with
+// the user told why, when the file could not be written.
+bool confirm(HWND dialog) {
   SerialPortChoice choice;
   choice.baud = controls::selected_item(dialog, IDC_SERIAL_BAUD);
   choice.parity = controls::selected_item(dialog, IDC_SERIAL_PARITY);
@@ -45,7 +47,9 @@ void confirm(HWND dialog) {
   }
   profile::ProfileBatch batch(profile::kMainFile);
   for (const auto& [key, value] : serial_port_keys(choice)) batch.write_string(kSerialPortSection, key, value);
-  batch.save();
+  if (batch.save()) return true;
+  controls::tell_file_not_written(dialog, "save serial port", profile::kMainFile, GetLastError());
+  return false;
 }
 
 INT_PTR CALLBACK serial_port_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -55,8 +59,7 @@ INT_PTR CALLBACK serial_port_procedure(HWND dialog, UINT message, WPARAM wparam,
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wparam) == IDOK && HIWORD(wparam) == BN_CLICKED) {
-        confirm(dialog);
-        EndDialog(dialog, 0);
+        if (confirm(dialog)) EndDialog(dialog, 0);
       } else if (LOWORD(wparam) == IDCANCEL) {
         EndDialog(dialog, 0);
       }

@@ -312,3 +312,5 @@
 // Main dialog: the page of the help file that Help opens, named after the file ("::/de/index.html");
 // empty for the help file's own start page.
 #define IDS_MAIN_HELP_TOPIC 203
+// Every dialog that saves: a file could not be written (%1 the file, %2 the system's reason).
+#define IDS_FILE_NOT_WRITTEN 204

@@ -4,8 +4,10 @@
 
 #include <exception>
 
+#include "config/profile.h"
 #include "config/settings.h"
 #include "controls/controls.h"
+#include "controls/failure_message.h"
 #include "controls/guarded.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
@@ -175,11 +177,19 @@ LRESULT CALLBACK dialog_keys_hook(int code, WPARAM wparam, LPARAM lparam) noexce
 void on_ok(HWND dialog) {
   WindowState& state = window_state();
   if (state.page) {
-    DestroyWindow(state.page);
+    DestroyWindow(state.page);  // the page stores its controls into the settings
     state.page = nullptr;
   }
-  write_all_settings();
-  EndDialog(dialog, 0);
+  if (write_all_settings()) {
+    EndDialog(dialog, 0);
+    return;
+  }
+  // The dialog stays, with the page the user was on and every change in it: OK tries again,
+  // Cancel leaves without saving.
+  const DWORD error = GetLastError();
+  const int position = state.tab_position;
+  show_tab(dialog, position);
+  controls::tell_file_not_written(dialog, "save settings", profile::kMainFile, error);
 }
 
 void on_defaults() {

@@ -12,6 +12,7 @@
 #include "shell/app_state.h"
 #include "shell/main_dialog.h"
 #include "util/case_mapping.h"
+#include "util/program_log.h"
 
 namespace tav {
 
@@ -48,12 +49,11 @@ void prepare_run(HINSTANCE instance) {
 }
 
 int run_setup(HINSTANCE instance) {
-  // The log file exists for the whole run; nothing is written to it.
-  HANDLE log = CreateFileA(log_file_name().c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  // The log is open for the whole run; only failures the user is told of are written to it.
+  open_program_log(log_file_name());
   prepare_run(instance);
   run_main_dialog(nullptr);
-  if (log != INVALID_HANDLE_VALUE) CloseHandle(log);
+  close_program_log();
   return 0;
 }
 

@@ -12,12 +12,19 @@ namespace {
 
 constexpr DWORD kChunk = 0x10000000;  // reads and writes of at most 256 MB at a time
 
+// False, with `error` as the thread's last error: the caller tells the user why.
+bool failed_with(DWORD error) {
+  SetLastError(error);
+  return false;
+}
+
 bool write_all(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = bytes.size() > kChunk ? kChunk : static_cast<DWORD>(bytes.size());
     DWORD written = 0;
     stop_point("write");
-    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return false;
+    if (written == 0) return failed_with(ERROR_DISK_FULL);
     bytes.remove_prefix(written);
   }
   return true;
@@ -35,8 +42,9 @@ bool write_temporary(const std::string& temporary, std::string_view bytes) {
     stop_point("flush");
     ok = FlushFileBuffers(file);
   }
-  if (!CloseHandle(file)) ok = false;
-  return ok;
+  const DWORD error = ok ? ERROR_SUCCESS : GetLastError();
+  if (!CloseHandle(file)) return false;
+  return ok || failed_with(error);
 }
 
 // The file a path finally names: a symbolic link resolved to its target. The path itself
@@ -168,30 +176,34 @@ FileRead read_file(const char* path, std::string& bytes) {
 std::string temporary_name_for(const std::string& target) { return target + ".tavtmp"; }
 
 bool write_file_atomically(const char* path, std::string_view bytes) {
-  if (path == nullptr || *path == '\0') return false;
+  if (path == nullptr || *path == '\0') return failed_with(ERROR_INVALID_NAME);
   try {
     const std::string target = final_path(path);
     const DWORD attributes = GetFileAttributesA(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) return false;
+    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+      return failed_with(ERROR_ACCESS_DENIED);
+    }
     const std::string temporary = temporary_name_for(target);
     // The replacement keeps the target's hidden and system marks, as a write in place would.
     const DWORD kept = exists ? attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM) : 0;
     if (!write_temporary(temporary, bytes)) {
+      const DWORD error = GetLastError();
       DeleteFileA(temporary.c_str());
-      return false;
+      return failed_with(error);
     }
     if (exists) copy_access_rights(target, temporary);
     stop_point("rename");
     if ((kept != 0 && !SetFileAttributesA(temporary.c_str(), kept)) ||
         !MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      const DWORD error = GetLastError();
       SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
       DeleteFileA(temporary.c_str());
-      return false;
+      return failed_with(error);
     }
     return true;
   } catch (const std::bad_alloc&) {
-    return false;
+    return failed_with(ERROR_NOT_ENOUGH_MEMORY);
   }
 }
 

@@ -56,7 +56,8 @@ void set_file_open_observer(FileOpenObserver observer);
 // replaced, so the other names keep the old contents.
 //
 // Returns false, with the target unchanged and no temporary file left, when the target is
-// read-only or a folder, its folder is missing, or any step fails. The read-only attribute
+// read-only or a folder, its folder is missing, or any step fails; GetLastError() then
+// tells why (ERROR_ACCESS_DENIED for a read-only file or a folder). The read-only attribute
 // is checked here: Windows refuses to replace a read-only file, but Wine's MoveFileExA
 // replaces it (and the new file is no longer read-only).
 bool write_file_atomically(const char* path, std::string_view bytes);

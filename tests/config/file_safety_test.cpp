@@ -31,7 +31,7 @@ void with_main_dialog(bool expect_warning, const std::function<void(HWND)>& step
   if (expect_warning) {
     script.on(kCaption, [&](HWND box) {
       EXPECT_EQ(GetDlgItem(box, 1000), nullptr) << "the warning comes before the dialog can be used";
-      if (warned) *warned = test::item_text(box, 0xFFFF);
+      if (warned) *warned = test::message_text(box);
       PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
   }

@@ -292,13 +292,25 @@ TEST(SettingsDialog, BatchWriteEqualsWritingKeyByKey) {
   }
 }
 
-TEST(SettingsDialog, ReadOnlyFileStaysAsItWas) {
+TEST(SettingsDialog, ReadOnlyFileStaysAsItWasAndOkSaysSo) {
   test::TestInstallation installation;
   installation.write("taviro.ini", kUsersFile);
   SetFileAttributesA(installation.path("taviro.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-  with_main_dialog([](HWND) { settings().screen.widthmm = 999; }, IDOK);
+  std::string told;
+  ModalScript script;
+  script.on("TAVIRO - Setup 1.58", [](HWND dialog) {
+    settings().screen.widthmm = 999;
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  });
+  script.on("TAVIRO - Setup 1.58", [&](HWND box) {
+    told = test::message_text(box);
+    test::click(box, IDOK);
+  });
+  script.on("TAVIRO - Setup 1.58", [](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+  script.run([] { run_main_dialog(nullptr); });
   SetFileAttributesA(installation.path("taviro.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(installation.read("taviro.ini"), kUsersFile);
+  EXPECT_NE(told.find("U:\\taviro\\taviro.ini"), std::string::npos) << told;
 }
 
 }  // namespace

@@ -27,8 +27,9 @@ const std::string kLongLine = "[FOREIGN]\r\nKEY=" + std::string(1 << 20, 'x') + 
 const std::string kFiftyMegabytes = "[FOREIGN]\r\n" + std::string(50 << 20, 'y') + "\r\n";
 
 // Opens every page, then ends the dialog with OK. With `warning`, the program's warning
-// about the main configuration file must come first (and is answered).
-void every_page_then_ok(bool warning = false) {
+// about the main configuration file must come first (and is answered). With `refused`, OK
+// tells that the file cannot be written and the dialog stays: it is then cancelled.
+void every_page_then_ok(bool warning = false, bool refused = false) {
   int pages = 0;
   ModalScript script;
   if (warning) {
@@ -45,6 +46,13 @@ void every_page_then_ok(bool warning = false) {
     }
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
   });
+  if (refused) {
+    script.on(kMainCaption, [](HWND box) {
+      EXPECT_EQ(GetDlgItem(box, IDC_MAIN_TABS), nullptr) << "the refusal is told";
+      click(box, IDOK);
+    });
+    script.on(kMainCaption, [](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+  }
   script.run([] { run_main_dialog(nullptr); }, 60000);
   EXPECT_GE(pages, 8) << "every page opens (the Language page closes itself on an old installation)";
 }
@@ -54,6 +62,7 @@ struct MainFileCase {
   std::function<void(const TestInstallation&)> lay_out;
   bool warned;       // the program says the file could not be used
   bool written;      // OK replaced the file
+  bool refused = false;  // OK says the file cannot be written
 };
 
 TEST(HostileFiles, MainConfigurationFile) {
@@ -67,7 +76,7 @@ TEST(HostileFiles, MainConfigurationFile) {
          i.write("taviro.ini", "[SCREEN]\r\nWIDTHMM=345\r\n");
          SetFileAttributesA(i.path("taviro.ini").c_str(), FILE_ATTRIBUTE_READONLY);
        },
-       false, false},
+       false, false, true},
       {"a folder in its place", [](const TestInstallation& i) { i.make_folder("taviro.ini"); }, true, false},
   };
   for (const MainFileCase& c : cases) {
@@ -75,7 +84,7 @@ TEST(HostileFiles, MainConfigurationFile) {
     c.lay_out(installation);
     const std::string before = installation.read("taviro.ini");
     const bool folder = GetFileAttributesA(installation.path("taviro.ini").c_str()) & FILE_ATTRIBUTE_DIRECTORY;
-    every_page_then_ok(c.warned);
+    every_page_then_ok(c.warned, c.refused);
     SetFileAttributesA(installation.path("taviro.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
     if (folder) continue;
     const std::string after = installation.read("taviro.ini");
@@ -92,7 +101,7 @@ TEST(HostileFiles, MainConfigurationFile) {
 TEST(HostileFiles, MissingInstallationFolder) {
   TestInstallation installation;
   RemoveDirectoryA(installation.path("").c_str());
-  every_page_then_ok();
+  every_page_then_ok(false, true);
   EXPECT_FALSE(installation.exists("taviro.ini")) << "nothing is created where the folder is missing";
 }
 

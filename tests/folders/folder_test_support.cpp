@@ -84,12 +84,4 @@ std::string trash_folder() {
 CleanDrives::CleanDrives() { clean_drives(); }
 CleanDrives::~CleanDrives() { clean_drives(); }
 
-LockedFile::LockedFile(const std::string& path, Sharing sharing)
-    : handle_(CreateFileA(path.c_str(), GENERIC_READ, sharing == reading ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING,
-                          0, nullptr)) {}
-LockedFile::~LockedFile() {
-  if (locked()) CloseHandle(handle_);
-}
-bool LockedFile::locked() const { return handle_ != INVALID_HANDLE_VALUE; }
-
 }  // namespace tav::test

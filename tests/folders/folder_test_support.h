@@ -4,6 +4,8 @@
 #include <map>
 #include <string>
 
+#include "support/locked_file.h"
+
 namespace tav::test {
 
 // Relative path ("\mas\m1.mas") -> contents, "<dir>" for a folder.
@@ -21,19 +23,6 @@ class CleanDrives {
  public:
   CleanDrives();
   ~CleanDrives();
-};
-
-// Holds a file open as another program would: without sharing it at all, or letting
-// others read it but neither write nor delete it.
-class LockedFile {
- public:
-  enum Sharing { nothing, reading };
-  explicit LockedFile(const std::string& path, Sharing sharing = nothing);
-  ~LockedFile();
-  bool locked() const;
-
- private:
-  void* handle_;
 };
 
 }  // namespace tav::test

@@ -208,7 +208,7 @@ TEST_F(NetworkDialogTest, ARunMovesSystemsAndFoldersAndShowsTheirNewPlaces) {
   });
   script.on(kTitle, [](HWND box) {
     // The question: its text is that of the hidden label for copying and removing.
-    EXPECT_EQ(test::item_text(box, 0xFFFF),
+    EXPECT_EQ(test::message_text(box),
               "Do you really want to copy, overwrite and remove the old files and folders without being asked?");
     test::click(box, IDYES);
   });
@@ -293,7 +293,7 @@ TEST_F(NetworkDialog_de, TextsComeFromTheGermanTemplate) {
     test::post_click(dialog, IDB_NETWORK_RUN);
   });
   script.on(title, [](HWND box) {
-    EXPECT_EQ(test::item_text(box, 0xFFFF),
+    EXPECT_EQ(test::message_text(box),
               "Soll das Entfernen der alten Dateien und Ordner wirklich ohne R\xFC" "ckfrage erfolgen?");
     test::click(box, IDNO);
   });

@@ -263,7 +263,7 @@ TEST(OptionsPage, FailedEditorStartShowsError) {
           test::post_click(test::current_page(), IDB_OPTIONS_ERROR_LOG_SB);
         })
       .on("Error", [&](HWND box) {
-        box_text = test::item_text(box, 0xFFFF);
+        box_text = test::message_text(box);
         EXPECT_EQ(GetWindow(box, GW_OWNER), GetParent(test::current_page()));  // owned by the page's window
         test::click(box, IDOK);
       })

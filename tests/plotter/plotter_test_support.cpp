@@ -81,8 +81,6 @@ std::vector<std::string> file_names(const std::string& folder) {
   return names;
 }
 
-std::string message_text(HWND box) { return item_text(box, 0xFFFF); }
-
 ModalScript::Step on_plotter_page(std::function<void(HWND page)> step) {
   return [step](HWND dialog) {
     select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), kPlotterTab);

@@ -29,8 +29,6 @@ void select_plotter_row(HWND page, int row);
 std::string column_titles(HWND page);
 // The names of the files in a folder, sorted.
 std::vector<std::string> file_names(const std::string& folder);
-// The text of a message box.
-std::string message_text(HWND box);
 
 // A step on the main dialog that switches to the Plotter tab and runs `step` on the page.
 ModalScript::Step on_plotter_page(std::function<void(HWND page)> step);

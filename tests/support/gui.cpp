@@ -49,12 +49,15 @@ void CALLBACK ModalScript::tick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void ModalScript::on_tick() {
-  if (busy_) return;
-  busy_ = true;
+  // The watchdog also ends a dialog that a step opened with a sent message and waits on.
   if (GetTickCount() - started_ > static_cast<DWORD>(watchdog_ms_)) {
     timed_out_ = true;
     for (HWND dialog : thread_dialogs()) EndDialog(dialog, IDCANCEL);
-  } else if (next_ < steps_.size()) {
+    return;
+  }
+  if (busy_) return;
+  busy_ = true;
+  if (next_ < steps_.size()) {
     HWND dialog = top_dialog();
     if (dialog && window_text(dialog) == steps_[next_].caption) {
       Step step = steps_[next_].step;
@@ -95,6 +98,9 @@ std::string plain_text(const std::string& text) {
   }
   return plain;
 }
+
+// The message text is the static control of id 0xFFFF in the system's message box.
+std::string message_text(HWND box) { return item_text(box, 0xFFFF); }
 
 void click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 void post_click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }

@@ -49,6 +49,8 @@ std::string window_text(HWND window);
 std::string item_text(HWND dialog, int id);
 // Window text without the mnemonic ampersands.
 std::string plain_text(const std::string& text);
+// The text of a message box.
+std::string message_text(HWND box);
 
 void click(HWND dialog, int id);       // sends BM_CLICK (for controls that do not open a modal)
 void post_click(HWND dialog, int id);  // posts BM_CLICK (for buttons that open a modal)

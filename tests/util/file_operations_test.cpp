@@ -8,6 +8,7 @@
 #include <string>
 
 #include "support/installation.h"
+#include "support/locked_file.h"
 #include "util/listing_support.h"
 #include "util/reported_tags.h"
 
@@ -28,18 +29,7 @@ std::int16_t move_file(const std::string& from, const std::string& to) {
   return ftnfre(from.data(), len(from), to.data(), len(to));
 }
 
-// Holds a file open without sharing, as another program may.
-class LockedFile {
- public:
-  explicit LockedFile(const std::string& path)
-      : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {
-    EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << path;
-  }
-  ~LockedFile() { CloseHandle(handle_); }
-
- private:
-  HANDLE handle_;
-};
+using test::LockedFile;
 
 class FileOperationsTest : public ::testing::Test {
  protected:

@@ -1,0 +1,22 @@
+#pragma once
+// The program's log (tvrsetup.log) opened at a fresh file of the test drive while the object
+// lives, so that a test sees the lines the program logs.
+#include <string>
+#include <vector>
+
+namespace tav::test {
+
+class CapturedLog {
+ public:
+  CapturedLog();
+  ~CapturedLog();
+  CapturedLog(const CapturedLog&) = delete;
+  CapturedLog& operator=(const CapturedLog&) = delete;
+  // The lines logged so far, without their line ends.
+  std::vector<std::string> lines() const;
+
+ private:
+  std::string path_;
+};
+
+}  // namespace tav::test
