@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
   options.copy = options.remove = options.no_warning = true;
   const double start = seconds();
   const tav::DataFolderResult result = tav::relocate_data_folder(
-      nullptr, argv[1], entry, "\\TAVIRO\\FORMS\\", "PATHFORM", options,
+      nullptr, argv[1], entry, 0, options, tav::installation_folders(),
       [&](double done) { progress.set(static_cast<int>(1000 * done)); });
   const double elapsed = seconds() - start;
 

@@ -75,6 +75,22 @@ std::string text_of(HWND dialog, int id) {
   return text;
 }
 
+std::string label_name(HWND dialog, int id) {
+  const std::string text = text_of(dialog, id);
+  std::string name;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) ++i;
+    name += text[i];
+  }
+  // An access key in parentheses after the text ("形状(&S)") is no part of the name.
+  const std::size_t open = name.size() >= 3 ? name.size() - 3 : std::string::npos;
+  if (open != std::string::npos && name[open] == '(' && name.back() == ')' && text.find('&') != std::string::npos) {
+    name.resize(open);
+  }
+  while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+  return name;
+}
+
 void set_text(HWND dialog, int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
 
 void limit_text(HWND dialog, int id, int characters) {

@@ -30,6 +30,8 @@ void show(HWND dialog, int id, int show_code);
 
 // The whole text of a control, however long.
 std::string text_of(HWND dialog, int id);
+// The text of a label as the name of what it labels: without its access key and a final colon.
+std::string label_name(HWND dialog, int id);
 void set_text(HWND dialog, int id, const std::string& text);
 // The most characters the user can type into an edit (or the edit of a combo box).
 void limit_text(HWND dialog, int id, int characters);

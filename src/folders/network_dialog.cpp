@@ -12,11 +12,13 @@
 #include "controls/guarded.h"
 #include "controls/list_view.h"
 #include "controls/page_state.h"
+#include "folders/core/data_folders.h"
 #include "folders/core/network_rules.h"
 #include "folders/core/system_file.h"
 #include "folders/drive_query.h"
 #include "folders/folder_relocation.h"
 #include "folders/progress_window.h"
+#include "folders/relocation_summary.h"
 #include "resources/ids.h"
 #include "util/atomic_file.h"
 #include "util/core/text.h"
@@ -25,22 +27,21 @@
 namespace tav {
 namespace {
 
-// A data folder: its path edit, "Verlegen" box and drive list, its key in section PATH,
-// its default path (on the base drive) and where the progress bar stands after it.
+// A data folder of kDataFolderKeys (in its order): its label, path edit, "Verlegen" box and
+// drive list, and where the progress bar stands after it.
 struct DataFolder {
+  int label;
   int edit;
   int move;
   int drive;
-  const char* key;
-  const char* default_path;
   int progress;
 };
-constexpr std::array<DataFolder, 5> kDataFolders = {{
-    {IDE_NETWORK_FORMS_PATH, IDX_NETWORK_FORMS_MOVE, IDC_NETWORK_FORMS_DRIVE, "PATHFORM", "\\TAVIRO\\FORMS\\", 500},
-    {IDE_NETWORK_PROG_PATH, IDX_NETWORK_PROG_MOVE, IDC_NETWORK_PROG_DRIVE, "PATHPROG", "\\TAVIRO\\PROG\\", 900},
-    {IDE_NETWORK_TEXT_PATH, IDX_NETWORK_TEXT_MOVE, IDC_NETWORK_TEXT_DRIVE, "PATHTEXT", "\\TAVIRO\\TEXTE\\", 930},
-    {IDE_NETWORK_PLOT_PATH, IDX_NETWORK_PLOT_MOVE, IDC_NETWORK_PLOT_DRIVE, "PATHPLOT", "\\TAVIRO\\PLOTTER\\", 950},
-    {IDE_NETWORK_SYMB_PATH, IDX_NETWORK_SYMB_MOVE, IDC_NETWORK_SYMB_DRIVE, "PATHSYMB", "\\TAVIRO\\SYMBOLE\\", 1000},
+constexpr std::array<DataFolder, kDataFolderKeys.size()> kDataFolders = {{
+    {IDT_NETWORK_FORMS, IDE_NETWORK_FORMS_PATH, IDX_NETWORK_FORMS_MOVE, IDC_NETWORK_FORMS_DRIVE, 500},
+    {IDT_NETWORK_PROG, IDE_NETWORK_PROG_PATH, IDX_NETWORK_PROG_MOVE, IDC_NETWORK_PROG_DRIVE, 900},
+    {IDT_NETWORK_TEXT, IDE_NETWORK_TEXT_PATH, IDX_NETWORK_TEXT_MOVE, IDC_NETWORK_TEXT_DRIVE, 930},
+    {IDT_NETWORK_PLOT, IDE_NETWORK_PLOT_PATH, IDX_NETWORK_PLOT_MOVE, IDC_NETWORK_PLOT_DRIVE, 950},
+    {IDT_NETWORK_SYMB, IDE_NETWORK_SYMB_PATH, IDX_NETWORK_SYMB_MOVE, IDC_NETWORK_SYMB_DRIVE, 1000},
 }};
 
 // The six relocations in the order of the enabling rules: the measurement systems first.
@@ -113,10 +114,12 @@ void fill_paths(HWND dialog) {
   const char base = base_drive_letter();
   const std::vector<DriveRoot> roots = logical_drive_roots();
   const profile::ProfileSnapshot main_file(profile::kMainFile);  // read once for every folder
-  for (const DataFolder& folder : kDataFolders) {
+  for (std::size_t i = 0; i < kDataFolders.size(); ++i) {
+    const DataFolder& folder = kDataFolders[i];
     char value[256] = {};
-    const int length = main_file.get_string("PATH", folder.key, "", value, static_cast<int>(sizeof value));
-    std::string path = length > 0 ? std::string(value, static_cast<std::size_t>(length)) : folder.default_path;
+    const int length = main_file.get_string("PATH", kDataFolderKeys[i].key, "", value, static_cast<int>(sizeof value));
+    std::string path = length > 0 ? std::string(value, static_cast<std::size_t>(length))
+                                  : std::string(kDataFolderKeys[i].default_path);
     KleGro(path.data(), static_cast<int>(path.size()));
     controls::set_text(dialog, folder.edit, path);
     fill_drive_list(dialog, folder.drive, drive_choices(path, base, roots));
@@ -191,7 +194,7 @@ bool run_confirmed(HWND dialog) {
   return MessageBoxA(dialog, question.c_str(), title, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void relocate_systems(HWND dialog, std::optional<ProgressWindow>& progress) {
+void relocate_systems(HWND dialog, std::optional<ProgressWindow>& progress, RelocationSummary& summary) {
   HWND list = systems_list(dialog);
   const int rows = listview::row_count(list);
   const int selected = static_cast<int>(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0));
@@ -202,9 +205,11 @@ void relocate_systems(HWND dialog, std::optional<ProgressWindow>& progress) {
     if (!listview::is_row_selected(list, row)) continue;
     const std::string code = listview::cell_text(list, row, 0).substr(0, kLongestCode);
     if (!code.empty()) {
-      relocate_measurement_system(dialog, std::string_view(code).substr(0, SystemCode::size()), entry, options_of(dialog),
-                                  step_progress(progress, systems_progress(done, selected),
-                                                systems_progress(done + 1, selected)));
+      const SystemRelocationResult result = relocate_measurement_system(
+          dialog, std::string_view(code).substr(0, SystemCode::size()), entry, options_of(dialog),
+          installation_folders(),
+          step_progress(progress, systems_progress(done, selected), systems_progress(done + 1, selected)));
+      summary.add_system(code, result);
       listview::set_cell(list, row, 2, target_of_entry(entry).is_drive() ? entry : "-");
     }
     ++done;
@@ -216,14 +221,15 @@ void relocate_systems(HWND dialog, std::optional<ProgressWindow>& progress) {
   }
 }
 
-void relocate_folders(HWND dialog, std::optional<ProgressWindow>& progress) {
+void relocate_folders(HWND dialog, std::optional<ProgressWindow>& progress, RelocationSummary& summary) {
   int position = kSystemsProgressEnd;
-  for (const DataFolder& folder : kDataFolders) {
+  for (std::size_t i = 0; i < kDataFolders.size(); ++i) {
+    const DataFolder& folder = kDataFolders[i];
     if (controls::is_checked(dialog, folder.move)) {
-      const DataFolderResult result =
-          relocate_data_folder(dialog, controls::text_of(dialog, folder.edit), chosen_entry(dialog, folder.drive),
-                               folder.default_path, folder.key, options_of(dialog),
-                               step_progress(progress, position, folder.progress));
+      const DataFolderResult result = relocate_data_folder(
+          dialog, controls::text_of(dialog, folder.edit), chosen_entry(dialog, folder.drive), static_cast<int>(i),
+          options_of(dialog), installation_folders(), step_progress(progress, position, folder.progress));
+      summary.add_data_folder(static_cast<int>(i), result.report);
       if (result.relocated) {
         controls::check(dialog, folder.move, false);
         controls::set_text(dialog, folder.edit, result.path);
@@ -235,6 +241,12 @@ void relocate_folders(HWND dialog, std::optional<ProgressWindow>& progress) {
     if (progress) progress->set(position);
     controls::enable(dialog, folder.move, true);
   }
+}
+
+std::array<std::string, kDataFolders.size()> folder_names(HWND dialog) {
+  std::array<std::string, kDataFolders.size()> names;
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = controls::label_name(dialog, kDataFolders[i].label);
+  return names;
 }
 
 // However it ends, the dialog takes input again afterwards.
@@ -265,12 +277,15 @@ void run(HWND dialog, NetworkState& state) {
     controls::enable(dialog, kDriveLists[i], false);
     controls::enable(dialog, kMoveBoxes[i], false);
   }
-  if (moves[kSystemsRelocation]) relocate_systems(dialog, progress);
-  relocate_folders(dialog, progress);
+  RelocationSummary summary(folder_names(dialog), controls::label_name(dialog, IDT_NETWORK_COLUMN_NAME));
+  if (moves[kSystemsRelocation]) relocate_systems(dialog, progress, summary);
+  relocate_folders(dialog, progress, summary);
   // What the run left behind, as the files now say.
   fill_systems(dialog);
   fill_paths(dialog);
   apply_enabling(dialog);
+  progress.reset();
+  summary.tell(dialog);
 }
 
 // Commands that change what the enabling rules look at.

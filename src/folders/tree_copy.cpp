@@ -1,5 +1,6 @@
 #include "folders/tree_copy.h"
 
+#include <cstring>
 #include <memory>
 #include <new>
 #include <system_error>
@@ -97,6 +98,16 @@ bool copy_file(const std::wstring& from, const std::wstring& to, const TreeItem&
 
 }  // namespace
 
+std::string narrowed(std::wstring_view path) {
+  if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return "\\\\" + narrowed(path.substr(8));
+  if (path.rfind(L"\\\\?\\", 0) == 0) path.remove_prefix(4);
+  if (path.empty()) return {};
+  const int n = WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+  if (n > 0) WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), text.data(), n, nullptr, nullptr);
+  return text;
+}
+
 std::wstring tree_path(std::string_view path) {
   const std::wstring wide = widened(path);
   DWORD n = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
@@ -120,7 +131,7 @@ FolderTree list_tree(const std::wstring& top) {
     HANDLE search = FindFirstFileExW(joined(joined(top, relative), L"*").c_str(), FindExInfoBasic, &found,
                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) {
-      if (GetLastError() != ERROR_FILE_NOT_FOUND) tree.readable = false;
+      if (GetLastError() != ERROR_FILE_NOT_FOUND) tree.fail(relative, GetLastError());
       continue;
     }
     do {
@@ -132,7 +143,7 @@ FolderTree list_tree(const std::wstring& top) {
       item.written = found.ftLastWriteTime;
       if (item.folder()) {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-          tree.readable = false;
+          tree.fail(item.path, ERROR_NOT_SUPPORTED);
         } else {
           folders.push_back(item.path);
         }
@@ -142,7 +153,7 @@ FolderTree list_tree(const std::wstring& top) {
       }
       tree.items.push_back(std::move(item));
     } while (FindNextFileW(search, &found));
-    if (GetLastError() != ERROR_NO_MORE_FILES) tree.readable = false;
+    if (GetLastError() != ERROR_NO_MORE_FILES) tree.fail(relative, GetLastError());
     FindClose(search);
   }
   return tree;
@@ -159,6 +170,35 @@ std::vector<TreeEntry> comparable_entries(const FolderTree& tree) {
     entries.push_back({utf8(key), item.folder(), item.size, item.folder() ? 0 : written});
   }
   return entries;
+}
+
+bool same_contents(const std::wstring& a, const std::wstring& b) {
+  HANDLE first = CreateFileW(a.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                             nullptr);
+  if (first == INVALID_HANDLE_VALUE) return false;
+  HANDLE second = CreateFileW(b.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (second == INVALID_HANDLE_VALUE) {
+    CloseHandle(first);
+    return false;
+  }
+  constexpr DWORD kPart = 1 << 16;
+  std::unique_ptr<char[]> parts(new (std::nothrow) char[2 * kPart]);
+  bool same = parts != nullptr;
+  while (same) {
+    DWORD got_a = 0;
+    DWORD got_b = 0;
+    if (!ReadFile(first, parts.get(), kPart, &got_a, nullptr) ||
+        !ReadFile(second, parts.get() + kPart, kPart, &got_b, nullptr) || got_a != got_b ||
+        std::memcmp(parts.get(), parts.get() + kPart, got_a) != 0) {
+      same = false;
+    } else if (got_a == 0) {
+      break;
+    }
+  }
+  CloseHandle(first);
+  CloseHandle(second);
+  return same;
 }
 
 bool copy_listed_tree(const FolderTree& tree, const std::wstring& from, const std::wstring& to,

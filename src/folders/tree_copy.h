@@ -31,7 +31,20 @@ struct FolderTree {
   // False when a folder of the tree could not be read, or the tree holds a link to a folder
   // (followed neither in the listing nor in a copy): such a tree is never taken as copied.
   bool readable = true;
+  std::wstring unreadable_at;  // the first such folder or link, relative to the top
+  DWORD error = 0;             // and the system's reason
+  void fail(const std::wstring& at, DWORD reason) {
+    if (readable) {
+      unreadable_at = at;
+      error = reason;
+    }
+    readable = false;
+  }
 };
+
+// A path of the tree operations in the code page, as the user is shown it: without the
+// long-path prefix.
+std::string narrowed(std::wstring_view path);
 
 // The wide form of a path of the code page for the tree operations: absolute, and in the
 // long-path form when it names a drive or a network share.
@@ -42,6 +55,9 @@ FolderTree list_tree(const std::wstring& top);
 
 // The entries of a listing as the complete-copy check compares them (paths upper case).
 std::vector<TreeEntry> comparable_entries(const FolderTree& tree);
+
+// True when the two files hold the same bytes.
+bool same_contents(const std::wstring& a, const std::wstring& b);
 
 // Copies the listed tree of `from` into the folder `to`, which exists. Folders that exist
 // are used as they are; a file that exists is replaced unless it is read-only. Adds the

@@ -281,6 +281,12 @@
 #define IDT_NETWORK_CONFIRM_COPY 1236
 #define IDT_NETWORK_CONFIRM_COPY_REMOVE 1237
 #define IDT_NETWORK_CONFIRM_REMOVE 1238
+// The labels of the five data folders, whose texts name them in the summary of a run.
+#define IDT_NETWORK_FORMS 1240
+#define IDT_NETWORK_PROG 1241
+#define IDT_NETWORK_TEXT 1242
+#define IDT_NETWORK_PLOT 1243
+#define IDT_NETWORK_SYMB 1244
 
 // ---- Progress window (409) -----------------------------------------------------------------
 #define IDC_PROGRESS_BAR 4901
@@ -314,3 +320,22 @@
 #define IDS_MAIN_HELP_TOPIC 203
 // Every dialog that saves: a file could not be written (%1 the file, %2 the system's reason).
 #define IDS_FILE_NOT_WRITTEN 204
+// Network configuration: the summary of a run in which something did not go as asked.
+#define IDS_RELOCATION_SUMMARY 1700
+#define IDS_RELOCATION_NOT_COPIED 1701
+#define IDS_RELOCATION_BLOCKED 1702
+#define IDS_RELOCATION_HOLDS_INSTALLATION 1703
+#define IDS_RELOCATION_KEY_NOT_WRITTEN 1704
+#define IDS_RELOCATION_KEPT_SYSTEM_FILE 1705
+#define IDS_RELOCATION_KEPT_SHARED 1706
+#define IDS_RELOCATION_KEPT_INCOMPLETE 1707
+#define IDS_RELOCATION_NOT_REMOVED 1708
+#define IDS_RELOCATION_SYSTEM_TOO_SHORT 1709
+#define IDS_RELOCATION_SYSTEM_WRONG_CODE 1710
+#define IDS_RELOCATION_SYSTEM_FILE 1711
+#define IDS_RELOCATION_SYSTEM_FOLDER 1712
+// Why a copy is not complete.
+#define IDS_COPY_UNREADABLE 1713
+#define IDS_COPY_CASE_TWINS 1714
+#define IDS_COPY_INCOMPLETE 1715
+#define IDS_COPY_DIFFERS 1716

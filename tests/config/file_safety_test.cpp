@@ -13,6 +13,7 @@
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"
+#include "support/unix_command.h"
 #include "support/temp_folder.h"
 #include "util/atomic_file.h"
 
@@ -134,25 +135,9 @@ TEST(MainFileSafety, Utf16FileWithCharactersOutsideTheCodePageIsNeverWritten) {
   EXPECT_EQ(installation.read("taviro.ini"), file);
 }
 
-// Runs a Unix command (Wine's start /unix) on the Unix names of Windows paths.
+// Runs a Unix command on the Unix name of a Windows path.
 void unix_command(const std::string& command, const std::string& windows_path, const std::string& argument = "") {
-  using UnixName = char*(CDECL*)(const WCHAR*);
-  auto to_unix = reinterpret_cast<UnixName>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  ASSERT_NE(to_unix, nullptr) << "these checks need Wine";
-  WCHAR wide[MAX_PATH];
-  MultiByteToWideChar(CP_ACP, 0, windows_path.c_str(), -1, wide, MAX_PATH);
-  char* unix_path = to_unix(wide);
-  ASSERT_NE(unix_path, nullptr);
-  std::string line = "start.exe /wait /unix " + command + " " + argument + " " + unix_path;
-  HeapFree(GetProcessHeap(), 0, unix_path);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  test::run_unix(command + " " + argument + " " + test::unix_name(windows_path));
 }
 
 bool everyone_may_read(const std::string& path) {

@@ -18,6 +18,8 @@
 #include "folders/folder_test_support.h"
 #include "support/gui.h"
 #include "support/installation.h"
+#include "support/unix_command.h"
+#include "pages/page_test_support.h"
 #include "util/utility_settings.h"
 
 namespace tav {
@@ -45,6 +47,7 @@ std::string with_forms_path(const std::string& path) {
 }
 
 const RelocationOptions kCopyAndRemove{true, true, true, false};
+constexpr int kShapes = 0;  // PATHFORM, the first of the data folders
 
 class FolderRelocationTest : public ::testing::Test {
  protected:
@@ -63,7 +66,7 @@ class FolderRelocationTest : public ::testing::Test {
   }
   DataFolderResult forms_to(const std::string& shown, const std::string& entry, const RelocationOptions& options) {
     return run<DataFolderResult>([&] {
-      return relocate_data_folder(nullptr, shown, entry, "\\TAVIRO\\FORMS\\", "PATHFORM", options);
+      return relocate_data_folder(nullptr, shown, entry, kShapes, options, installation_folders());
     });
   }
   Tree trash() const { return tree_of(test::trash_folder() + "\\files"); }
@@ -121,7 +124,7 @@ TEST_F(FolderRelocationTest, WithWarningsTheShellAsksBeforeReplacingAndRemoving)
     make_tree("V:\\TAVIRO\\FORMS", {{"\\kragen01.frm", "wird ersetzt"}, {"\\alt", "<dir>"}});
   };
   const auto relocate = [&] {
-    return relocate_data_folder(nullptr, "\\TAVIRO\\FORMS\\", "V:", "\\TAVIRO\\FORMS\\", "PATHFORM", asking);
+    return relocate_data_folder(nullptr, "\\TAVIRO\\FORMS\\", "V:", kShapes, asking, installation_folders());
   };
   // The shell asks about the file and about the folder that exist (Wine with the same box).
   // Replacing refused: the copy is not complete, so nothing moves.
@@ -187,6 +190,120 @@ TEST_F(FolderRelocationTest, AFailedCopyKeepsEverything) {
   }
 }
 
+// A folder that holds more than the data folder's own data: the installation itself, a
+// measurement-system file, or a folder another key names.
+TEST_F(FolderRelocationTest, FoldersThatHoldMoreThanTheirDataAreNeverRemoved) {
+  struct Case {
+    const char* shown;
+    const char* old_folder;  // below U:\taviro
+    FolderFate fate;
+  };
+  const Case cases[] = {
+      {"\\TAVIRO\\", "", FolderFate::holds_installation},
+      {"\\TAVIRO\\DOB\\", "dob", FolderFate::kept_system_file},
+      {"\\TAVIRO\\GEMEINSAM\\", "gemeinsam", FolderFate::kept_shared},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shown);
+    test::remove_tree("V:\\TAVIRO");
+    inst.write("taviro.ini", "[PATH]\r\nPATHFORM=" + std::string(c.shown) + "\r\nPATHPROG=\\TAVIRO\\GEMEINSAM\\\r\n");
+    inst.write("dob\\taviro_s.kon", "Damen\r\ndob\r\n");
+    make_tree(inst.path("gemeinsam"), kForms);
+    const Tree before = tree_of(inst.path(c.old_folder));
+    const DataFolderResult result = forms_to(c.shown, "V:", kCopyAndRemove);
+    EXPECT_EQ(result.report.fate, c.fate);
+    EXPECT_EQ(tree_of(inst.path(c.old_folder)), before) << "nothing of the old folder is removed";
+    const bool relocated = c.fate != FolderFate::holds_installation;
+    EXPECT_EQ(result.relocated, relocated);
+    EXPECT_EQ(test::main_value("PATH", "PATHFORM"), relocated ? "V:\\TAVIRO\\FORMS\\" : c.shown);
+    if (relocated) {
+      EXPECT_EQ(tree_of("V:\\TAVIRO\\FORMS"), tree_of(inst.path(c.old_folder)));
+    } else {
+      EXPECT_FALSE(folder_exists("V:\\TAVIRO")) << "nothing is copied";
+    }
+  }
+  EXPECT_TRUE(trash().empty());
+}
+
+// Copies that only looked complete: names the target would take for one, a file that was
+// there before and was not replaced, a path too long for the code page's functions, and a
+// removal without copying when the new place lacks the data.
+TEST_F(FolderRelocationTest, AFolderIsRemovedOnlyWhenItsDataAreWholeAtTheNewPlace) {
+  const std::string long_folder = "\\TAVIRO\\" + std::string(251, 'p') + "\\";  // 260 characters
+  const std::wstring long_wide = L"\\\\?\\U:" + std::wstring(long_folder.begin(), long_folder.end());
+  struct Case {
+    const char* what;
+    std::function<void()> arrange;
+    std::string shown;
+    RelocationOptions options;
+    FolderFate fate;
+    CopyOutcome outcome;
+  };
+  const Case cases[] = {
+      {"names that differ only in case",
+       [&] {
+         test::run_unix("/bin/cp " + test::unix_name(inst.path("forms\\kragen01.frm")) + " " +
+                        test::unix_name(inst.path("forms")) + "/KRAGEN01.FRM");
+       },
+       "\\TAVIRO\\FORMS\\", kCopyAndRemove, FolderFate::not_copied, CopyOutcome::case_twins},
+      {"a path of 260 characters",
+       [&] {
+         CreateDirectoryW(long_wide.c_str(), nullptr);
+         HANDLE file = CreateFileW((long_wide + L"k.frm").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+         DWORD written = 0;
+         WriteFile(file, "lang", 4, &written, nullptr);
+         CloseHandle(file);
+       },
+       long_folder, RelocationOptions{true, false, true, false}, FolderFate::moved, CopyOutcome::copied},
+      {"removing without copying", [] {}, "\\TAVIRO\\FORMS\\", RelocationOptions{false, true, true, false},
+       FolderFate::kept_incomplete, CopyOutcome::incomplete},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::remove_tree("V:\\TAVIRO");
+    test::remove_tree(inst.path("forms"));
+    make_tree(inst.path("forms"), kForms);
+    c.arrange();
+    const Tree before = tree_of(inst.path("forms"));
+    const DataFolderResult result = forms_to(c.shown, "V:", c.options);
+    EXPECT_EQ(result.report.fate, c.fate);
+    EXPECT_EQ(result.report.copy.outcome, c.outcome) << result.report.copy.item << " " << result.report.copy.error;
+    EXPECT_EQ(tree_of(inst.path("forms")), before);
+    if (c.fate == FolderFate::moved) {
+      EXPECT_EQ(tree_of("V:\\TAVIRO\\FORMS"), (Tree{{"\\k.frm", "lang"}})) << "the data arrived";
+    }
+  }
+  test::remove_tree("U:" + long_folder);
+}
+
+TEST_F(FolderRelocationTest, AFileLeftInPlaceIsNoCopyEvenWithTheSameSizeAndTime) {
+  make_tree(inst.path("forms"), kForms);
+  make_tree("V:\\TAVIRO\\FORMS", {{"\\kragen01.frm", "KRAGEN MIT STEG"}});
+  // The file at the new place has the old one's size and time, not its contents.
+  const auto time_of = [](const std::string& path, FILETIME& written, bool set) {
+    HANDLE file = CreateFileA(path.c_str(), set ? FILE_WRITE_ATTRIBUTES : GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (set) SetFileTime(file, nullptr, nullptr, &written);
+    else GetFileTime(file, nullptr, nullptr, &written);
+    CloseHandle(file);
+  };
+  FILETIME written{};
+  time_of(inst.path("forms\\kragen01.frm"), written, false);
+  time_of("V:\\TAVIRO\\FORMS\\kragen01.frm", written, true);
+  DataFolderResult result;
+  ModalScript refuse;
+  refuse.on("Confirm file overwrite", [](HWND box) { test::click(box, IDNO); });
+  refuse.run([&] {
+    result = relocate_data_folder(nullptr, "\\TAVIRO\\FORMS\\", "V:", kShapes, RelocationOptions{true, true, false, false},
+                                  installation_folders());
+  });
+  EXPECT_EQ(result.report.fate, FolderFate::not_copied);
+  EXPECT_EQ(result.report.copy.outcome, CopyOutcome::differs);
+  EXPECT_EQ(result.report.copy.item, "V:\\TAVIRO\\FORMS\\kragen01.frm");
+  EXPECT_EQ(tree_of(inst.path("forms")), kForms);
+  EXPECT_EQ(inst.read("taviro.ini"), kIni);
+}
+
 // ---- Measurement systems ----------------------------------------------------------------
 
 const std::vector<std::string> kSystemFile = {
@@ -242,7 +359,7 @@ class SystemRelocationTest : public FolderRelocationTest {
     make_tree(inst.path("dob"), system_data());
   }
   int relocate(const std::string& entry, const RelocationOptions& options) {
-    return run<int>([&] { return relocate_measurement_system(nullptr, "DOB", entry, options); });
+    return run<int>([&] { return relocate_measurement_system(nullptr, "DOB", entry, options, installation_folders()).status; });
   }
 };
 
@@ -316,6 +433,38 @@ TEST_F(SystemRelocationTest, AFolderWhoseCopyFailsStaysWhereItWas) {
   Tree on_x = data;
   on_x.erase("\\st\\st.dat");
   EXPECT_EQ(tree_of("X:\\taviro\\dob"), on_x);
+}
+
+// A system's folder that holds the system's own file, and a folder that another system
+// names too: both are copied and re-pointed, neither is removed.
+TEST_F(SystemRelocationTest, FoldersThatHoldMoreThanTheSystemsDataAreKept) {
+  std::vector<std::string> lines = lines_on("");
+  lines[3][0] = '#';
+  lines[4] = "\\taviro\\dob\\";  // mas: the system's own folder, with its file
+  inst.write("dob\\taviro_s.kon", file_of(lines));
+  // HERREN keeps its swert data in DOB's swert folder.
+  std::vector<std::string> herren = lines_on("X:");
+  herren[0] = "Herren";
+  herren[1] = "herren";
+  herren[10] = "\\taviro\\dob\\swert\\";
+  inst.write("herren\\taviro_s.kon", file_of(herren));
+  const Tree before = tree_of(inst.path("dob"));
+
+  SystemRelocationResult result;
+  run<int>([&] {
+    result = relocate_measurement_system(nullptr, "DOB", "V:", kCopyAndRemove, installation_folders());
+    return 0;
+  });
+  EXPECT_EQ(result.folders[0].fate, FolderFate::kept_system_file);
+  EXPECT_EQ(result.folders[6].fate, FolderFate::kept_shared);
+  EXPECT_EQ(result.folders[6].guard.user.system_code, "HERREN");
+  EXPECT_EQ(result.folders[1].fate, FolderFate::moved);
+  EXPECT_EQ(split_lines(inst.read("dob\\taviro_s.kon")), lines_on("V:"));
+  EXPECT_EQ(tree_of("V:\\taviro\\dob\\mas"), before) << "the whole folder was copied";
+  const Tree left = tree_of(inst.path("dob"));
+  EXPECT_EQ(left.count("\\prog"), 0u) << "a folder nothing else uses is removed";
+  EXPECT_EQ(folder_part(left, "swert"), folder_part(before, "swert"));
+  EXPECT_EQ(left.at("\\taviro_s.kon"), file_of(lines_on("V:")));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "folders/folder_test_support.h"
 #include "pages/page_test_support.h"
 #include "resources/ids.h"
+#include "support/captured_log.h"
 #include "support/gui.h"
 #include "support/installation.h"
 #include "util/utility_settings.h"
@@ -250,15 +251,25 @@ TEST_F(NetworkDialogTest, NoAnswerRunsNothingAndAFailedFolderKeepsItsPlace) {
     test::post_click(dialog, IDB_NETWORK_RUN);
   });
   script.on(kTitle, [](HWND box) { test::click(box, IDNO); });
+  // A file held open by another program: the copy fails, the folder keeps its place and its
+  // "Verlegen", and the run ends by saying so.
+  std::unique_ptr<test::LockedFile> lock;
   script.on(kTitle, [&](HWND dialog) {
     EXPECT_TRUE(test::is_checked(dialog, IDX_NETWORK_FORMS_MOVE));
     EXPECT_FALSE(folder_exists("V:\\TAVIRO"));
-    // A file held open by another program: the copy fails, the folder keeps its place and
-    // its "Verlegen".
-    auto lock = std::make_unique<test::LockedFile>(inst.path("forms\\alt\\k0.frm"));
+    lock = std::make_unique<test::LockedFile>(inst.path("forms\\alt\\k0.frm"));
     ASSERT_TRUE(lock->locked());
     test::click(dialog, IDX_NETWORK_NO_WARNING);
-    test::click(dialog, IDB_NETWORK_RUN);
+    test::post_click(dialog, IDB_NETWORK_RUN);
+  });
+  script.on(kTitle, [](HWND box) {
+    EXPECT_EQ(test::message_text(box),
+              "Not everything was relocated as asked:\n\nShapes stays at U:\\TAVIRO\\FORMS\\: the copy to "
+              "V:\\TAVIRO\\FORMS\\ is not complete. U:\\TAVIRO\\FORMS\\alt\\k0.frm did not arrive whole.");
+    test::click(box, IDOK);
+  });
+  script.on(kTitle, [&](HWND dialog) {
+    lock.reset();
     EXPECT_EQ(test::item_text(dialog, IDE_NETWORK_FORMS_PATH), "\\TAVIRO\\FORMS\\");
     EXPECT_TRUE(test::is_checked(dialog, IDX_NETWORK_FORMS_MOVE));
     // A run of the texts folder alone, re-pointing it only, shows no progress.
@@ -275,6 +286,41 @@ TEST_F(NetworkDialogTest, NoAnswerRunsNothingAndAFailedFolderKeepsItsPlace) {
   EXPECT_EQ(tree_of(inst.path("forms")), kForms);
   EXPECT_EQ(test::main_value("PATH", "PATHFORM"), "");
   EXPECT_EQ(test::main_value("PATH", "PATHTEXT"), "\\TAVIRO\\TEXTE\\");
+}
+
+// A system whose copy fails halfway: the run ends by saying which folder stayed and why (also
+// in the log), and the list shows the system on both drives.
+TEST_F(NetworkDialogTest, APartlyMovedSystemIsToldAndListedOnBothDrives) {
+  test::CapturedLog log;
+  test::LockedFile lock(inst.path("dob\\mas\\m.mas"));
+  ASSERT_TRUE(lock.locked());
+  std::string told;
+  ModalScript script;
+  script.on(kTitle, [](HWND dialog) {
+    move_to(dialog, IDX_NETWORK_SYSTEMS_MOVE, IDC_NETWORK_SYSTEMS_DRIVE, "X:");
+    ListView_SetItemState(GetDlgItem(dialog, IDC_NETWORK_SYSTEMS), row_of(dialog, "DOB"), LVIS_SELECTED, LVIS_SELECTED);
+    test::click(dialog, IDX_NETWORK_COPY);
+    test::click(dialog, IDX_NETWORK_REMOVE);
+    test::post_click(dialog, IDB_NETWORK_RUN);
+  });
+  script.on(kTitle, [&](HWND box) {
+    told = test::message_text(box);
+    test::click(box, IDOK);
+  });
+  script.on(kTitle, [](HWND dialog) {
+    EXPECT_EQ(rows_of(dialog)[0], (Entries{"DOB", "DOB Gr\xF6\xDF" "en", "-, X:"}));
+    test::click(dialog, IDCANCEL);
+  });
+  open(script);
+  const std::string paragraph =
+      "Measurement system DOB, folder mas stays at U:\\taviro\\dob\\mas\\: the copy to X:\\taviro\\dob\\mas\\ is not "
+      "complete. U:\\taviro\\dob\\mas\\m.mas did not arrive whole.";
+  EXPECT_EQ(told, "Not everything was relocated as asked:\n\n" + paragraph);
+  const auto lines = log.lines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("\trelocate\tU:\\taviro\\dob\\mas\\\t" + paragraph), std::string::npos) << lines[0];
+  EXPECT_TRUE(folder_exists(inst.path("dob\\mas")));
+  EXPECT_FALSE(folder_exists(inst.path("dob\\prog")));
 }
 
 // The German dialog: its texts, the base-drive entry and a question from its hidden labels.

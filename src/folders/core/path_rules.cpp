@@ -83,6 +83,12 @@ FolderRelation folder_relation(std::string_view a, std::string_view b, std::stri
   return FolderRelation::apart;
 }
 
+bool folder_holds(std::string_view outer, std::string_view inner, std::string_view current_directory) {
+  const std::string holder = comparable(outer, current_directory);
+  const std::string held = comparable(inner, current_directory);
+  return holder == held || lies_inside(held, holder);
+}
+
 bool is_root_folder(std::string_view path, std::string_view current_directory) {
   const std::string text = comparable(path, current_directory);
   if (text.size() <= 3 && text.size() >= 2 && text[1] == ':') return true;
@@ -116,6 +122,15 @@ std::optional<TreeEntry> missing_from_copy(std::vector<TreeEntry> old_tree, std:
     }
   }
   return std::nullopt;
+}
+
+std::optional<TreeEntry> case_twin(std::vector<TreeEntry> tree) {
+  const auto by_path = [](const TreeEntry& a, const TreeEntry& b) { return a.path < b.path; };
+  std::sort(tree.begin(), tree.end(), by_path);
+  const auto twin = std::adjacent_find(tree.begin(), tree.end(),
+                                       [](const TreeEntry& a, const TreeEntry& b) { return a.path == b.path; });
+  if (twin == tree.end()) return std::nullopt;
+  return *twin;
 }
 
 }  // namespace tav

@@ -30,6 +30,10 @@ std::vector<std::string> folder_chain(std::string_view path);
 enum class FolderRelation { apart, same, nested };
 FolderRelation folder_relation(std::string_view a, std::string_view b, std::string_view current_directory);
 
+// True when the folder `outer` is the folder `inner` or holds it somewhere below (both made
+// absolute against current_directory and compared without regard to case).
+bool folder_holds(std::string_view outer, std::string_view inner, std::string_view current_directory);
+
 // True for the root of a drive or of a network share ("E:\", "\\server\share").
 bool is_root_folder(std::string_view path, std::string_view current_directory);
 
@@ -60,5 +64,10 @@ struct TreeEntry {
 // complete. Entries the copy has beyond the old tree do not matter (the destination may have
 // held files before).
 std::optional<TreeEntry> missing_from_copy(std::vector<TreeEntry> old_tree, std::vector<TreeEntry> new_tree);
+
+// The first entry of a tree whose path equals another's (paths as compared, upper case): two
+// names that differ only in case, which a target that compares names without regard to case
+// would take for one. Nothing when every path is unique.
+std::optional<TreeEntry> case_twin(std::vector<TreeEntry> tree);
 
 }  // namespace tav

@@ -31,6 +31,11 @@ std::string folder_code(const SystemCode& code) {
   return lower(std::string(squeezed.data(), static_cast<std::size_t>(n)));
 }
 
+// The standard folder of a system's data folder on the base drive ("\\taviro\\dob\\mas\\").
+std::string standard_folder(const std::string& code, std::size_t folder) {
+  return "\\taviro\\" + code + "\\" + std::string(kSystemFolderNames[folder]) + "\\";
+}
+
 // A data folder's line read as a path: "*" and "|" count as blanks.
 std::string path_of_line(std::string_view line) {
   std::string path(line);
@@ -82,17 +87,33 @@ std::optional<SystemRow> system_row(const std::vector<std::string>& lines) {
                                          : name_line.substr(0, kSystemNameLength));
   row.drive.assign(1, '-');
   if (lines.size() > 3 && !lines[3].empty() && lines[3][0] == '#') {
-    // The first folder line that names a drive tells where the data are; "#" with no such
-    // line leaves them on the base drive.
+    // Each drive the folder lines name, once; a line without a drive is on the base drive.
+    std::vector<std::string> drives;
     for (std::size_t i = kFirstFolderLine; i < lines.size() && i < kFirstFolderLine + kSystemFolderCount; ++i) {
-      const std::string drive = drive_of_line(lines[i]);
-      if (!drive.empty()) {
-        row.drive = drive;
-        break;
-      }
+      if (path_of_line(lines[i]).empty()) continue;
+      std::string drive = drive_of_line(lines[i]);
+      if (drive.empty()) drive = "-";
+      if (std::find(drives.begin(), drives.end(), drive) == drives.end()) drives.push_back(drive);
     }
+    for (std::size_t i = 0; i < drives.size(); ++i) row.drive = i == 0 ? drives[i] : row.drive + ", " + drives[i];
   }
   return row;
+}
+
+std::optional<std::array<std::string, kSystemFolderCount>> system_data_folders(const std::vector<std::string>& lines) {
+  if (lines.size() < 2) return std::nullopt;
+  const bool own_drive = lines.size() > 3 && !lines[3].empty() && lines[3][0] == '#';
+  const std::string code = folder_code(SystemCode(lines[1]));
+  std::array<std::string, kSystemFolderCount> folders;
+  for (std::size_t i = 0; i < folders.size(); ++i) {
+    const std::size_t line = kFirstFolderLine + i;
+    if (own_drive) {
+      folders[i] = line < lines.size() ? path_of_line(lines[line]) : std::string();
+    } else {
+      folders[i] = standard_folder(code, i);
+    }
+  }
+  return folders;
 }
 
 RelocationTarget target_of_entry(std::string_view entry) {
@@ -127,7 +148,7 @@ SystemRelocationPlan plan_system_relocation(const std::vector<std::string>& line
     SystemFolderMove& folder = plan.folders[static_cast<std::size_t>(i)];
     const std::size_t line = kFirstFolderLine + static_cast<std::size_t>(i);
     const std::string folder_name(kSystemFolderNames[static_cast<std::size_t>(i)]);
-    const std::string standard = "\\taviro\\" + name + "\\" + folder_name + "\\";
+    const std::string standard = standard_folder(name, static_cast<std::size_t>(i));
     folder.new_path = new_base + "\\" + folder_name + "\\";
     if (plan.old_flag) {
       folder.old_line = line < lines.size() ? without_trailing_blanks(lines[line]) : std::string();

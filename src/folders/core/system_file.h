@@ -54,10 +54,18 @@ std::string join_lines(const std::vector<std::string>& lines);
 struct SystemRow {
   std::string code;   // upper case, without trailing blanks
   std::string name;   // the alternative name when it does not begin with a blank, else line 1
-  std::string drive;  // "-" for the base drive, else the drive ("E:")
+  // Where the data folders are: "-" for the base drive, else the drive ("E:"); a system
+  // whose folders lie on several drives lists each once, in the order of its folder lines
+  // ("E:, -").
+  std::string drive;
 };
 // The row of a file's lines; nothing when line 1 or 2 is missing.
 std::optional<SystemRow> system_row(const std::vector<std::string>& lines);
+
+// The seven data folders a system's data are in now: with "#" in line 4 the paths of lines 5
+// to 11 (a missing line gives an empty path), else the standard folders on the base drive
+// ("\taviro\" + code + "\mas\" ...). Nothing when the file has no line 2.
+std::optional<std::array<std::string, kSystemFolderCount>> system_data_folders(const std::vector<std::string>& lines);
 
 // Where a relocation goes: the base drive (empty) or a drive ("E:").
 struct RelocationTarget {

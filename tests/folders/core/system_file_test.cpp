@@ -45,10 +45,11 @@ TEST(SystemFile, LinesAndRows) {
   const std::vector<Case> cases = {
       {kOnBase, "DAMEN_E", "Damen DOB Gr\xF6\xDF" "en", "-"},
       {kOnE, "DAMEN_E", "Damen DOB Gr\xF6\xDF" "en", "E:"},
-      // No alternative name: line 1, cut to 32 characters; the drive of the first folder
-      // line that has one.
-      {{"Herren Konfektion mit einem sehr langen Namen", "herren   ", "x", "#", "\\taviro\\", "f:\\herren\\prog\\"},
-       "HERREN", "Herren Konfektion mit einem sehr", "F:"},
+      // No alternative name: line 1, cut to 32 characters. Folders on two drives: each drive
+      // once, in the order of the lines (a line without a drive is on the base drive).
+      {{"Herren Konfektion mit einem sehr langen Namen", "herren   ", "x", "#", "\\taviro\\", "f:\\herren\\prog\\",
+        "F:\\herren\\st\\"},
+       "HERREN", "Herren Konfektion mit einem sehr", "-, F:"},
       // "#" without any folder line on a drive: the data are on the base drive.
       {{"Kinder", "kind", "x", "#", "\\taviro\\kind\\mas\\"}, "KIND", "Kinder", "-"},
   };
