@@ -149,7 +149,12 @@ void network_run(const std::function<void(HWND)>& choose) {
     post_click(dialog, IDB_NETWORK_RUN);
   });
   script.on(kNetwork, [](HWND box) { click(box, IDYES); });
-  script.on(kNetwork, [](HWND dialog) { click(dialog, IDCANCEL); });
+  script.on(kNetwork, [](HWND window) {
+    // A run that kept a folder ends with its summary first.
+    HWND dialog = GetDlgItem(window, IDC_NETWORK_SYSTEMS) ? window : GetWindow(window, GW_OWNER);
+    if (dialog != window) PostMessageA(window, WM_COMMAND, IDOK, 0);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  });
   script.run([] { open_network_dialog(nullptr); });
 }
 
@@ -195,21 +200,24 @@ void look_at_network_configuration() {
   script.run([] { open_network_dialog(nullptr); });
 }
 
+// The run after a stop: once the key names the new place the relocation is done (a stop
+// while the old folder went to the recycle bin leaves it, whole); otherwise the user runs it
+// again.
+void finish_forms_relocation() {
+  if (main_value("PATH", "PATHFORM").rfind("X:", 0) == 0) {
+    look_at_network_configuration();
+  } else {
+    relocate_forms();
+  }
+}
+
 const CrashAction kDataFolder{
     "data folder relocation",
     relocation_installation,
     relocate_forms,
     {"taviro.ini"},
     [](const TestInstallation& installation) { nothing_lost(kForms, installation.path("forms"), "X:\\TAVIRO\\FORMS"); },
-    [] {
-      // Once the key names the new place the relocation is done (a stop while the old folder
-      // went to the recycle bin leaves it, whole); otherwise the user runs it again.
-      if (main_value("PATH", "PATHFORM").rfind("X:", 0) == 0) {
-        look_at_network_configuration();
-      } else {
-        relocate_forms();
-      }
-    }};
+    finish_forms_relocation};
 
 const CrashAction kMeasurementSystem{
     "measurement system relocation",
@@ -230,9 +238,23 @@ const CrashAction kMeasurementSystem{
       }
     }};
 
-const std::vector<const CrashAction*> kActions = {&kActivate, &kActivateOverExisting, &kDuplicate,
-                                                  &kDeactivate, &kRemove, &kDriverSettings,
-                                                  &kSerialPort, &kDataFolder, &kMeasurementSystem};
+// The shapes folder is the basic blocks' folder too: it is copied and re-pointed, and after
+// any stop still whole where the basic blocks look for it.
+const CrashAction kSharedDataFolder{
+    "data folder relocation, folder kept for another key",
+    [](const TestInstallation& installation) {
+      relocation_installation(installation);
+      installation.write("taviro.ini", "[PATH]\r\nPATHFORM=\r\nPATHPROG=\\TAVIRO\\FORMS\\\r\n[OPTIONS]\r\nBAKMAX=1\r\n");
+    },
+    relocate_forms,
+    {"taviro.ini"},
+    [](const TestInstallation& installation) { EXPECT_EQ(tree_of(installation.path("forms")), kForms); },
+    finish_forms_relocation};
+
+const std::vector<const CrashAction*> kActions = {&kActivate,     &kActivateOverExisting, &kDuplicate,
+                                                  &kDeactivate,   &kRemove,               &kDriverSettings,
+                                                  &kSerialPort,   &kDataFolder,           &kSharedDataFolder,
+                                                  &kMeasurementSystem};
 const bool kRegistered = [] {
   for (const CrashAction* action : kActions) register_crash_action(*action);
   return true;
