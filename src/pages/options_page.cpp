@@ -10,6 +10,7 @@
 #include "resources/ids.h"
 #include "shell/app_state.h"
 #include "shell/page_table.h"
+#include "util/program_log.h"
 
 namespace tav {
 namespace {
@@ -101,8 +102,10 @@ BOOL backup_count_change(HWND page, const NMUPDOWN& change) {
 
 void open_error_log(HWND page, const char* command) {
   // The editor runs on its own; nothing waits for it.
-  if (WinExec(command, SW_SHOWNORMAL) <= 31) {
+  const UINT started = WinExec(command, SW_SHOWNORMAL);
+  if (started <= 31) {
     const std::string error = controls::load_string(IDS_OPTIONS_ERROR);
+    log_failure("open error log", command, system_error_text(started == 0 ? ERROR_NOT_ENOUGH_MEMORY : started));
     MessageBoxA(page, error.c_str(), error.c_str(), MB_OK);
   }
 }

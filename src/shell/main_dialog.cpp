@@ -15,6 +15,7 @@
 #include "shell/page_table.h"
 #include "shell/process_starter.h"
 #include "util/file_operations.h"
+#include "util/program_log.h"
 
 namespace tav {
 namespace {
@@ -45,6 +46,7 @@ void warn_about_main_file(HWND dialog) {
   const std::string text = controls::load_string(text_id);
   char caption[256] = {};
   GetWindowTextA(dialog, caption, sizeof caption);
+  log_failure("read settings", controls::full_path(profile::kMainFile), text.substr(0, text.find('\n')));
   MessageBoxA(dialog, text.c_str(), caption, MB_OK | MB_ICONWARNING);
 }
 

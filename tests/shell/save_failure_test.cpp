@@ -100,6 +100,19 @@ TEST(SaveFailure, TheDialogStaysWithTheChangesAndOkSavesOnceTheFileIsFree) {
   }
 }
 
+TEST(SaveFailure, AMainFileThatCannotBeReadIsLoggedWhenTheUserIsTold) {
+  test::TestInstallation installation;
+  test::CapturedLog log;
+  installation.make_folder("taviro.ini");
+  test::ModalScript script;
+  script.on(kMainCaption, [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
+  script.on(kMainCaption, [](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+  script.run([] { run_main_dialog(nullptr); });
+  const auto lines = log.lines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("\tread settings\tU:\\taviro\\taviro.ini\t"), std::string::npos) << lines[0];
+}
+
 TEST(SaveFailure, ARunWithoutFailuresLeavesTheLogEmpty) {
   test::TestInstallation installation;
   test::CapturedLog log;
