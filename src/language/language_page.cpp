@@ -4,6 +4,7 @@
 #include <new>
 #include <string>
 
+#include "config/core/key_catalogue.h"
 #include "config/profile.h"
 #include "config/settings.h"
 #include "language/core/language_rules.h"
@@ -112,10 +113,10 @@ void language_page_defaults(HWND page) {
   HWND list = GetDlgItem(page, IDC_LANGUAGE_LIST);
   SendMessageA(list, CB_SETCURSEL, 0, 0);
   take_language(list, 0);
-  settings().options.use_ttf = false;
-  settings().options.pttf_supp_unicode = false;
-  controls::check(page, IDX_LANGUAGE_USE_TTF, false);
-  controls::check(page, IDX_LANGUAGE_MULTIBYTE, false);
+  OptionsSettings& options = settings().options;
+  catalogue::reset_to_defaults(settings(), {&options.use_ttf, &options.pttf_supp_unicode});
+  controls::check(page, IDX_LANGUAGE_USE_TTF, options.use_ttf);
+  controls::check(page, IDX_LANGUAGE_MULTIBYTE, options.pttf_supp_unicode);
 }
 
 }  // namespace tav

@@ -3,6 +3,7 @@
 #include <climits>
 #include <string_view>
 
+#include "config/core/key_catalogue.h"
 #include "config/settings.h"
 #include "controls/controls.h"
 #include "pages/core/digitizer_layouts.h"
@@ -60,11 +61,7 @@ void digitizer_page_close(HWND page) {
 
 void digitizer_page_defaults(HWND page) {
   DigitizerSettings& d = settings().digitizer;
-  d.schablonemm = kDefaultSchablonemm;
-  d.digiok = kDefaultDigiok;
-  d.digiquit = kDefaultDigiquit;
-  d.digistop = kDefaultDigistop;
-  d.lupe.assign(kDefaultLupe);
+  catalogue::reset_to_defaults(settings(), {&d.schablonemm, &d.digiok, &d.digiquit, &d.digistop, d.lupe.data()});
   show_numbers(page);
   controls::select_item(page, IDC_DIGI_CURSOR, 0);
 }

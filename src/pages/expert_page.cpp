@@ -1,5 +1,6 @@
 #include "pages/expert_page.h"
 
+#include "config/core/key_catalogue.h"
 #include "config/settings.h"
 #include "controls/controls.h"
 #include "resources/ids.h"
@@ -53,7 +54,7 @@ void expert_page_close(HWND page) {
 }
 
 void expert_page_defaults(HWND page) {
-  for (const ExpertBox& box : kBoxes) flag_of(box) = false;
+  for (const ExpertBox& box : kBoxes) catalogue::reset_to_defaults(settings(), {&flag_of(box)});
   show_flags(page);
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "config/core/key_catalogue.h"
 #include "config/settings.h"
 #include "controls/controls.h"
 #include "pages/core/options_rules.h"
@@ -181,18 +182,12 @@ void options_page_close(HWND page) {
 void options_page_defaults(HWND page) {
   Settings& s = settings();
   // The font is reset only when the list offers it; the other rows are reset regardless.
-  if (select_font(page, kDefaultGraphicsFont)) s.graphics_font_name.assign(kDefaultGraphicsFont);
-  s.options.bakmax = 1;
-  s.options.saveminutes = 0;
-  s.options.editonclick = 0;
+  if (select_font(page, kDefaultGraphicsFont)) catalogue::reset_to_defaults(s, {s.graphics_font_name.data()});
   // ENHMETAFILE keeps its value until the page is closed, which stores the unchecked box.
-  s.options.checkmdlonsave = false;
-  s.options.cache_chm = false;
-  s.options.hide_mirfold = false;
-  s.interpiece_zoom = true;
-  s.options.show_bakfiles = false;
-  s.options.mdl_preview_image = false;
-  s.options.save_verify = false;
+  catalogue::reset_to_defaults(s, {&s.options.bakmax, &s.options.saveminutes, &s.options.editonclick,
+                                   &s.options.checkmdlonsave, &s.options.cache_chm, &s.options.hide_mirfold,
+                                   &s.interpiece_zoom, &s.options.show_bakfiles, &s.options.mdl_preview_image,
+                                   &s.options.save_verify});
   show_backup_count(page);
   controls::set_unsigned(page, IDE_OPTIONS_SAVE_MINUTES, s.options.saveminutes);
   controls::check(page, IDX_OPTIONS_EDIT_ON_CLICK, false);

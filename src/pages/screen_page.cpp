@@ -1,5 +1,6 @@
 #include "pages/screen_page.h"
 
+#include "config/core/key_catalogue.h"
 #include "config/settings.h"
 #include "pages/calibration_dialog.h"
 #include "controls/controls.h"
@@ -15,6 +16,16 @@ using controls::add_item;
 using controls::select_item;
 using controls::selected_item;
 using controls::text_of;
+
+// Where the page's Defaults differ from the file's defaults for missing keys, on purpose:
+// Defaults sets the size of the calibration's first preset, "Windows-Werte" (the file's own
+// default is 300 × 220 mm, the size the other programs assumed before calibration existed).
+constexpr int kDefaultsWidthMm = 320;
+constexpr int kDefaultsHeightMm = 240;
+// Defaults gives the look of a new installation, menu icons on a white desktop; a file without
+// the keys predates both options and keeps them off.
+constexpr bool kDefaultsMenuIcons = true;
+constexpr int kDefaultsWhiteDesktop = 1;
 
 // The menu font sizes, in list order, named by the hidden labels.
 constexpr int kFontSizeLabels[kFontSizeItems] = {IDT_SCREEN_SIZE_MINI, IDT_SCREEN_SIZE_STANDARD,
@@ -115,16 +126,13 @@ void screen_page_close(HWND page) {
 
 void screen_page_defaults(HWND page) {
   Settings& s = settings();
-  s.screen.widthmm = 320;
-  s.screen.hightmm = 240;
-  s.screen.menufonthight = 14;
+  catalogue::reset_to_defaults(s, {&s.screen.menufonthight, &s.options.fixtoolbuttons, &s.options.fixmenubuttons,
+                                   &s.screen.continuous_seam, &s.options.gridcolor_typ});
   s.font_size_changed = true;
-  s.options.usemenubuttons = true;
-  s.screen.background = 1;
-  s.options.fixtoolbuttons = 32;
-  s.options.fixmenubuttons = 32;
-  s.screen.continuous_seam = false;
-  s.options.gridcolor_typ = 0;
+  s.screen.widthmm = kDefaultsWidthMm;
+  s.screen.hightmm = kDefaultsHeightMm;
+  s.options.usemenubuttons = kDefaultsMenuIcons;
+  s.screen.background = kDefaultsWhiteDesktop;
   show_settings(page);
 }
 

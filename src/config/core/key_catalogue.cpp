@@ -1,5 +1,6 @@
 #include "config/core/key_catalogue.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "config/core/key_rules.h"
@@ -13,17 +14,13 @@ constexpr const char* kToolboxKeys[kToolboxSlots] = {
     "B01", "B02", "B03", "B04", "B05", "B06", "B07", "B08", "B09", "B10", "B11", "B12", "B13",
     "B14", "B15", "B16", "B17", "B18", "B19", "B20", "B21", "B22", "B23", "B24", "B25"};
 
-void add_toolbox_loads(std::vector<LoadEntry>& table, std::string_view section, Toolbox& box) {
+// The toolbox slots come last, in both orders.
+void add_toolbox(std::vector<KeyEntry>& table, std::string_view section, Toolbox& box) {
   for (int slot = 1; slot <= kToolboxSlots; ++slot) {
+    const int place = static_cast<int>(std::count_if(table.begin(), table.end(),
+                                                     [](const KeyEntry& key) { return key.write_place > 0; })) + 1;
     table.push_back({section, toolbox_key(slot), Type::text, field(box[static_cast<std::size_t>(slot - 1)]), "",
-                     LoadRule::toolbox_slot});
-  }
-}
-
-void add_toolbox_writes(std::vector<WriteEntry>& table, std::string_view section, const Toolbox& box) {
-  for (int slot = 1; slot <= kToolboxSlots; ++slot) {
-    table.push_back({section, toolbox_key(slot), Type::text, field(box[static_cast<std::size_t>(slot - 1)]),
-                     WriteRule::toolbox_slot});
+                     LoadRule::first_four, WriteRule::toolbox_slot, place});
   }
 }
 
@@ -49,9 +46,16 @@ std::string_view toolbox_key(int slot) {
   return kToolboxKeys[slot - 1];
 }
 
-std::vector<LoadEntry> load_order(Settings& s) {
+const void* KeyEntry::held() const {
+  if (const int* const* number = std::get_if<int*>(&member)) return *number;
+  if (const bool* const* flag = std::get_if<bool*>(&member)) return *flag;
+  return std::get<TextMember>(member).chars;
+}
+
+std::vector<KeyEntry> key_table(Settings& s) {
   using enum Type;
   using enum LoadRule;
+  using enum WriteRule;
   ScreenSettings& sc = s.screen;
   PathSettings& pa = s.path;
   OptionsSettings& op = s.options;
@@ -59,152 +63,94 @@ std::vector<LoadEntry> load_order(Settings& s) {
   MarkerSettings& ma = s.marker;
   // TABCALCRUN falls back on the MSEXCELRUN just read, which is loaded first.
   const Default msexcelrun_value = Default::value_of(field(pa.msexcelrun));
-  std::vector<LoadEntry> table = {
-      // section    key                      type     member                                               default           rule
-      {"SCREEN",    "WIDTHMM",               integer, &sc.widthmm,                                         300,              as_read},
-      {"SCREEN",    "HIGHTMM",               integer, &sc.hightmm,                                         220,              as_read},
-      {"SCREEN",    "MENUFONTHIGHT",         integer, &sc.menufonthight,                                   14,               as_read},
-      {"OPTIONS",   "USEMENUBUTTONS",        flag,    &op.usemenubuttons,                                  false,            as_read},
-      {"SCREEN",    "BACKGROUND",            integer, &sc.background,                                      0,                nonzero_as_one},
-      {"PATH",      "STARTUPDRIVE",          integer, &pa.startupdrive,                                    2,                as_read},
-      {"PATH",      "DRIVES",                text,    field(pa.drives, &s.drive_letter_count),             "C",              drive_letters},
-      {"OPTIONS",   "SAVEMINUTES",           integer, &op.saveminutes,                                     0,                clamp_0_to_99},
-      {"OPTIONS",   "BAKMAX",                integer, &op.bakmax,                                          1,                clamp_0_to_9},
-      {"PATH",      "MSEXCELRUN",            text,    field(pa.msexcelrun),                                "",               as_read},
-      {"PATH",      "TABCALCRUN",            text,    field(pa.tabcalcrun),                                msexcelrun_value, as_read},
-      {"PATH",      "TEXTPROCRUN",           text,    field(pa.textprocrun),                               "",               as_read},
-      {"OPTIONS",   "TAVIROFONT",            text,    field(s.graphics_font_name),                         "TAVIRO2.FNT",    font_name},
-      {"OPTIONS",   "EDITONCLICK",           integer, &op.editonclick,                                     0,                as_read},
-      {"OPTIONS",   "ENHMETAFILE",           integer, &op.enhmetafile,                                     0,                as_read},
-      {"OPTIONS",   "CHECKMDLONSAVE",        flag,    &op.checkmdlonsave,                                  false,            as_read},
-      {"OPTIONS",   "CACHE_CHM",             flag,    &op.cache_chm,                                       false,            as_read},
-      {"OPTIONS",   "HIDE_MIRFOLD",          flag,    &op.hide_mirfold,                                    false,            as_read},
-      {"OPTIONS",   "NO_INTERBB_ZOOM",       flag,    &s.interpiece_zoom,                                  false,            inverted},
-      {"OPTIONS",   "LANGUAGE",              integer, &op.language,                                        0,                as_read},
-      {"OPTIONS",   "LANGNAME",              text,    field(op.langname),                                  "",               as_read},
-      {"OPTIONS",   "USE_TTF",               flag,    &op.use_ttf,                                         false,            as_read},
-      {"OPTIONS",   "PTTF_SUPP_UNICODE",     flag,    &op.pttf_supp_unicode,                               false,            as_read},
-      {"DIGITIZER", "SCHABLONEMM",           integer, &di.schablonemm,                                     kDefaultSchablonemm, as_read},
-      {"DIGITIZER", "DIGIOK",                integer, &di.digiok,                                          kDefaultDigiok,   as_read},
-      {"DIGITIZER", "DIGIQUIT",              integer, &di.digiquit,                                        kDefaultDigiquit, as_read},
-      {"DIGITIZER", "DIGISTOP",              integer, &di.digistop,                                        kDefaultDigistop, as_read},
-      {"DIGITIZER", "LUPE",                  text,    field(di.lupe),                                      kDefaultLupe,     as_read},
-      {"MARKER",    "MINPLOTLETTER",         integer, &ma.minplotletter,                                   40,               as_read},
-      {"MARKER",    "MINPRINTLETTER",        integer, &ma.minprintletter,                                  30,               as_read},
-      {"MARKER",    "ADDSIZETOFNAME",        flag,    &ma.addsizetofname,                                  false,            as_read},
-      {"MARKER",    "ONEPATHONLY",           flag,    &ma.onepathonly,                                     false,            as_read},
-      {"MARKER",    "AUTONESTEREXEC",        text,    field(ma.autonesterexec, &s.autonester_exec_length), "",               with_length},
-      {"MARKER",    "AUTONESTERKEY",         text,    field(ma.autonesterkey, &s.autonester_key_length),   "0",              with_length},
-      {"OPTIONS",   "FIXMENUBUTTONS",        integer, &op.fixmenubuttons,                                  32,               as_read},
-      {"OPTIONS",   "FIXTOOLBUTTONS",        integer, &op.fixtoolbuttons,                                  32,               as_read},
-      {"SCREEN",    "CONTINUOUS_SEAM",       flag,    &sc.continuous_seam,                                 false,            as_read},
-      {"OPTIONS",   "GRIDCOLOR_TYP",         integer, &op.gridcolor_typ,                                   0,                as_read},
-      {"OPTIONS",   "SHOW_BAKFILES",         flag,    &op.show_bakfiles,                                   false,            as_read},
-      {"OPTIONS",   "ENABLE_GRDTAB_SUBPATH", flag,    &op.enable_grdtab_subpath,                           false,            as_read},
-      {"OPTIONS",   "ENABLE_GRDTAB_ALTREF",  flag,    &op.enable_grdtab_altref,                            false,            as_read},
-      {"OPTIONS",   "ENABLE_GRDTAB_ZGON",    flag,    &op.enable_grdtab_zgon,                              false,            as_read},
-      {"OPTIONS",   "ENABLE_GRDTAB_MEMMAP",  flag,    &op.enable_grdtab_memmap,                            false,            as_read},
-      {"OPTIONS",   "ENABLE_GRDTAB_PWD",     flag,    &op.enable_grdtab_pwd,                               false,            as_read},
-      {"OPTIONS",   "DUPLICTREE",            flag,    &op.duplictree,                                      false,            as_read},
-      {"OPTIONS",   "SWITCH_SEAMADDITION",   flag,    &op.switch_seamaddition,                             false,            as_read},
-      {"OPTIONS",   "ENABLE_EXTDXVAL",       flag,    &op.enable_extdxval,                                 false,            as_read},
-      {"MARKER",    "ENABLE_BDL_FLIP",       flag,    &ma.enable_bdl_flip,                                 false,            as_read},
-      {"MARKER",    "ENABLE_ENH_REPEAT",     flag,    &ma.enable_enh_repeat,                               false,            as_read},
-      {"MARKER",    "ENABLE_BG_PIC",         flag,    &ma.enable_bg_pic,                                   false,            as_read},
-      {"OPTIONS",   "ENABLE_BG_PIC",         flag,    &op.enable_bg_pic,                                   false,            as_read},
-      {"MARKER",    "ENABLE_PMD_SZOPT",      flag,    &ma.enable_pmd_szopt,                                false,            as_read},
-      {"MARKER",    "ENABLE_SHRINK_ASST",    flag,    &ma.enable_shrink_asst,                              false,            as_read},
-      {"OPTIONS",   "MDL_PREVIEW_IMAGE",     flag,    &op.mdl_preview_image,                               false,            as_read},
-      {"OPTIONS",   "SAVE_VERIFY",           flag,    &op.save_verify,                                     false,            as_read},
-      {"OPTIONS",   "ENABLE_SYMBLEN",        flag,    &op.enable_symblen,                                  false,            as_read},
+  const TextMember autonester = field(ma.autonesterexec, &s.autonester_exec_length);
+  std::vector<KeyEntry> table = {
+      // section    key                      type     member                                             default              load            write               place
+      {"SCREEN",    "WIDTHMM",               integer, &sc.widthmm,                                       300,                 as_read,        as_held,              1},
+      {"SCREEN",    "HIGHTMM",               integer, &sc.hightmm,                                       220,                 as_read,        as_held,              2},
+      {"SCREEN",    "MENUFONTHIGHT",         integer, &sc.menufonthight,                                 14,                  as_read,        if_font_size_changed, 4},
+      {"OPTIONS",   "USEMENUBUTTONS",        flag,    &op.usemenubuttons,                                false,               as_read,        as_held,              3},
+      {"SCREEN",    "BACKGROUND",            integer, &sc.background,                                    0,                   nonzero_as_one, fifteen_or_zero,      5},
+      {"PATH",      "STARTUPDRIVE",          integer, &pa.startupdrive,                                  2,                   as_read,        as_held,              6},
+      {"PATH",      "DRIVES",                text,    field(pa.drives, &s.drive_letter_count),           "C",                 drive_letters,  up_to_length,         7},
+      {"OPTIONS",   "SAVEMINUTES",           integer, &op.saveminutes,                                   0,                   clamp_0_to_99,  as_held,              10},
+      {"OPTIONS",   "BAKMAX",                integer, &op.bakmax,                                        1,                   clamp_0_to_9,   as_held,              11},
+      {"PATH",      "MSEXCELRUN",            text,    field(pa.msexcelrun),                              "",                  as_read,        not_written,          0},
+      {"PATH",      "TABCALCRUN",            text,    field(pa.tabcalcrun),                              msexcelrun_value,    as_read,        as_held,              8},
+      {"PATH",      "TEXTPROCRUN",           text,    field(pa.textprocrun),                             "",                  as_read,        as_held,              9},
+      {"OPTIONS",   "TAVIROFONT",            text,    field(s.graphics_font_name),                       "TAVIRO2.FNT",       font_name,      font_file,            12},
+      {"OPTIONS",   "EDITONCLICK",           integer, &op.editonclick,                                   0,                   as_read,        one_digit,            13},
+      {"OPTIONS",   "ENHMETAFILE",           integer, &op.enhmetafile,                                   0,                   as_read,        one_digit,            14},
+      {"OPTIONS",   "CHECKMDLONSAVE",        flag,    &op.checkmdlonsave,                                false,               as_read,        as_held,              15},
+      {"OPTIONS",   "CACHE_CHM",             flag,    &op.cache_chm,                                     false,               as_read,        as_held,              16},
+      {"OPTIONS",   "HIDE_MIRFOLD",          flag,    &op.hide_mirfold,                                  false,               as_read,        as_held,              17},
+      {"OPTIONS",   "NO_INTERBB_ZOOM",       flag,    &s.interpiece_zoom,                                false,               inverted,       inverse,              18},
+      {"OPTIONS",   "LANGUAGE",              integer, &op.language,                                      0,                   as_read,        four_digits,          19},
+      {"OPTIONS",   "LANGNAME",              text,    field(op.langname),                                "",                  as_read,        as_held,              20},
+      {"OPTIONS",   "USE_TTF",               flag,    &op.use_ttf,                                       false,               as_read,        as_held,              21},
+      {"OPTIONS",   "PTTF_SUPP_UNICODE",     flag,    &op.pttf_supp_unicode,                             false,               as_read,        as_held,              22},
+      {"DIGITIZER", "SCHABLONEMM",           integer, &di.schablonemm,                                   kDefaultSchablonemm, as_read,        as_held,              23},
+      {"DIGITIZER", "DIGIOK",                integer, &di.digiok,                                        kDefaultDigiok,      as_read,        as_held,              24},
+      {"DIGITIZER", "DIGIQUIT",              integer, &di.digiquit,                                      kDefaultDigiquit,    as_read,        as_held,              25},
+      {"DIGITIZER", "DIGISTOP",              integer, &di.digistop,                                      kDefaultDigistop,    as_read,        as_held,              26},
+      {"DIGITIZER", "LUPE",                  text,    field(di.lupe),                                    kDefaultLupe,        as_read,        as_held,              27},
+      {"MARKER",    "MINPLOTLETTER",         integer, &ma.minplotletter,                                 40,                  as_read,        as_held,              28},
+      {"MARKER",    "MINPRINTLETTER",        integer, &ma.minprintletter,                                30,                  as_read,        as_held,              29},
+      {"MARKER",    "ADDSIZETOFNAME",        flag,    &ma.addsizetofname,                                false,               as_read,        as_held,              30},
+      {"MARKER",    "ONEPATHONLY",           flag,    &ma.onepathonly,                                   false,               as_read,        as_held,              31},
+      {"MARKER",    "AUTONESTEREXEC",        text,    autonester,                                        "",                  with_length,    autonester_program,   32},
+      {"MARKER",    "AUTONESTERPATH",        text,    autonester,                                        "",                  not_read,       autonester_folder,    33},
+      {"MARKER",    "AUTONESTERKEY",         text,    field(ma.autonesterkey, &s.autonester_key_length), "0",                 with_length,    autonester_key,       34},
+      {"OPTIONS",   "FIXMENUBUTTONS",        integer, &op.fixmenubuttons,                                32,                  as_read,        as_held,              35},
+      {"OPTIONS",   "FIXTOOLBUTTONS",        integer, &op.fixtoolbuttons,                                32,                  as_read,        as_held,              36},
+      {"SCREEN",    "CONTINUOUS_SEAM",       flag,    &sc.continuous_seam,                               false,               as_read,        as_held,              37},
+      {"OPTIONS",   "GRIDCOLOR_TYP",         integer, &op.gridcolor_typ,                                 0,                   as_read,        as_held,              38},
+      {"OPTIONS",   "SHOW_BAKFILES",         flag,    &op.show_bakfiles,                                 false,               as_read,        as_held,              39},
+      {"OPTIONS",   "ENABLE_GRDTAB_SUBPATH", flag,    &op.enable_grdtab_subpath,                         false,               as_read,        as_held,              40},
+      {"OPTIONS",   "ENABLE_GRDTAB_ALTREF",  flag,    &op.enable_grdtab_altref,                          false,               as_read,        as_held,              41},
+      {"OPTIONS",   "ENABLE_GRDTAB_ZGON",    flag,    &op.enable_grdtab_zgon,                            false,               as_read,        as_held,              42},
+      {"OPTIONS",   "ENABLE_GRDTAB_MEMMAP",  flag,    &op.enable_grdtab_memmap,                          false,               as_read,        as_held,              43},
+      {"OPTIONS",   "ENABLE_GRDTAB_PWD",     flag,    &op.enable_grdtab_pwd,                             false,               as_read,        as_held,              44},
+      {"OPTIONS",   "DUPLICTREE",            flag,    &op.duplictree,                                    false,               as_read,        as_held,              45},
+      {"OPTIONS",   "SWITCH_SEAMADDITION",   flag,    &op.switch_seamaddition,                           false,               as_read,        as_held,              46},
+      {"OPTIONS",   "ENABLE_EXTDXVAL",       flag,    &op.enable_extdxval,                               false,               as_read,        as_held,              47},
+      {"MARKER",    "ENABLE_BDL_FLIP",       flag,    &ma.enable_bdl_flip,                               false,               as_read,        as_held,              48},
+      {"MARKER",    "ENABLE_ENH_REPEAT",     flag,    &ma.enable_enh_repeat,                             false,               as_read,        as_held,              49},
+      {"MARKER",    "ENABLE_BG_PIC",         flag,    &ma.enable_bg_pic,                                 false,               as_read,        as_held,              50},
+      {"OPTIONS",   "ENABLE_BG_PIC",         flag,    &op.enable_bg_pic,                                 false,               as_read,        as_held,              51},
+      {"MARKER",    "ENABLE_PMD_SZOPT",      flag,    &ma.enable_pmd_szopt,                              false,               as_read,        as_held,              52},
+      {"MARKER",    "ENABLE_SHRINK_ASST",    flag,    &ma.enable_shrink_asst,                            false,               as_read,        as_held,              53},
+      {"OPTIONS",   "MDL_PREVIEW_IMAGE",     flag,    &op.mdl_preview_image,                             false,               as_read,        as_held,              54},
+      {"OPTIONS",   "SAVE_VERIFY",           flag,    &op.save_verify,                                   false,               as_read,        as_held,              55},
+      {"OPTIONS",   "ENABLE_SYMBLEN",        flag,    &op.enable_symblen,                                false,               as_read,        as_held,              56},
   };
-  add_toolbox_loads(table, "TOOLBOX2", s.construction_toolbox);
-  add_toolbox_loads(table, "TOOLBOXS", s.layplanning_toolbox);
+  add_toolbox(table, "TOOLBOX2", s.construction_toolbox);
+  add_toolbox(table, "TOOLBOXS", s.layplanning_toolbox);
   return table;
 }
 
-std::vector<WriteEntry> write_order(const Settings& s) {
-  using enum Type;
-  using enum WriteRule;
-  const ScreenSettings& sc = s.screen;
-  const PathSettings& pa = s.path;
-  const OptionsSettings& op = s.options;
-  const DigitizerSettings& di = s.digitizer;
-  const MarkerSettings& ma = s.marker;
-  std::vector<WriteEntry> table = {
-      // section    key                      type     member                                               rule
-      {"SCREEN",    "WIDTHMM",               integer, &sc.widthmm,                                         as_held},
-      {"SCREEN",    "HIGHTMM",               integer, &sc.hightmm,                                         as_held},
-      {"OPTIONS",   "USEMENUBUTTONS",        flag,    &op.usemenubuttons,                                  as_held},
-      {"SCREEN",    "MENUFONTHIGHT",         integer, &sc.menufonthight,                                   if_font_size_changed},
-      {"SCREEN",    "BACKGROUND",            integer, &sc.background,                                      fifteen_or_zero},
-      {"PATH",      "STARTUPDRIVE",          integer, &pa.startupdrive,                                    as_held},
-      {"PATH",      "DRIVES",                text,    field(pa.drives, &s.drive_letter_count),             up_to_length},
-      {"PATH",      "TABCALCRUN",            text,    field(pa.tabcalcrun),                                as_held},
-      {"PATH",      "TEXTPROCRUN",           text,    field(pa.textprocrun),                               as_held},
-      {"OPTIONS",   "SAVEMINUTES",           integer, &op.saveminutes,                                     as_held},
-      {"OPTIONS",   "BAKMAX",                integer, &op.bakmax,                                          as_held},
-      {"OPTIONS",   "TAVIROFONT",            text,    field(s.graphics_font_name),                         font_file},
-      {"OPTIONS",   "EDITONCLICK",           integer, &op.editonclick,                                     one_digit},
-      {"OPTIONS",   "ENHMETAFILE",           integer, &op.enhmetafile,                                     one_digit},
-      {"OPTIONS",   "CHECKMDLONSAVE",        flag,    &op.checkmdlonsave,                                  as_held},
-      {"OPTIONS",   "CACHE_CHM",             flag,    &op.cache_chm,                                       as_held},
-      {"OPTIONS",   "HIDE_MIRFOLD",          flag,    &op.hide_mirfold,                                    as_held},
-      {"OPTIONS",   "NO_INTERBB_ZOOM",       flag,    &s.interpiece_zoom,                                  inverted},
-      {"OPTIONS",   "LANGUAGE",              integer, &op.language,                                        four_digits},
-      {"OPTIONS",   "LANGNAME",              text,    field(op.langname),                                  as_held},
-      {"OPTIONS",   "USE_TTF",               flag,    &op.use_ttf,                                         as_held},
-      {"OPTIONS",   "PTTF_SUPP_UNICODE",     flag,    &op.pttf_supp_unicode,                               as_held},
-      {"DIGITIZER", "SCHABLONEMM",           integer, &di.schablonemm,                                     as_held},
-      {"DIGITIZER", "DIGIOK",                integer, &di.digiok,                                          as_held},
-      {"DIGITIZER", "DIGIQUIT",              integer, &di.digiquit,                                        as_held},
-      {"DIGITIZER", "DIGISTOP",              integer, &di.digistop,                                        as_held},
-      {"DIGITIZER", "LUPE",                  text,    field(di.lupe),                                      as_held},
-      {"MARKER",    "MINPLOTLETTER",         integer, &ma.minplotletter,                                   as_held},
-      {"MARKER",    "MINPRINTLETTER",        integer, &ma.minprintletter,                                  as_held},
-      {"MARKER",    "ADDSIZETOFNAME",        flag,    &ma.addsizetofname,                                  as_held},
-      {"MARKER",    "ONEPATHONLY",           flag,    &ma.onepathonly,                                     as_held},
-      {"MARKER",    "AUTONESTEREXEC",        text,    field(ma.autonesterexec, &s.autonester_exec_length), autonester_program},
-      {"MARKER",    "AUTONESTERPATH",        text,    field(ma.autonesterexec, &s.autonester_exec_length), autonester_folder},
-      {"MARKER",    "AUTONESTERKEY",         text,    field(ma.autonesterkey, &s.autonester_key_length),   autonester_key},
-      {"OPTIONS",   "FIXMENUBUTTONS",        integer, &op.fixmenubuttons,                                  as_held},
-      {"OPTIONS",   "FIXTOOLBUTTONS",        integer, &op.fixtoolbuttons,                                  as_held},
-      {"SCREEN",    "CONTINUOUS_SEAM",       flag,    &sc.continuous_seam,                                 as_held},
-      {"OPTIONS",   "GRIDCOLOR_TYP",         integer, &op.gridcolor_typ,                                   as_held},
-      {"OPTIONS",   "SHOW_BAKFILES",         flag,    &op.show_bakfiles,                                   as_held},
-      {"OPTIONS",   "ENABLE_GRDTAB_SUBPATH", flag,    &op.enable_grdtab_subpath,                           as_held},
-      {"OPTIONS",   "ENABLE_GRDTAB_ALTREF",  flag,    &op.enable_grdtab_altref,                            as_held},
-      {"OPTIONS",   "ENABLE_GRDTAB_ZGON",    flag,    &op.enable_grdtab_zgon,                              as_held},
-      {"OPTIONS",   "ENABLE_GRDTAB_MEMMAP",  flag,    &op.enable_grdtab_memmap,                            as_held},
-      {"OPTIONS",   "ENABLE_GRDTAB_PWD",     flag,    &op.enable_grdtab_pwd,                               as_held},
-      {"OPTIONS",   "DUPLICTREE",            flag,    &op.duplictree,                                      as_held},
-      {"OPTIONS",   "SWITCH_SEAMADDITION",   flag,    &op.switch_seamaddition,                             as_held},
-      {"OPTIONS",   "ENABLE_EXTDXVAL",       flag,    &op.enable_extdxval,                                 as_held},
-      {"MARKER",    "ENABLE_BDL_FLIP",       flag,    &ma.enable_bdl_flip,                                 as_held},
-      {"MARKER",    "ENABLE_ENH_REPEAT",     flag,    &ma.enable_enh_repeat,                               as_held},
-      {"MARKER",    "ENABLE_BG_PIC",         flag,    &ma.enable_bg_pic,                                   as_held},
-      {"OPTIONS",   "ENABLE_BG_PIC",         flag,    &op.enable_bg_pic,                                   as_held},
-      {"MARKER",    "ENABLE_PMD_SZOPT",      flag,    &ma.enable_pmd_szopt,                                as_held},
-      {"MARKER",    "ENABLE_SHRINK_ASST",    flag,    &ma.enable_shrink_asst,                              as_held},
-      {"OPTIONS",   "MDL_PREVIEW_IMAGE",     flag,    &op.mdl_preview_image,                               as_held},
-      {"OPTIONS",   "SAVE_VERIFY",           flag,    &op.save_verify,                                     as_held},
-      {"OPTIONS",   "ENABLE_SYMBLEN",        flag,    &op.enable_symblen,                                  as_held},
-  };
-  add_toolbox_writes(table, "TOOLBOX2", s.construction_toolbox);
-  add_toolbox_writes(table, "TOOLBOXS", s.layplanning_toolbox);
-  return table;
+std::vector<KeyEntry> load_order(Settings& settings) {
+  std::vector<KeyEntry> keys = key_table(settings);
+  std::erase_if(keys, [](const KeyEntry& entry) { return entry.load == LoadRule::not_read; });
+  return keys;
+}
+
+std::vector<KeyEntry> write_order(Settings& settings) {
+  std::vector<KeyEntry> keys = key_table(settings);
+  std::erase_if(keys, [](const KeyEntry& entry) { return entry.write == WriteRule::not_written; });
+  std::stable_sort(keys.begin(), keys.end(),
+                   [](const KeyEntry& a, const KeyEntry& b) { return a.write_place < b.write_place; });
+  return keys;
 }
 
 }  // namespace catalogue
 
 namespace {
 
-using catalogue::LoadEntry;
+using catalogue::KeyEntry;
 using catalogue::LoadRule;
 using catalogue::TextMember;
-using catalogue::TextView;
 using catalogue::Type;
-using catalogue::WriteEntry;
 using catalogue::WriteRule;
 
 // Size of the text read for TAVIROFONT before the name is taken from it.
@@ -217,9 +163,9 @@ void hold_text(const TextMember& member, std::string_view value) {
   if (count > 0) std::memcpy(member.chars, value.data(), count);
 }
 
-void load_integer(const LoadEntry& entry, int& held, KeyReader& reader) {
+void load_integer(const KeyEntry& entry, int& held, KeyReader& reader) {
   const int value = reader.integer(entry.section, entry.key, entry.fallback.number);
-  switch (entry.rule) {
+  switch (entry.load) {
     case LoadRule::nonzero_as_one: held = value != 0 ? 1 : 0; break;
     case LoadRule::clamp_0_to_99: held = clamped(value, 0, 99); break;
     case LoadRule::clamp_0_to_9: held = clamped(value, 0, 9); break;
@@ -227,14 +173,14 @@ void load_integer(const LoadEntry& entry, int& held, KeyReader& reader) {
   }
 }
 
-void load_flag(const LoadEntry& entry, bool& held, KeyReader& reader) {
+void load_flag(const KeyEntry& entry, bool& held, KeyReader& reader) {
   const bool flag = flag_from_stored(reader.integer(entry.section, entry.key, -1), entry.fallback.number != 0);
-  held = entry.rule == LoadRule::inverted ? !flag : flag;
+  held = entry.load == LoadRule::inverted ? !flag : flag;
 }
 
-void load_text(const LoadEntry& entry, const TextMember& member, KeyReader& reader, std::string_view current_folder) {
+void load_text(const KeyEntry& entry, const TextMember& member, KeyReader& reader, std::string_view current_folder) {
   const std::string fallback = catalogue::default_text(entry.fallback);
-  switch (entry.rule) {
+  switch (entry.load) {
     case LoadRule::drive_letters: {
       const std::string value = reader.text(entry.section, entry.key, fallback, member.size);
       const int count = load_drive_letters(value, current_folder, member.chars, member.size);
@@ -244,7 +190,7 @@ void load_text(const LoadEntry& entry, const TextMember& member, KeyReader& read
     case LoadRule::font_name:
       hold_text(member, graphics_font_from_file(reader.text(entry.section, entry.key, fallback, kFontFileSize)));
       break;
-    case LoadRule::toolbox_slot:
+    case LoadRule::first_four:
       // The first four characters read; a shorter code is filled with blanks.
       hold_text(member, reader.text(entry.section, entry.key, fallback, member.size + 1));
       break;
@@ -257,18 +203,18 @@ void load_text(const LoadEntry& entry, const TextMember& member, KeyReader& read
   }
 }
 
-std::string_view significant(const TextView& view) {
+std::string_view significant(const TextMember& view) {
   return std::string_view(view.chars, static_cast<std::size_t>(significant_length(view.chars, view.size)));
 }
 
 // The characters up to the length companion, within the field.
-std::string_view up_to_length(const TextView& view) {
+std::string_view up_to_length(const TextMember& view) {
   const int length = view.length ? clamped(*view.length, 0, view.size) : significant_length(view.chars, view.size);
   return std::string_view(view.chars, static_cast<std::size_t>(length));
 }
 
-void write_integer(const WriteEntry& entry, int held, const Settings& settings, KeyWriter& writer) {
-  switch (entry.rule) {
+void write_integer(const KeyEntry& entry, int held, const Settings& settings, KeyWriter& writer) {
+  switch (entry.write) {
     case WriteRule::fifteen_or_zero: writer.integer(entry.section, entry.key, held != 0 ? 15 : 0); break;
     case WriteRule::if_font_size_changed:
       if (settings.font_size_changed) writer.integer(entry.section, entry.key, held);
@@ -279,9 +225,9 @@ void write_integer(const WriteEntry& entry, int held, const Settings& settings, 
   }
 }
 
-void write_text(const WriteEntry& entry, const TextView& view, const Settings& settings, KeyWriter& writer) {
+void write_text(const KeyEntry& entry, const TextMember& view, const Settings& settings, KeyWriter& writer) {
   const bool has_autonester = settings.autonester_exec_length > 0;
-  switch (entry.rule) {
+  switch (entry.write) {
     case WriteRule::up_to_length: writer.text(entry.section, entry.key, up_to_length(view)); break;
     case WriteRule::font_file:
       writer.text(entry.section, entry.key, font_file_from_graphics_font(significant(view)));
@@ -309,33 +255,55 @@ void write_text(const WriteEntry& entry, const TextView& view, const Settings& s
   }
 }
 
-}  // namespace
-
-void load_settings(Settings& settings, KeyReader& reader, std::string_view current_folder) {
-  for (const LoadEntry& entry : catalogue::load_order(settings)) {
-    // A row whose member does not match its type is skipped (the catalogue test rules it out).
-    if (entry.type == Type::integer) {
-      if (int* const* held = std::get_if<int*>(&entry.member)) load_integer(entry, **held, reader);
-    } else if (entry.type == Type::flag) {
-      if (bool* const* held = std::get_if<bool*>(&entry.member)) load_flag(entry, **held, reader);
-    } else if (const TextMember* member = std::get_if<TextMember>(&entry.member)) {
-      load_text(entry, *member, reader, current_folder);
-    }
+void load_key(const KeyEntry& entry, KeyReader& reader, std::string_view current_folder) {
+  // A row whose member does not match its type is skipped (the catalogue test rules it out).
+  if (entry.type == Type::integer) {
+    if (int* const* held = std::get_if<int*>(&entry.member)) load_integer(entry, **held, reader);
+  } else if (entry.type == Type::flag) {
+    if (bool* const* held = std::get_if<bool*>(&entry.member)) load_flag(entry, **held, reader);
+  } else if (const TextMember* member = std::get_if<TextMember>(&entry.member)) {
+    load_text(entry, *member, reader, current_folder);
   }
 }
 
+// Answers every key as missing.
+class DefaultsReader : public KeyReader {
+ public:
+  std::string text(std::string_view, std::string_view, std::string_view default_text, int size) override {
+    return std::string(default_text.substr(0, size > 0 ? static_cast<std::size_t>(size - 1) : 0));
+  }
+  int integer(std::string_view, std::string_view, int default_value) override { return default_value; }
+};
+
+}  // namespace
+
+void load_settings(Settings& settings, KeyReader& reader, std::string_view current_folder) {
+  for (const KeyEntry& entry : catalogue::load_order(settings)) load_key(entry, reader, current_folder);
+}
+
 void write_settings(const Settings& settings, KeyWriter& writer) {
-  for (const WriteEntry& entry : catalogue::write_order(settings)) {
+  // The table is built on the record to read it here: nothing changes it.
+  for (const KeyEntry& entry : catalogue::write_order(const_cast<Settings&>(settings))) {
     if (entry.type == Type::integer) {
-      if (const int* const* held = std::get_if<const int*>(&entry.member)) write_integer(entry, **held, settings, writer);
+      if (const int* const* held = std::get_if<int*>(&entry.member)) write_integer(entry, **held, settings, writer);
     } else if (entry.type == Type::flag) {
-      if (const bool* const* held = std::get_if<const bool*>(&entry.member)) {
-        writer.flag(entry.section, entry.key, entry.rule == WriteRule::inverted ? !**held : **held);
+      if (const bool* const* held = std::get_if<bool*>(&entry.member)) {
+        writer.flag(entry.section, entry.key, entry.write == WriteRule::inverse ? !**held : **held);
       }
-    } else if (const TextView* view = std::get_if<TextView>(&entry.member)) {
+    } else if (const TextMember* view = std::get_if<TextMember>(&entry.member)) {
       write_text(entry, *view, settings, writer);
     }
   }
 }
 
+namespace catalogue {
+
+void reset_to_defaults(Settings& settings, std::initializer_list<const void*> members) {
+  DefaultsReader defaults;
+  for (const KeyEntry& entry : load_order(settings)) {
+    if (std::find(members.begin(), members.end(), entry.held()) != members.end()) load_key(entry, defaults, "");
+  }
+}
+
+}  // namespace catalogue
 }  // namespace tav

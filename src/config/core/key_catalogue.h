@@ -1,12 +1,12 @@
 #pragma once
 // The catalogue of the main configuration file: every key that the main dialog loads when it
-// opens and writes when the user confirms with OK. One ordered table per direction; each row
-// names the section, the key, its type, the member of the record that holds it, its default
-// (load only) and its rule, so the tables read line by line like the key lists of the file.
+// opens and writes when the user confirms with OK. One table declares each key once, in load
+// order, with its place in the write order; both orders are derived from it.
 //
 // The catalogue works against an abstract key reader and writer, so the same rules run on a
 // file through the profile functions and on a document in memory.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -56,7 +56,8 @@ enum class LoadRule {
   with_length,    // the text and its length as read
   drive_letters,  // full stop -> current drive letter, blanks and zeros squeezed out, count kept
   font_name,      // read as a file name of 256 characters, held as the name before its extension
-  toolbox_slot,   // the first four characters read, else four blanks
+  first_four,     // the first four characters read, else four blanks (a toolbox slot)
+  not_read,       // the key is written only
 };
 
 enum class WriteRule {
@@ -65,33 +66,26 @@ enum class WriteRule {
   if_font_size_changed,  // written only when the font-size-changed flag is set
   one_digit,             // exactly one decimal digit
   four_digits,           // exactly four decimal digits with leading zeros
-  inverted,              // the inverse of the held flag
+  inverse,               // the inverse of the held flag
   up_to_length,          // the characters up to the length companion
   font_file,             // the held name followed by ".FNT"
   autonester_program,    // empty when the program length is 0 or less, else the program
   autonester_folder,     // empty when the program length is 0 or less, else its folder
   autonester_key,        // 0 without program, 1 for the key "0", else the key
   toolbox_slot,          // four blanks as an empty value, else the four characters
+  not_written,           // the key is read only
 };
 
-// A blank-padded text field of the record, with its length companion when it has one.
+// A blank-padded text field of the record (its size is the field length of the key), with
+// its length companion when it has one.
 struct TextMember {
   char* chars;
   int size;
   int* length;
 };
-struct TextView {
-  const char* chars;
-  int size;
-  const int* length;
-};
 
 template <std::size_t N>
 TextMember field(Field<N>& held, int* length = nullptr) {
-  return {held.data(), Field<N>::size(), length};
-}
-template <std::size_t N>
-TextView field(const Field<N>& held, const int* length = nullptr) {
   return {held.data(), Field<N>::size(), length};
 }
 
@@ -109,25 +103,31 @@ struct Default {
   int value_of_size = 0;
 };
 
-struct LoadEntry {
+// One key of the file, declared once: where it is, how it is stored, the member of the
+// record that holds it, its default, how it is read and written, and its place in the write
+// order (from 1; 0 for a key that is never written). The table lists the keys in load order.
+struct KeyEntry {
   std::string_view section;
   std::string_view key;
   Type type;
   std::variant<int*, bool*, TextMember> member;
   Default fallback;
-  LoadRule rule;
+  LoadRule load;
+  WriteRule write;
+  int write_place;
+  // The member's address, whatever its type.
+  const void* held() const;
 };
 
-struct WriteEntry {
-  std::string_view section;
-  std::string_view key;
-  Type type;
-  std::variant<const int*, const bool*, TextView> member;
-  WriteRule rule;
-};
+// Every key of the file with the members of `settings`, in load order.
+std::vector<KeyEntry> key_table(Settings& settings);
+// The keys that are read, in load order; the keys that are written, in write order.
+std::vector<KeyEntry> load_order(Settings& settings);
+std::vector<KeyEntry> write_order(Settings& settings);
 
-std::vector<LoadEntry> load_order(Settings& settings);
-std::vector<WriteEntry> write_order(const Settings& settings);
+// Sets the given members (addresses of members of `settings`, for a text its field's
+// characters) to what loading gives for a missing key: the Defaults of the pages.
+void reset_to_defaults(Settings& settings, std::initializer_list<const void*> members);
 
 // "B01" to "B25" for slots 1 to 25; empty for any other slot.
 std::string_view toolbox_key(int slot);
