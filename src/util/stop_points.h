@@ -1,14 +1,16 @@
 #pragma once
 // Every step by which the program changes a file (a write, a flush, a rename, a copy, a
-// delete) passes a stop point first. Normally a stop point does nothing. For the tests that
-// prove a file is never left half-changed, the environment variable TAVIRO_STOP_AT=n makes
-// the process end abruptly at its n-th stop point, as a power cut or a kill would; with
-// TAVIRO_COUNT_STOPS=path the process writes the number of stop points it passed to that
-// file when it ends normally.
+// delete) passes a stop point first. In the program a stop point does nothing: it reads no
+// setting and no environment. The tests that prove a file is never left half-changed install
+// a hook that ends the process abruptly at a chosen stop point, as a power cut or a kill
+// would.
 
 namespace tav {
 
-// what names the step, for the count file ("write", "flush", "rename", "copy", "delete").
+// what names the step ("write", "flush", "rename", "copy", "delete").
+using StopPointHook = void (*)(const char* what);
+void set_stop_point_hook(StopPointHook hook);
+
 void stop_point(const char* what);
 
 }  // namespace tav

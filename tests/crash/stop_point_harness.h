@@ -4,7 +4,7 @@
 // version, whole; and the next run of the action, on what was left, gives the same files as
 // an uninterrupted run. The action runs in a child process (this test program, started
 // again with the test filter of StopPointChild) which the system ends at its n-th stop point
-// (util/stop_points.h).
+// (support/stop_points_from_environment.h).
 #include <functional>
 #include <map>
 #include <string>

@@ -9,6 +9,7 @@
 #include "config/utility_settings_readers.h"
 #include "controls/controls.h"
 #include "shell/app_state.h"
+#include "support/stop_points_from_environment.h"
 #include "util/case_mapping.h"
 
 namespace {
@@ -32,6 +33,7 @@ class WindowsEnvironment : public ::testing::Environment {
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  tav::test::install_stop_points_from_environment();
   ::testing::AddGlobalTestEnvironment(new WindowsEnvironment);
   return RUN_ALL_TESTS();
 }
