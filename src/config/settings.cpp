@@ -7,6 +7,7 @@
 
 #include "config/core/key_catalogue.h"
 #include "config/profile.h"
+#include "util/program_log.h"
 
 namespace tav {
 namespace {
@@ -107,8 +108,9 @@ void load_all_settings() {
   main_file_state() = MainFileState::usable;
   try {
     main_file_state() = load_settings_from(settings(), profile::kMainFile);
-  } catch (const std::exception&) {
+  } catch (const std::exception& caught) {
     // Part of the keys is missing: writing them all would replace the others with defaults.
+    record_caught("read settings", caught.what());
     main_file_state() = MainFileState::unreadable;
   }
 }
@@ -118,7 +120,8 @@ bool write_all_settings() {
   if (main_file_state() != MainFileState::usable) return true;
   try {
     return write_settings_to(settings(), profile::kMainFile);
-  } catch (const std::exception&) {
+  } catch (const std::exception& caught) {
+    record_caught("save settings", caught.what());
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return false;
   }

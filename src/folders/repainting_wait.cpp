@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <exception>
+
+#include "util/program_log.h"
+
 namespace tav {
 namespace {
 
@@ -16,8 +20,9 @@ DWORD WINAPI run_job(void* data) {
   Job& job = *static_cast<Job*>(data);
   try {
     job.result = (*job.work)();
-  } catch (...) {
+  } catch (const std::exception& caught) {
     // The thread's boundary: a failure of the work is a failed step, never a crash.
+    record_caught("relocation worker", caught.what());
     job.result = false;
   }
   return 0;

@@ -8,6 +8,7 @@
 
 #include "config/profile.h"
 #include "language/core/version_decision.h"
+#include "util/program_log.h"
 #include "util/file_operations.h"
 
 namespace tav {
@@ -44,7 +45,8 @@ int installed_version(const char* prefix, int prefix_length) {
   // Called while a page is created, inside a window procedure: no exception may leave it.
   try {
     return detect(prefix, prefix_length);
-  } catch (const std::exception&) {
+  } catch (const std::exception& caught) {
+    record_caught("installed version", caught.what());
     return -1;
   }
 }

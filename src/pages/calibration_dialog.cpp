@@ -290,9 +290,9 @@ INT_PTR CALLBACK calibration_dialog_procedure(HWND dialog, UINT message, WPARAM 
   }
 }
 
-INT_PTR run_calibration_dialog(HWND owner) {
+void run_calibration_dialog(HWND owner) {
   CalibrationState state;
-  return DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_CALIBRATION), owner,
+  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_CALIBRATION), owner,
                          controls::guarded<calibration_dialog_procedure>, reinterpret_cast<LPARAM>(&state));
 }
 

@@ -7,7 +7,7 @@
 namespace tav {
 
 // Runs the dialog modally, owned by `owner`; answers 1 when it was closed with OK.
-INT_PTR run_calibration_dialog(HWND owner);
+void run_calibration_dialog(HWND owner);
 
 INT_PTR CALLBACK calibration_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
 

@@ -71,10 +71,9 @@ INT_PTR CALLBACK serial_port_procedure(HWND dialog, UINT message, WPARAM wparam,
 
 }  // namespace
 
-INT_PTR run_serial_port_dialog(HWND owner) {
+void run_serial_port_dialog(HWND owner) {
   DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_SERIAL_PORT), owner,
                   controls::guarded<serial_port_procedure>, 0);
-  return 0;
 }
 
 }  // namespace tav

@@ -7,6 +7,6 @@
 namespace tav {
 
 // Runs the dialog modally; answers 0 for OK and Cancel alike.
-INT_PTR run_serial_port_dialog(HWND owner);
+void run_serial_port_dialog(HWND owner);
 
 }  // namespace tav

@@ -171,7 +171,8 @@ bool on_dialog_key(MSG& msg) {
 LRESULT CALLBACK dialog_keys_hook(int code, WPARAM wparam, LPARAM lparam) noexcept {
   try {
     if (code == MSGF_DIALOGBOX && on_dialog_key(*reinterpret_cast<MSG*>(lparam))) return 1;
-  } catch (const std::exception&) {
+  } catch (const std::exception& caught) {
+    record_caught("dialog keys", caught.what());
   }
   return CallNextHookEx(g_dialog_keys_hook, code, wparam, lparam);
 }
@@ -277,10 +278,9 @@ INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
   }
 }
 
-INT_PTR run_main_dialog(HWND owner) {
+void run_main_dialog(HWND owner) {
   DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_MAIN), owner,
                   controls::guarded<main_dialog_procedure>, 0);
-  return 0;
 }
 
 }  // namespace tav

@@ -35,6 +35,12 @@ void log_failure(std::string_view action, std::string_view subject, std::string_
   SetLastError(error);
 }
 
+void record_caught(std::string_view where, std::string_view what) {
+  log_failure("unexpected error", where, what);
+  const std::string line = "TAVIRO Setup: unexpected error in " + std::string(where) + ": " + std::string(what) + "\n";
+  OutputDebugStringA(line.c_str());
+}
+
 std::string system_error_text(DWORD error) {
   char* text = nullptr;
   const DWORD length =

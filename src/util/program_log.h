@@ -19,6 +19,11 @@ void close_program_log();
 // Appends one line; nothing when no log is open.
 void log_failure(std::string_view action, std::string_view subject, std::string_view reason);
 
+// Records an exception that a boundary caught and turned into a failed step (the exception
+// boundary of the dialog procedures, a worker thread, a routine that must not throw): one
+// line in the log naming where it was caught, and the same text to the debugger's output.
+void record_caught(std::string_view where, std::string_view what);
+
 // The system's text for an error code, in the user interface's language where the system
 // has it, without its final line break; "error N" when the system has no text.
 std::string system_error_text(DWORD error);
