@@ -81,11 +81,11 @@ void scan_plotters(const std::string& folder, PlotterTable& table) {
   // one look-up per driver file instead of a comparison with every queue.
   std::set<std::string> drivers_in_use;
   for (const ListedFile& queue : listed_files(folder, "*.que", ".que")) {
-    // An unreadable queue file reads as an empty one. It is listed under the path the
-    // other TAVIRO programs name it by.
-    read_file(queue.path.c_str(), bytes);
+    // Read as every INI file is (in UTF-16 too); an unreadable queue file reads as an empty
+    // one. It is listed under the path the other TAVIRO programs name it by.
+    const QueueValues values = read_queue_values(profile::ProfileSnapshot(queue.path.c_str()).document());
     const std::string shown_path = plotter_file_path(folder, queue.name.raw(), ".que");
-    const auto entry = active_entry(queue.name, IniDocument(std::move(bytes)), shown_path);
+    const auto entry = active_entry(queue.name, values, shown_path);
     if (!entry || !table.append(*entry)) continue;
     PlotterFileName driver = entry->driver_name;
     KleGro(driver.data(), driver.size());

@@ -22,9 +22,8 @@ std::string plotter_file_path(std::string_view folder, std::string_view base_nam
   return path;
 }
 
-std::optional<PlotterEntry> active_entry(const PlotterFileName& queue_name, const IniDocument& queue,
+std::optional<PlotterEntry> active_entry(const PlotterFileName& queue_name, const QueueValues& values,
                                          std::string_view queue_path) {
-  const QueueValues values = read_queue_values(queue);
   if (is_iso_driver(values.driver)) return std::nullopt;
   PlotterEntry entry;
   entry.queue_name = queue_name;

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "config/core/ini_document.h"
 #include "plotter/core/queue_file.h"
 #include "util/core/text.h"
 
@@ -33,10 +32,10 @@ std::string plotter_folder(std::string_view stored);
 // folder + base name + extension, with every blank after the folder removed.
 std::string plotter_file_path(std::string_view folder, std::string_view base_name, std::string_view extension);
 
-// The entry of a listed queue file (queue_name as listed, queue_path its full path), or
-// nothing for a queue that prints through an ISO driver. A queue without NAME is listed
-// under its own path.
-std::optional<PlotterEntry> active_entry(const PlotterFileName& queue_name, const IniDocument& queue,
+// The entry of a listed queue file (queue_name as listed, queue its NAME and DRIVER,
+// queue_path its full path), or nothing for a queue that prints through an ISO driver. A
+// queue without NAME is listed under its own path.
+std::optional<PlotterEntry> active_entry(const PlotterFileName& queue_name, const QueueValues& queue,
                                          std::string_view queue_path);
 // The entry of an available driver file, or nothing when it holds no plotter name.
 std::optional<PlotterEntry> inactive_entry(const PlotterFileName& driver_name, std::string_view driver_bytes);
