@@ -172,13 +172,13 @@ void add_queue(HWND page, PlotterPageState& state, bool duplicate) {
   const int number = selected_entry(page, state);
   if (number == 0) return;
   const PlotterEntry entry = state.table.entry(number);
-  const std::string driver_path = plotter_file_path(state.folder, entry.driver_name.raw(), ".PLT");
   DriverSettings values;
-  if (!read_driver_settings_file(driver_path.c_str(), values)) {
+  if (!read_driver_settings_file((state.folder + entry.driver_file).c_str(), values)) {
     controls::enable(page, IDB_PLOTTER_ACTIVATE, false);
     return;
   }
-  std::string queue_path = driver_path.substr(0, driver_path.size() - 3) + "que";
+  // The queue file and its DRIVER are named after the driver as the list shows it.
+  std::string queue_path = plotter_file_path(state.folder, entry.driver_name.raw(), ".que");
   if (file_exists(queue_path.c_str())) {
     if (duplicate) {
       const auto free_name = free_queue_name(entry.driver_name, [&](const std::string& name) {
@@ -200,7 +200,7 @@ void add_queue(HWND page, PlotterPageState& state, bool duplicate) {
   const std::string plotter_name = values.plotter_name.str();
   const std::string queue_file = queue_path.substr(state.folder.size());
   const std::string name = duplicate ? duplicate_display_name(plotter_name, queue_file) : plotter_name;
-  const std::string driver_file = driver_path.substr(state.folder.size());
+  const std::string driver_file = plotter_file_path("", entry.driver_name.raw(), ".PLT");
   if (!write_queue_file(queue_path, name, driver_file, values.cutter >= 1)) {
     tell(page, IDS_PLOTTER_CREATE_FAILED, MB_ICONSTOP);
     return;
@@ -209,7 +209,7 @@ void add_queue(HWND page, PlotterPageState& state, bool duplicate) {
     rescan(page, state);
     return;
   }
-  state.table.activate(number);
+  state.table.activate(number, queue_file);
   const PlotterRow row = state.table.row(number);
   HWND list = list_of(page);
   for_rows_of(list, number, [&](int shown) {
@@ -224,7 +224,7 @@ void deactivate_plotter(HWND page, PlotterPageState& state) {
   if (number == 0) return;
   if (ask(page, IDS_PLOTTER_DELETE_FILE, main_caption(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
   const PlotterEntry entry = state.table.entry(number);
-  const std::string queue_path = plotter_file_path(state.folder, entry.queue_name.raw(), ".que");
+  const std::string queue_path = state.folder + entry.queue_file;
   numbered_backup(queue_path.c_str(), static_cast<int>(queue_path.size()), kQueueBackups);
   // A queue file that stays would keep the plotter active for the programs that plot.
   if (!DeleteFileA(queue_path.c_str()) && file_exists(queue_path.c_str())) {
@@ -250,9 +250,9 @@ void deactivate_plotter(HWND page, PlotterPageState& state) {
 
 // Moves a file of the plotter folder into its subfolder for removed plotters, replacing a
 // file of the same name there only once the new one has arrived.
-bool move_to_removed(const PlotterPageState& state, const PlotterFileName& name, const char* extension) {
-  const std::string from = plotter_file_path(state.folder, name.raw(), extension);
-  const std::string to = plotter_file_path(state.folder + kRemovedPlotterFolder, name.raw(), extension);
+bool move_to_removed(const PlotterPageState& state, const std::string& file) {
+  const std::string from = state.folder + file;
+  const std::string to = state.folder + kRemovedPlotterFolder + file;
   stop_point("move");
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
 }
@@ -266,21 +266,20 @@ void remove_plotter(HWND page, PlotterPageState& state) {
   // A driver that another plotter still uses stays; the removed plotter's settings are kept
   // as a copy of it.
   bool moved;
-  const std::string driver_file = plotter_file_path(state.folder, entry.driver_name.raw(), ".plt");
-  if (entry.active && !file_exists(driver_file.c_str())) {
+  const std::string from = state.folder + entry.driver_file;
+  if (entry.active && !file_exists(from.c_str())) {
     moved = true;  // already gone (a removal that was cut short): the queue file follows it
   } else if (entry.active && state.table.driver_in_use(entry.driver_name, number)) {
-    const std::string from = plotter_file_path(state.folder, entry.driver_name.raw(), ".plt");
-    const std::string to = plotter_file_path(state.folder + kRemovedPlotterFolder, entry.driver_name.raw(), ".plt");
+    const std::string to = state.folder + kRemovedPlotterFolder + entry.driver_file;
     moved = FTNFCO(from.c_str(), static_cast<int>(from.size()), to.c_str(), static_cast<int>(to.size())) == kFileDone;
   } else {
-    moved = move_to_removed(state, entry.driver_name, ".plt");
+    moved = move_to_removed(state, entry.driver_file);
   }
   if (!moved) {
     tell(page, IDS_PLOTTER_MOVE_FAILED, MB_ICONSTOP);
     return;
   }
-  if (entry.active && !move_to_removed(state, entry.queue_name, ".que")) {
+  if (entry.active && !move_to_removed(state, entry.queue_file)) {
     // The driver has gone; the list shows what the folder now holds.
     tell(page, IDS_PLOTTER_MOVE_FAILED, MB_ICONSTOP);
     rescan(page, state);
@@ -292,8 +291,7 @@ void remove_plotter(HWND page, PlotterPageState& state) {
 void open_settings(HWND page, const PlotterPageState& state) {
   const int number = selected_entry(page, state);
   if (number == 0) return;
-  const std::string path = plotter_file_path(state.folder, state.table.entry(number).driver_name.raw(), ".PLT");
-  run_driver_settings_dialog(GetAncestor(page, GA_ROOT), path);
+  run_driver_settings_dialog(GetAncestor(page, GA_ROOT), state.folder + state.table.entry(number).driver_file);
 }
 
 }  // namespace

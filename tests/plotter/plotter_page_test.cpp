@@ -222,6 +222,49 @@ TEST_F(PlotterPageTest, DeactivateWhileInactivePlottersAreShown) {
   EXPECT_TRUE(has("ROLL60A2.bk0"));
 }
 
+// Files whose names differ only in case (the test drive is a Linux folder): each action
+// takes the file its row was listed from.
+TEST_F(PlotterPageTest, ActionsTakeTheFilesTheirRowsWereListedFrom) {
+  struct Case {
+    int button;
+    const char* row;
+    bool asks;
+    std::vector<std::string> plotter_files;  // the plotter folder afterwards
+    std::vector<std::string> removed_files;  // its subfolder for removed plotters
+    const char* file;                        // a file and a line it holds afterwards
+    const char* line;
+  };
+  const Case cases[] = {
+      {IDB_PLOTTER_DEACTIVATE, "Klein", true, {"ABC.que", "PEN90.PLT", "ROLL60A.plt", "abc.bk0", "pen90.plt"}, {},
+       "ABC.que", "NAME=Gross"},
+      {IDB_PLOTTER_REMOVE, "Klein", true, {"ABC.que", "PEN90.PLT", "ROLL60A.plt", "pen90.plt"},
+       {"ROLL60A.plt", "abc.que"}, "diverse\\abc.que", "NAME=Klein"},
+      {IDB_PLOTTER_ACTIVATE, "Stift klein", false,
+       {"ABC.que", "PEN90.PLT", "PEN90.que", "ROLL60A.plt", "abc.que", "pen90.plt"}, {}, "PEN90.que", "NAME=Stift klein"},
+  };
+  show_inactive_plotters() = true;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    test::TestInstallation installation;
+    installation.write("plotter\\ROLL60A.plt", test::driver_file("Rollenplotter 60"));
+    installation.write("plotter\\ABC.que", test::queue_file("Gross", "ROLL60A.PLT"));
+    test::write_case_twin(installation, "plotter\\abc.que", test::queue_file("Klein", "ROLL60A.PLT"));
+    installation.write("plotter\\PEN90.PLT", test::driver_file("Stiftplotter 90"));
+    test::write_case_twin(installation, "plotter\\pen90.plt", test::driver_file("Stift klein"));
+    test::ModalScript script;
+    script.on(kMainCaption, on_plotter_page([&](HWND page) {
+      select_plotter_row(page, test::plotter_row_named(page, c.row));
+      test::post_click(page, c.button);
+    }));
+    if (c.asks) script.on(kMainCaption, [](HWND box) { test::click(box, IDYES); });
+    script.on(kMainCaption, [](HWND) { test::close_main_dialog(); });
+    test::run_main_dialog_with(script);
+    EXPECT_EQ(test::file_names(installation.path("plotter")), c.plotter_files);
+    EXPECT_EQ(test::file_names(installation.path("plotter\\diverse")), c.removed_files);
+    EXPECT_NE(installation.read(std::string("plotter\\") + c.file).find(c.line), std::string::npos);
+  }
+}
+
 TEST_F(PlotterPageTest, RemoveMovesTheFilesAndTheRowsBelowKeepTheirPlotters) {
   show_inactive_plotters() = true;
   inst.write("plotter\\diverse\\ROLL60A.plt", "old removed driver");
@@ -303,13 +346,15 @@ TEST_F(PlotterPageTest, AQueueFileThatCannotBeDeletedKeepsThePlotterActive) {
 
 TEST_F(PlotterPageTest, DoubleClickOpensTheDriverSettingsOfTheRow) {
   show_inactive_plotters() = true;
-  std::string shown_file;
+  inst.write("plotter\\DJ.PLT", test::driver_file("Tinte gross"));
+  test::write_case_twin(inst, "plotter\\dj.plt", test::driver_file("Tinte klein"));
+  std::string shown_file, shown_name;
   test::ModalScript script;
   script.on(kMainCaption, on_plotter_page([&](HWND page) {
           HWND list = GetDlgItem(page, IDC_PLOTTER_LIST);
           RECT cell{};
           cell.left = LVIR_LABEL;
-          const int row = plotter_row(page, "CUT160", "");
+          const int row = test::plotter_row_named(page, "Tinte klein");
           SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
           const LPARAM at = MAKELPARAM(cell.left + 4, (cell.top + cell.bottom) / 2);
           SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -319,11 +364,12 @@ TEST_F(PlotterPageTest, DoubleClickOpensTheDriverSettingsOfTheRow) {
         }))
       .on("TAVIRO - Plotter setup", [&](HWND dialog) {
         shown_file = test::item_text(dialog, IDE_DRIVER_FILE);
+        shown_name = test::item_text(dialog, IDE_DRIVER_PLOTTER_NAME);
         test::click(dialog, IDCANCEL);
       })
       .on(kMainCaption, [](HWND) { test::close_main_dialog(); });
   test::run_main_dialog_with(script);
-  EXPECT_EQ(shown_file, "CUT160.PLT");
+  EXPECT_EQ(shown_file + "|" + shown_name, "dj.plt|Tinte klein");
 }
 
 }  // namespace

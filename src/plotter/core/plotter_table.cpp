@@ -66,16 +66,18 @@ bool PlotterTable::driver_in_use(const PlotterFileName& driver_name, int except)
   return false;
 }
 
-void PlotterTable::activate(int number) {
+void PlotterTable::activate(int number, const std::string& queue_file) {
   PlotterEntry& changed = entries_[static_cast<std::size_t>(number - 1)];
   changed.active = true;
   changed.queue_name = changed.driver_name;
+  changed.queue_file = queue_file;
 }
 
 void PlotterTable::deactivate(int number) {
   PlotterEntry& changed = entries_[static_cast<std::size_t>(number - 1)];
   changed.active = false;
   changed.queue_name.clear();
+  changed.queue_file.clear();
 }
 
 void PlotterTable::remove(int number) { entries_.erase(entries_.begin() + (number - 1)); }

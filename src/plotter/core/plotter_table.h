@@ -24,6 +24,10 @@ struct PlotterEntry {
   PlotterFileName driver_name;
   bool active = false;
   Field<256> display_name;
+  // The names of its files in the plotter folder as the listing found them, which the
+  // actions act on: two names may differ only in case ("ABC.que", "abc.que").
+  std::string queue_file;  // empty for an inactive entry
+  std::string driver_file;
 };
 
 // The plotter folder for the stored PATH/PATHPLOT value, ending in '\'. An empty value
@@ -68,8 +72,8 @@ class PlotterTable {
   // without regard to case).
   bool driver_in_use(const PlotterFileName& driver_name, int except = 0) const;
 
-  // The entry now has a queue file named after its driver.
-  void activate(int number);
+  // The entry now has a queue file (named after its driver).
+  void activate(int number, const std::string& queue_file);
   // The entry has lost its queue file.
   void deactivate(int number);
   // Removes the entry; the entries after it move up one place.
