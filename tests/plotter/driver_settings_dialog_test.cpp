@@ -196,6 +196,38 @@ TEST_F(DriverSettingsDialogTest, RecalculatedResolutionIsShownAndWritten) {
   EXPECT_EQ(file(), expected.build());
 }
 
+// Values the reader cannot take show empty, the resolution dialog lets such an axis stay
+// unknown, and saving another setting leaves their lines as they were.
+TEST_F(DriverSettingsDialogTest, ValuesThatCannotBeReadShowEmptyAndStayInTheFile) {
+  driver.device = " 12 0x 1 00 01 0";
+  driver.values[26] = "0.025mm";
+  driver.values[53] = "914mm";
+  inst.write("plotter\\ROLL60A.plt", driver.build());
+  test::ModalScript script;
+  script.on(kCaption, [](HWND dialog) {
+        for (int id : {IDE_DRIVER_PENS, IDE_DRIVER_RESOLUTION_X, IDE_DRIVER_PAPER_WIDTH}) {
+          EXPECT_EQ(test::item_text(dialog, id), "") << id;
+        }
+        test::click(dialog, IDX_DRIVER_EACH_PAGE);
+        test::post_click(dialog, IDB_DRIVER_ADAPT);
+      })
+      .on(kResolutionCaption, [](HWND dialog) {
+        EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "");
+        test::set_item_text(dialog, IDC_RESOLUTION_X, "fein");
+        test::post_click(dialog, IDOK);
+      })
+      .on(kResolutionCaption, [](HWND box) { test::click(box, IDOK); })  // a bad number is refused
+      .on(kResolutionCaption, [](HWND dialog) {
+        test::set_item_text(dialog, IDC_RESOLUTION_X, "");
+        test::click(dialog, IDOK);
+      })
+      .on(kCaption, [](HWND dialog) { test::click(dialog, IDB_DRIVER_OK); });
+  run(script);
+  DriverText expected = driver;
+  expected.values[45] = "N";
+  EXPECT_EQ(file(), expected.build());
+}
+
 // The plot resolution dialog on its own, with the values it edits.
 class PlotResolutionDialogTest : public ::testing::Test {
  protected:
@@ -232,8 +264,8 @@ TEST_F(PlotResolutionDialogTest, ChoosingAResolutionClosesThatAxisComparison) {
     EXPECT_TRUE(test::is_enabled(dialog, IDC_RESOLUTION_X));
     test::click(dialog, IDOK);
   }, IDOK);
-  EXPECT_FLOAT_EQ(values.resolution_x, 0.01f);
-  EXPECT_FLOAT_EQ(values.resolution_y, 0.0254f);
+  EXPECT_FLOAT_EQ(values.resolution_x.value_or(0), 0.01f);
+  EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.0254f);
 }
 
 TEST_F(PlotResolutionDialogTest, RecalculatingBothAxesLocksTheDialog) {
@@ -256,8 +288,8 @@ TEST_F(PlotResolutionDialogTest, RecalculatingBothAxesLocksTheDialog) {
     EXPECT_TRUE(read_only(dialog, IDE_RESOLUTION_ACTUAL_Y));
     test::click(dialog, IDOK);
   }, IDOK);
-  EXPECT_FLOAT_EQ(values.resolution_x, 0.0251f);
-  EXPECT_FLOAT_EQ(values.resolution_y, 0.025f);  // 0.024975 shown with four decimals
+  EXPECT_FLOAT_EQ(values.resolution_x.value_or(0), 0.0251f);
+  EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.025f);  // 0.024975 shown with four decimals
 }
 
 TEST_F(PlotResolutionDialogTest, AResolutionThatIsNoPositiveNumberIsRefused) {
@@ -272,7 +304,7 @@ TEST_F(PlotResolutionDialogTest, AResolutionThatIsNoPositiveNumberIsRefused) {
         test::click(box, IDOK);
       })
       .on(kResolutionCaption, [&](HWND dialog) {
-        EXPECT_FLOAT_EQ(values.resolution_y, 0.025f);
+        EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.025f);
         test::set_item_text(dialog, IDC_RESOLUTION_Y, "fein");
         test::post_click(dialog, IDOK);
       })
@@ -282,8 +314,8 @@ TEST_F(PlotResolutionDialogTest, AResolutionThatIsNoPositiveNumberIsRefused) {
         test::click(dialog, IDOK);
       });
   run(script, IDOK);
-  EXPECT_FLOAT_EQ(values.resolution_x, 0.0254f);  // as shown when the dialog opened
-  EXPECT_FLOAT_EQ(values.resolution_y, 0.0254f);
+  EXPECT_FLOAT_EQ(values.resolution_x.value_or(0), 0.0254f);  // as shown when the dialog opened
+  EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.0254f);
 }
 
 }  // namespace
