@@ -1,6 +1,7 @@
 #include "plotter/driver_settings_dialog.h"
 
 #include "controls/controls.h"
+#include "controls/failure_message.h"
 #include "controls/guarded.h"
 #include "controls/page_state.h"
 #include "plotter/core/driver_file.h"
@@ -10,6 +11,7 @@
 #include "resources/ids.h"
 #include "util/atomic_file.h"
 #include "util/file_operations.h"
+#include "util/program_log.h"
 
 namespace tav {
 namespace {
@@ -75,12 +77,6 @@ void take_paper_width(HWND dialog, DriverSettings& values) {
   }
 }
 
-void tell(HWND dialog, int text) {
-  char caption[256] = {};
-  GetWindowTextA(dialog, caption, sizeof caption);
-  MessageBoxA(dialog, controls::load_string(text).c_str(), caption, MB_OK | MB_ICONSTOP);
-}
-
 // Keeps a backup copy and rewrites the driver file from it. The file is replaced in one
 // step, and only from a copy that was really made.
 bool save(HWND dialog, DriverDialogState& state) {
@@ -104,11 +100,13 @@ bool save(HWND dialog, DriverDialogState& state) {
   if (FTNFCO(state.path.c_str(), static_cast<int>(state.path.size()), backup.c_str(),
              static_cast<int>(backup.size())) != kFileDone ||
       read_file(backup.c_str(), bytes) != FileRead::read) {
-    tell(dialog, IDS_DRIVER_BACKUP_FAILED);
+    const std::string file = controls::full_path(backup);
+    const std::string reason = system_error_text(GetLastError());
+    controls::tell_failure(dialog, IDS_DRIVER_BACKUP_FAILED, {file, reason}, "back up driver file", file, reason);
     return false;
   }
   if (!write_file_atomically(state.path.c_str(), rewrite_driver_file(bytes, values))) {
-    tell(dialog, IDS_DRIVER_WRITE_FAILED);
+    controls::tell_file_not_written(dialog, "save driver settings", state.path, GetLastError());
     return false;
   }
   return true;

@@ -7,6 +7,7 @@
 
 #include "config/profile.h"
 #include "controls/controls.h"
+#include "controls/failure_message.h"
 #include "controls/list_view.h"
 #include "controls/page_state.h"
 #include "plotter/core/plotter_table.h"
@@ -19,6 +20,7 @@
 #include "shell/page_table.h"
 #include "util/backups.h"
 #include "util/file_operations.h"
+#include "util/program_log.h"
 #include "util/stop_points.h"
 
 namespace tav {
@@ -71,6 +73,14 @@ int ask(HWND page, int text, const std::string& caption, UINT style) {
   return MessageBoxA(GetAncestor(page, GA_ROOT), controls::load_string(text).c_str(), caption.c_str(), style);
 }
 void tell(HWND page, int text, UINT icon) { ask(page, text, main_caption(), MB_OK | icon); }
+
+// Tells the user that `file` could not be created, deleted or moved (text with %1 the file
+// and %2 the system's reason for `error`) and logs it.
+void tell_failure(HWND page, int text, std::string_view action, const std::string& file, DWORD error) {
+  const std::string path = controls::full_path(file);
+  const std::string reason = system_error_text(error);
+  controls::tell_failure(GetAncestor(page, GA_ROOT), text, {path, reason}, action, path, reason);
+}
 
 // The row's entry number, or 0 when no row is selected or the row names no entry.
 int selected_entry(HWND page, const PlotterPageState& state) {
@@ -185,7 +195,7 @@ void add_queue(HWND page, PlotterPageState& state, bool duplicate) {
         return file_exists(plotter_file_path(state.folder, name, ".que").c_str());
       });
       if (!free_name) {
-        tell(page, IDS_PLOTTER_CREATE_FAILED, MB_ICONSTOP);
+        tell_failure(page, IDS_PLOTTER_CREATE_FAILED, "create queue file", queue_path, ERROR_FILE_EXISTS);
         return;
       }
       queue_path = plotter_file_path(state.folder, free_name->raw(), ".que");
@@ -202,7 +212,7 @@ void add_queue(HWND page, PlotterPageState& state, bool duplicate) {
   const std::string name = duplicate ? duplicate_display_name(plotter_name, queue_file) : plotter_name;
   const std::string driver_file = plotter_file_path("", entry.driver_name.raw(), ".PLT");
   if (!write_queue_file(queue_path, name, driver_file, values.cutter >= 1)) {
-    tell(page, IDS_PLOTTER_CREATE_FAILED, MB_ICONSTOP);
+    tell_failure(page, IDS_PLOTTER_CREATE_FAILED, "create queue file", queue_path, GetLastError());
     return;
   }
   if (duplicate) {
@@ -227,9 +237,12 @@ void deactivate_plotter(HWND page, PlotterPageState& state) {
   const std::string queue_path = state.folder + entry.queue_file;
   numbered_backup(queue_path.c_str(), static_cast<int>(queue_path.size()), kQueueBackups);
   // A queue file that stays would keep the plotter active for the programs that plot.
-  if (!DeleteFileA(queue_path.c_str()) && file_exists(queue_path.c_str())) {
-    tell(page, IDS_PLOTTER_DELETE_FAILED, MB_ICONSTOP);
-    return;
+  if (!DeleteFileA(queue_path.c_str())) {
+    const DWORD error = GetLastError();
+    if (file_exists(queue_path.c_str())) {
+      tell_failure(page, IDS_PLOTTER_DELETE_FAILED, "delete queue file", queue_path, error);
+      return;
+    }
   }
   state.table.deactivate(number);
   if (!show_inactive_plotters()) {

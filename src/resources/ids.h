@@ -294,10 +294,10 @@
 #define IDS_PLOTTER_REMOVE 173
 #define IDS_PLOTTER_ADD_CAPTION 174
 // Plotter page and its dialogs: failures, and the parity names of the serial port dialog.
+// %1 the file, %2 the system's reason.
 #define IDS_PLOTTER_DELETE_FAILED 1651
 #define IDS_PLOTTER_MOVE_FAILED 1652
 #define IDS_DRIVER_BACKUP_FAILED 1653
-#define IDS_DRIVER_WRITE_FAILED 1654
 #define IDS_RESOLUTION_INVALID 1655
 #define IDS_SERIAL_PARITY_NONE 1656   // then odd, even, mark and space
 #define IDS_SERIAL_PARITY_ODD 1657

@@ -12,7 +12,9 @@
 #include "plotter/plotter_test_support.h"
 #include "resources/ids.h"
 #include "support/gui.h"
+#include "support/captured_log.h"
 #include "support/installation.h"
+#include "util/program_log.h"
 
 namespace tav {
 namespace {
@@ -47,11 +49,12 @@ class DriverSettingsDialogTest : public ::testing::Test {
     script.on(kCaption, step);
     run(script);
   }
-  void expect_save_refused(const std::string& message);
+  void expect_save_refused(const std::string& message, const std::string& logged);
   std::string file() const { return inst.read("plotter\\ROLL60A.plt"); }
   std::string backup() const { return inst.read("plotter\\ROLL60A.BAK"); }
 
   test::TestInstallation inst;
+  test::CapturedLog log;
   DriverText driver;
 };
 
@@ -118,8 +121,9 @@ TEST_F(DriverSettingsDialogTest, EnterTakesThePaperWidthAndKeepsTheDialogOpen) {
   EXPECT_EQ(file(), expected.build());
 }
 
-// OK with a changed paper width shows `message` and leaves the driver file as it was.
-void DriverSettingsDialogTest::expect_save_refused(const std::string& message) {
+// OK with a changed paper width shows `message`, logs a line that holds `logged` and leaves
+// the driver file as it was.
+void DriverSettingsDialogTest::expect_save_refused(const std::string& message, const std::string& logged) {
   test::ModalScript script;
   script.on(kCaption, [](HWND dialog) {
         test::set_item_text(dialog, IDE_DRIVER_PAPER_WIDTH, "1200");
@@ -133,14 +137,22 @@ void DriverSettingsDialogTest::expect_save_refused(const std::string& message) {
   run(script);
   SetFileAttributesA(inst.path("plotter\\ROLL60A.plt").c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(file(), driver.build());
+  const std::vector<std::string> lines = log.lines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(lines.back().find(logged), std::string::npos) << lines.back();
 }
 
 TEST_F(DriverSettingsDialogTest, NoRewriteWithoutABackupOrWhenTheFileCannotBeWritten) {
+  const std::string denied = system_error_text(ERROR_ACCESS_DENIED);
   inst.make_folder("plotter\\ROLL60A.BAK");  // the backup copy cannot be made
-  expect_save_refused("No backup copy of the driver file could be made. The driver file was not changed.");
+  expect_save_refused("No backup copy U:\\taviro\\plotter\\ROLL60A.BAK of the driver file could be made:\n" + denied +
+                          "\n\nThe driver file was not changed.",
+                      "back up driver file\tU:\\taviro\\plotter\\ROLL60A.BAK\t" + denied);
   inst.remove("plotter\\ROLL60A.BAK");
   SetFileAttributesA(inst.path("plotter\\ROLL60A.plt").c_str(), FILE_ATTRIBUTE_READONLY);
-  expect_save_refused("The driver file could not be written. It was not changed.");
+  expect_save_refused("The file U:\\taviro\\plotter\\ROLL60A.PLT could not be written:\n" + denied +
+                          "\n\nYour changes are kept: press OK to try again, or Cancel to leave without saving.",
+                      "save driver settings\tU:\\taviro\\plotter\\ROLL60A.PLT\t" + denied);
   EXPECT_EQ(backup(), driver.build());
 }
 

@@ -13,7 +13,9 @@
 #include "plotter/plotter_test_support.h"
 #include "resources/ids.h"
 #include "support/gui.h"
+#include "support/captured_log.h"
 #include "support/installation.h"
+#include "util/program_log.h"
 
 namespace tav {
 namespace {
@@ -50,6 +52,13 @@ class PlotterPageTest : public ::testing::Test {
   ~PlotterPageTest() override { show_inactive_plotters() = false; }
 
   std::string plotter(const std::string& name) const { return inst.read("plotter\\" + name); }
+  // The log holds one line: the action, the file and the reason "access denied".
+  void expect_logged(const std::string& action, const std::string& file, DWORD error = ERROR_ACCESS_DENIED) const {
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_NE(log.lines()[0].find(action + "\tU:\\taviro\\plotter\\" + file + "\t" + system_error_text(error)),
+              std::string::npos)
+        << log.lines()[0];
+  }
   bool has(const std::string& name) const { return inst.exists("plotter\\" + name); }
 
   // Runs the steps on the Plotter page, then closes the main dialog.
@@ -92,6 +101,7 @@ class PlotterPageTest : public ::testing::Test {
   }
 
   test::TestInstallation inst;
+  test::CapturedLog log;
 };
 
 TEST_F(PlotterPageTest, OpensWithTheActivePlottersAndNoActionEnabled) {
@@ -324,7 +334,8 @@ TEST_F(PlotterPageTest, AQueueFileThatCannotBeWrittenStaysAsItWas) {
         }))
       .on("TAVIRO - Add plotter", [](HWND box) { test::click(box, IDYES); })
       .on(kMainCaption, [](HWND box) {
-        EXPECT_EQ(message_text(box), "Error when creating file.");
+        EXPECT_EQ(message_text(box), "Error when creating file U:\\taviro\\plotter\\PEN90.que:\n" +
+                                         system_error_text(ERROR_ACCESS_DENIED));
         test::click(box, IDOK);
       })
       .on(kMainCaption, on_page([&](HWND page) {
@@ -333,14 +344,18 @@ TEST_F(PlotterPageTest, AQueueFileThatCannotBeWrittenStaysAsItWas) {
       }));
   test::run_main_dialog_with(script);
   EXPECT_EQ(plotter("PEN90.que"), old_queue);
+  expect_logged("create queue file", "PEN90.que");
   SetFileAttributesA(inst.path("plotter\\PEN90.que").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(PlotterPageTest, AQueueFileThatCannotBeDeletedKeepsThePlotterActive) {
   SetFileAttributesA(inst.path("plotter\\ROLL60A.que").c_str(), FILE_ATTRIBUTE_READONLY);
   confirm_on_row("ROLL60A", "ROLL60A", IDB_PLOTTER_DEACTIVATE, "",
-                 "The file could not be deleted. The plotter stays active.", Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"});
+                 "The file U:\\taviro\\plotter\\ROLL60A.que could not be deleted:\n" +
+                     system_error_text(ERROR_ACCESS_DENIED) + "\n\nThe plotter stays active.",
+                 Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"});
   EXPECT_TRUE(has("ROLL60A.que"));
+  expect_logged("delete queue file", "ROLL60A.que");
   SetFileAttributesA(inst.path("plotter\\ROLL60A.que").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
