@@ -15,6 +15,7 @@
 #include "support/gui.h"
 #include "support/captured_log.h"
 #include "support/installation.h"
+#include "support/locked_file.h"
 #include "util/program_log.h"
 
 namespace tav {
@@ -275,9 +276,11 @@ TEST_F(PlotterPageTest, ActionsTakeTheFilesTheirRowsWereListedFrom) {
   }
 }
 
-TEST_F(PlotterPageTest, RemoveMovesTheFilesAndTheRowsBelowKeepTheirPlotters) {
+TEST_F(PlotterPageTest, RemoveMovesTheFilesKeepsTheEarlierOnesAndTheRowsBelowKeepTheirPlotters) {
   show_inactive_plotters() = true;
   inst.write("plotter\\diverse\\ROLL60A.plt", "old removed driver");
+  inst.write("plotter\\diverse\\ROLL60A.que", "old removed queue");
+  inst.write("plotter\\diverse\\ROLL60A.bk0", "older");
   test::ModalScript script;
   script.on(kMainCaption, on_plotter_page([&](HWND page) {
           select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
@@ -287,6 +290,11 @@ TEST_F(PlotterPageTest, RemoveMovesTheFilesAndTheRowsBelowKeepTheirPlotters) {
         EXPECT_EQ(message_text(box), "Really remove the selected plotter? For a backup the current settings are moved "
                                      "to subfolder \"Diverse\" .");
         test::click(box, IDYES);
+      })
+      .on(kMainCaption, [](HWND box) {
+        EXPECT_EQ(message_text(box), "Subfolder \"Diverse\" already held files of these names. They are kept under new "
+                                     "names:\nROLL60A.plt is now ROLL60A.bk1\nROLL60A.que is now ROLL60A.bk2");
+        test::click(box, IDOK);
       })
       .on(kMainCaption, on_page([&](HWND page) {
         EXPECT_EQ(plotter_rows(page).size(), 2u);
@@ -307,9 +315,46 @@ TEST_F(PlotterPageTest, RemoveMovesTheFilesAndTheRowsBelowKeepTheirPlotters) {
   test::run_main_dialog_with(script);
   EXPECT_EQ(plotter("diverse\\ROLL60A.plt"), test::driver_file("Rollenplotter 60"));
   EXPECT_EQ(plotter("diverse\\ROLL60A.que"), test::queue_file("Rolle Halle 1", "ROLL60A.PLT"));
+  EXPECT_EQ(plotter("diverse\\ROLL60A.bk0") + plotter("diverse\\ROLL60A.bk1") + plotter("diverse\\ROLL60A.bk2"),
+            "olderold removed driverold removed queue");
   EXPECT_EQ(plotter("diverse\\CUT160.plt"), test::driver_file("Cutter 160", true));
   EXPECT_FALSE(has("ROLL60A.plt") || has("ROLL60A.que") || has("CUT160.plt"));
   EXPECT_TRUE(has("PEN90.que"));
+}
+
+// A file that cannot be given its numbered name, or cannot be moved: nothing is moved, the
+// user is told which file and why.
+TEST_F(PlotterPageTest, RemoveThatCannotKeepOrMoveAFileMovesNothing) {
+  struct Case {
+    std::vector<std::string> removed;  // the subfolder for removed plotters holds these
+    const char* locked;
+    std::string message;
+    const char* action;
+  };
+  const std::string reason = system_error_text(ERROR_SHARING_VIOLATION);
+  const Case cases[] = {
+      {{"ROLL60A.plt"}, "diverse\\ROLL60A.plt",
+       "The earlier removed file U:\\taviro\\plotter\\diverse\\ROLL60A.plt could not be renamed to ROLL60A.bk0:\n" +
+           reason + "\n\nThe plotter was not removed.",
+       "keep removed plotter file"},
+      {{}, "ROLL60A.plt",
+       "The file U:\\taviro\\plotter\\ROLL60A.plt could not be moved to subfolder \"Diverse\":\n" + reason,
+       "remove plotter"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.locked);
+    inst.remove("plotter\\diverse");
+    for (const std::string& name : c.removed) inst.write("plotter\\diverse\\" + name, "old removed " + name);
+    const std::vector<std::string> files = test::file_names(inst.path("plotter"));
+    test::LockedFile lock(inst.path(std::string("plotter\\") + c.locked));
+    confirm_on_row("ROLL60A", "ROLL60A", IDB_PLOTTER_REMOVE, "", c.message, Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"});
+    EXPECT_EQ(test::file_names(inst.path("plotter")), files);
+    EXPECT_EQ(test::file_names(inst.path("plotter\\diverse")), c.removed);
+    const std::vector<std::string> logged = log.lines();
+    ASSERT_FALSE(logged.empty());
+    EXPECT_NE(logged.back().find(std::string(c.action) + "\tU:\\taviro\\plotter\\" + c.locked), std::string::npos);
+  }
+  EXPECT_EQ(log.lines().size(), 2u);
 }
 
 TEST_F(PlotterPageTest, RemovingOneOfTwoQueuesKeepsTheirSharedDriver) {

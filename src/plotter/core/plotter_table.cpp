@@ -34,6 +34,17 @@ std::optional<PlotterEntry> active_entry(const PlotterFileName& queue_name, cons
   return entry;
 }
 
+std::optional<std::string> kept_file_name(std::string_view file_name,
+                                          const std::function<bool(const std::string& name)>& taken) {
+  constexpr int kNumbers = 1000000;
+  const std::string base(file_name.substr(0, file_name.rfind('.')));
+  for (int number = 0; number < kNumbers; ++number) {
+    std::string name = base + ".bk" + std::to_string(number);
+    if (!taken(name)) return name;
+  }
+  return std::nullopt;
+}
+
 std::optional<PlotterEntry> inactive_entry(const PlotterFileName& driver_name, std::string_view driver_bytes) {
   const std::optional<std::string> name = listed_plotter_name(driver_bytes);
   if (!name) return std::nullopt;

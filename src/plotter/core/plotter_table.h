@@ -4,6 +4,7 @@
 // driver files (*.plt) that no active entry uses, in listing order. The entry number
 // (from 1, in table order) is an entry's identity on the page.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,13 @@ inline constexpr int kMaxPlotterNames = 400;    // names per listing of the plot
 inline constexpr int kMaxPlotterEntries = 800;  // entries of the table
 inline constexpr const char* kDefaultPlotterFolder = "\\taviro\\plotter\\";
 inline constexpr const char* kRemovedPlotterFolder = "diverse\\";
+
+// The name under which a file of the folder for removed plotters keeps its contents when a
+// file of its name is removed again: its base name with extension "bk" and the first number
+// from 0 that `taken` does not report ("ROLL60A.plt" -> "ROLL60A.bk0", "ROLL60A.bk1", ...);
+// nothing when a million numbers are taken.
+std::optional<std::string> kept_file_name(std::string_view file_name,
+                                          const std::function<bool(const std::string& name)>& taken);
 
 struct PlotterEntry {
   PlotterFileName queue_name;  // upper case; blank for an inactive entry
