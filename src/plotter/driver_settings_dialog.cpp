@@ -1,6 +1,7 @@
 #include "plotter/driver_settings_dialog.h"
 
 #include "controls/controls.h"
+#include "controls/failure_message.h"
 #include "controls/guarded.h"
 #include "controls/page_state.h"
 #include "plotter/core/driver_file.h"
@@ -10,14 +11,13 @@
 #include "resources/ids.h"
 #include "util/atomic_file.h"
 #include "util/file_operations.h"
+#include "util/program_log.h"
 
 namespace tav {
 namespace {
 
 constexpr int kPensCharacters = 2;
 constexpr int kPaperWidthCharacters = 7;
-// Decimal-comma display without a limit beyond its own nine decimals.
-constexpr int kAllDecimals = 100;
 
 struct DriverDialogState {
   std::string path;
@@ -27,8 +27,13 @@ struct DriverDialogState {
 DriverDialogState* state_of(HWND dialog) { return controls::window_state_of<DriverDialogState>(dialog); }
 
 void show_resolutions(HWND dialog, const DriverSettings& values) {
-  controls::set_text(dialog, IDE_DRIVER_RESOLUTION_X, decimal_comma_text(values.resolution_x, kAllDecimals));
-  controls::set_text(dialog, IDE_DRIVER_RESOLUTION_Y, decimal_comma_text(values.resolution_y, kAllDecimals));
+  controls::set_text(dialog, IDE_DRIVER_RESOLUTION_X, resolution_text(values.resolution_x));
+  controls::set_text(dialog, IDE_DRIVER_RESOLUTION_Y, resolution_text(values.resolution_y));
+}
+
+// A number of the file in its field; an unknown one leaves the field empty.
+void show_number(HWND dialog, int id, std::optional<int> value) {
+  if (value) controls::set_unsigned(dialog, id, *value);
 }
 
 void enable_pens(HWND dialog, bool enabled) {
@@ -51,11 +56,13 @@ bool open_dialog(HWND dialog, const std::string& path) {
   }
   const DriverSettings& values = state.values;
   controls::set_text(dialog, IDE_DRIVER_PLOTTER_NAME, values.plotter_name.str());
-  controls::set_unsigned(dialog, IDE_DRIVER_PENS, values.device[kPens]);
-  CheckRadioButton(dialog, IDX_DRIVER_ORIGIN_CORNER, IDX_DRIVER_ORIGIN_CENTRE,
-                   values.device[kOrigin] == 0 ? IDX_DRIVER_ORIGIN_CORNER : IDX_DRIVER_ORIGIN_CENTRE);
+  show_number(dialog, IDE_DRIVER_PENS, values.device[kPens]);
+  if (const std::optional<int> origin = values.device[kOrigin]) {
+    CheckRadioButton(dialog, IDX_DRIVER_ORIGIN_CORNER, IDX_DRIVER_ORIGIN_CENTRE,
+                     *origin == 0 ? IDX_DRIVER_ORIGIN_CORNER : IDX_DRIVER_ORIGIN_CENTRE);
+  }
   show_resolutions(dialog, values);
-  controls::set_unsigned(dialog, IDE_DRIVER_PAPER_WIDTH, values.paper_width);
+  show_number(dialog, IDE_DRIVER_PAPER_WIDTH, values.paper_width);
   controls::check(dialog, IDX_DRIVER_EACH_PAGE, values.each_page);
   controls::check(dialog, IDX_DRIVER_PEN_CHANGE, values.pen_change);
   enable_pens(dialog, values.pen_change);
@@ -70,12 +77,6 @@ void take_paper_width(HWND dialog, DriverSettings& values) {
   }
 }
 
-void tell(HWND dialog, int text) {
-  char caption[256] = {};
-  GetWindowTextA(dialog, caption, sizeof caption);
-  MessageBoxA(dialog, controls::load_string(text).c_str(), caption, MB_OK | MB_ICONSTOP);
-}
-
 // Keeps a backup copy and rewrites the driver file from it. The file is replaced in one
 // step, and only from a copy that was really made.
 bool save(HWND dialog, DriverDialogState& state) {
@@ -83,20 +84,29 @@ bool save(HWND dialog, DriverDialogState& state) {
   take_paper_width(dialog, values);
   values.each_page = controls::is_checked(dialog, IDX_DRIVER_EACH_PAGE);
   values.pen_change = controls::is_checked(dialog, IDX_DRIVER_PEN_CHANGE);
+  // A number of pens or an origin that the file does not hold readably stays as the file has
+  // it while the user leaves the field empty and chooses no origin.
   unsigned pens = 0;
-  values.device[kPens] = controls::get_unsigned(dialog, IDE_DRIVER_PENS, pens) ? static_cast<int>(pens) : 1;
-  values.device[kOrigin] = controls::is_checked(dialog, IDX_DRIVER_ORIGIN_CORNER) ? 0 : 1;
+  if (controls::get_unsigned(dialog, IDE_DRIVER_PENS, pens)) {
+    values.device[kPens] = static_cast<int>(pens);
+  } else if (values.device[kPens] || !controls::text_of(dialog, IDE_DRIVER_PENS).empty()) {
+    values.device[kPens] = 1;
+  }
+  if (controls::is_checked(dialog, IDX_DRIVER_ORIGIN_CORNER)) values.device[kOrigin] = 0;
+  if (controls::is_checked(dialog, IDX_DRIVER_ORIGIN_CENTRE)) values.device[kOrigin] = 1;
 
   const std::string backup = driver_backup_path(state.path);
   std::string bytes;
   if (FTNFCO(state.path.c_str(), static_cast<int>(state.path.size()), backup.c_str(),
              static_cast<int>(backup.size())) != kFileDone ||
       read_file(backup.c_str(), bytes) != FileRead::read) {
-    tell(dialog, IDS_DRIVER_BACKUP_FAILED);
+    const std::string file = controls::full_path(backup);
+    const std::string reason = system_error_text(GetLastError());
+    controls::tell_failure(dialog, IDS_DRIVER_BACKUP_FAILED, {file, reason}, "back up driver file", file, reason);
     return false;
   }
   if (!write_file_atomically(state.path.c_str(), rewrite_driver_file(bytes, values))) {
-    tell(dialog, IDS_DRIVER_WRITE_FAILED);
+    controls::tell_file_not_written(dialog, "save driver settings", state.path, GetLastError());
     return false;
   }
   return true;

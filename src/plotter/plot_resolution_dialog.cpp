@@ -13,7 +13,6 @@
 namespace tav {
 namespace {
 
-constexpr int kAllDecimals = 100;
 constexpr std::array<const char*, 4> kPresets = {"0,025", "0,0254", "0,01", "0,1"};
 
 // The controls of one axis.
@@ -40,19 +39,28 @@ ResolutionDialogState* state_of(HWND dialog) { return controls::window_state_of<
 
 void set_read_only(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, EM_SETREADONLY, TRUE, 0); }
 
-void show_resolution(HWND dialog, ResolutionDialogState& state, int id, double resolution) {
+void show_resolution(HWND dialog, ResolutionDialogState& state, int id, std::optional<float> resolution) {
   state.updating = true;
-  controls::set_text(dialog, id, decimal_comma_text(resolution, kAllDecimals));
+  controls::set_text(dialog, id, resolution_text(resolution));
   state.updating = false;
+}
+
+std::optional<float>& resolution_of(DriverSettings& values, Axis axis) {
+  return axis == Axis::x ? values.resolution_x : values.resolution_y;
 }
 
 void open_dialog(HWND dialog, DriverSettings& values) {
   ResolutionDialogState& state = controls::create_window_state<ResolutionDialogState>(dialog, values);
   for (const AxisControls& axis : kAxes) {
     for (const char* preset : kPresets) controls::add_item(dialog, axis.resolution, preset);
+    show_resolution(dialog, state, axis.resolution, resolution_of(values, axis.axis));
+    // An unknown resolution cannot be corrected by a test plot.
+    if (state.comparison.state(axis.axis) != AxisState::open) {
+      set_read_only(dialog, axis.desired);
+      set_read_only(dialog, axis.actual);
+    }
   }
-  show_resolution(dialog, state, IDC_RESOLUTION_X, values.resolution_x);
-  show_resolution(dialog, state, IDC_RESOLUTION_Y, values.resolution_y);
+  controls::enable(dialog, IDB_RESOLUTION_RECALCULATE, state.comparison.can_recalculate());
 }
 
 // The user picked or typed a resolution: that axis's test plot lengths are of no use now.
@@ -84,19 +92,23 @@ void recalculate(HWND dialog, ResolutionDialogState& state) {
   controls::enable(dialog, IDB_RESOLUTION_RECALCULATE, state.comparison.can_recalculate());
 }
 
-// OK: both resolutions must be positive numbers; the first that is not keeps the dialog open.
+// OK: both resolutions must be positive numbers, except that an unknown one may be left
+// empty and stays unknown; the first that is neither keeps the dialog open.
 void confirm(HWND dialog, ResolutionDialogState& state) {
-  std::array<float, 2> resolutions{};
+  std::array<std::optional<float>, 2> resolutions{};
   for (std::size_t i = 0; i < kAxes.size(); ++i) {
-    const std::optional<float> read = usable_resolution(read_decimal_comma(controls::text_of(dialog, kAxes[i].resolution)));
-    if (!read) {
+    const std::string text = controls::text_of(dialog, kAxes[i].resolution);
+    const std::optional<float> read = usable_resolution(read_decimal_comma(text));
+    const bool left_unknown =
+        !resolution_of(state.values, kAxes[i].axis) && text.find_first_not_of(' ') == std::string::npos;
+    if (!read && !left_unknown) {
       char caption[256] = {};
       GetWindowTextA(dialog, caption, sizeof caption);
       MessageBoxA(dialog, controls::load_string(IDS_RESOLUTION_INVALID).c_str(), caption, MB_OK | MB_ICONEXCLAMATION);
       SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, kAxes[i].resolution)), TRUE);
       return;
     }
-    resolutions[i] = *read;
+    resolutions[i] = read;
   }
   state.values.resolution_x = resolutions[0];
   state.values.resolution_y = resolutions[1];

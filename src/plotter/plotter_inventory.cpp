@@ -57,6 +57,20 @@ std::vector<ListedFile> listed_files(const std::string& folder, const char* patt
   return files;
 }
 
+// The driver file of a queue whose DRIVER is `driver` (driver name `name`): the listed file
+// of exactly that name, else a listed one of the same driver name (without regard to case),
+// else the driver name with ".PLT", as the queue file names it.
+std::string listed_driver_file(std::string_view driver, const PlotterFileName& name,
+                               const std::vector<ListedFile>& drivers, const std::string& folder) {
+  const ListedFile* same_name = nullptr;
+  for (const ListedFile& listed : drivers) {
+    const std::string_view file = std::string_view(listed.path).substr(folder.size());
+    if (file == driver) return std::string(file);
+    if (!same_name && same_text(listed.name.data(), name.data(), name.size())) same_name = &listed;
+  }
+  return same_name ? same_name->path.substr(folder.size()) : plotter_file_path("", name.raw(), ".PLT");
+}
+
 }  // namespace
 
 std::string installation_plotter_folder() {
@@ -77,24 +91,31 @@ bool read_driver_settings_file(const char* path, DriverSettings& values) {
 void scan_plotters(const std::string& folder, PlotterTable& table) {
   table.clear();
   std::string bytes;
+  const std::vector<ListedFile> drivers = listed_files(folder, "*.plt", ".plt");
   // The drivers of the listed queues in upper case, as the listing names the driver files;
   // one look-up per driver file instead of a comparison with every queue.
   std::set<std::string> drivers_in_use;
   for (const ListedFile& queue : listed_files(folder, "*.que", ".que")) {
-    // An unreadable queue file reads as an empty one. It is listed under the path the
-    // other TAVIRO programs name it by.
-    read_file(queue.path.c_str(), bytes);
+    // Read as every INI file is (in UTF-16 too); an unreadable queue file reads as an empty
+    // one. It is listed under the path the other TAVIRO programs name it by.
+    const QueueValues values = read_queue_values(profile::ProfileSnapshot(queue.path.c_str()).document());
     const std::string shown_path = plotter_file_path(folder, queue.name.raw(), ".que");
-    const auto entry = active_entry(queue.name, IniDocument(std::move(bytes)), shown_path);
-    if (!entry || !table.append(*entry)) continue;
+    auto entry = active_entry(queue.name, values, shown_path);
+    if (!entry) continue;
+    entry->queue_file = queue.path.substr(folder.size());
+    entry->driver_file = listed_driver_file(values.driver, entry->driver_name, drivers, folder);
+    if (!table.append(*entry)) continue;
     PlotterFileName driver = entry->driver_name;
     KleGro(driver.data(), driver.size());
     drivers_in_use.insert(std::string(driver.raw()));
   }
-  for (const ListedFile& driver : listed_files(folder, "*.plt", ".plt")) {
+  for (const ListedFile& driver : drivers) {
     if (drivers_in_use.count(std::string(driver.name.raw())) > 0) continue;
     if (read_file(driver.path.c_str(), bytes) != FileRead::read) continue;
-    if (const auto entry = inactive_entry(driver.name, bytes)) table.append(*entry);
+    auto entry = inactive_entry(driver.name, bytes);
+    if (!entry) continue;
+    entry->driver_file = driver.path.substr(folder.size());
+    table.append(*entry);
   }
 }
 

@@ -4,9 +4,11 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "config/profile.h"
 #include "controls/controls.h"
+#include "controls/failure_message.h"
 #include "controls/list_view.h"
 #include "controls/page_state.h"
 #include "plotter/core/plotter_table.h"
@@ -18,7 +20,9 @@
 #include "shell/app_state.h"
 #include "shell/page_table.h"
 #include "util/backups.h"
+#include "util/core/message_text.h"
 #include "util/file_operations.h"
+#include "util/program_log.h"
 #include "util/stop_points.h"
 
 namespace tav {
@@ -70,7 +74,14 @@ std::string main_caption() {
 int ask(HWND page, int text, const std::string& caption, UINT style) {
   return MessageBoxA(GetAncestor(page, GA_ROOT), controls::load_string(text).c_str(), caption.c_str(), style);
 }
-void tell(HWND page, int text, UINT icon) { ask(page, text, main_caption(), MB_OK | icon); }
+
+// Tells the user that `file` could not be created, deleted or moved (text with %1 the file
+// and %2 the system's reason for `error`) and logs it.
+void tell_failure(HWND page, int text, std::string_view action, const std::string& file, DWORD error) {
+  const std::string path = controls::full_path(file);
+  const std::string reason = system_error_text(error);
+  controls::tell_failure(GetAncestor(page, GA_ROOT), text, {path, reason}, action, path, reason);
+}
 
 // The row's entry number, or 0 when no row is selected or the row names no entry.
 int selected_entry(HWND page, const PlotterPageState& state) {
@@ -172,20 +183,20 @@ void add_queue(HWND page, PlotterPageState& state, bool duplicate) {
   const int number = selected_entry(page, state);
   if (number == 0) return;
   const PlotterEntry entry = state.table.entry(number);
-  const std::string driver_path = plotter_file_path(state.folder, entry.driver_name.raw(), ".PLT");
   DriverSettings values;
-  if (!read_driver_settings_file(driver_path.c_str(), values)) {
+  if (!read_driver_settings_file((state.folder + entry.driver_file).c_str(), values)) {
     controls::enable(page, IDB_PLOTTER_ACTIVATE, false);
     return;
   }
-  std::string queue_path = driver_path.substr(0, driver_path.size() - 3) + "que";
+  // The queue file and its DRIVER are named after the driver as the list shows it.
+  std::string queue_path = plotter_file_path(state.folder, entry.driver_name.raw(), ".que");
   if (file_exists(queue_path.c_str())) {
     if (duplicate) {
       const auto free_name = free_queue_name(entry.driver_name, [&](const std::string& name) {
         return file_exists(plotter_file_path(state.folder, name, ".que").c_str());
       });
       if (!free_name) {
-        tell(page, IDS_PLOTTER_CREATE_FAILED, MB_ICONSTOP);
+        tell_failure(page, IDS_PLOTTER_CREATE_FAILED, "create queue file", queue_path, ERROR_FILE_EXISTS);
         return;
       }
       queue_path = plotter_file_path(state.folder, free_name->raw(), ".que");
@@ -200,16 +211,16 @@ void add_queue(HWND page, PlotterPageState& state, bool duplicate) {
   const std::string plotter_name = values.plotter_name.str();
   const std::string queue_file = queue_path.substr(state.folder.size());
   const std::string name = duplicate ? duplicate_display_name(plotter_name, queue_file) : plotter_name;
-  const std::string driver_file = driver_path.substr(state.folder.size());
+  const std::string driver_file = plotter_file_path("", entry.driver_name.raw(), ".PLT");
   if (!write_queue_file(queue_path, name, driver_file, values.cutter >= 1)) {
-    tell(page, IDS_PLOTTER_CREATE_FAILED, MB_ICONSTOP);
+    tell_failure(page, IDS_PLOTTER_CREATE_FAILED, "create queue file", queue_path, GetLastError());
     return;
   }
   if (duplicate) {
     rescan(page, state);
     return;
   }
-  state.table.activate(number);
+  state.table.activate(number, queue_file);
   const PlotterRow row = state.table.row(number);
   HWND list = list_of(page);
   for_rows_of(list, number, [&](int shown) {
@@ -224,12 +235,15 @@ void deactivate_plotter(HWND page, PlotterPageState& state) {
   if (number == 0) return;
   if (ask(page, IDS_PLOTTER_DELETE_FILE, main_caption(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
   const PlotterEntry entry = state.table.entry(number);
-  const std::string queue_path = plotter_file_path(state.folder, entry.queue_name.raw(), ".que");
+  const std::string queue_path = state.folder + entry.queue_file;
   numbered_backup(queue_path.c_str(), static_cast<int>(queue_path.size()), kQueueBackups);
   // A queue file that stays would keep the plotter active for the programs that plot.
-  if (!DeleteFileA(queue_path.c_str()) && file_exists(queue_path.c_str())) {
-    tell(page, IDS_PLOTTER_DELETE_FAILED, MB_ICONSTOP);
-    return;
+  if (!DeleteFileA(queue_path.c_str())) {
+    const DWORD error = GetLastError();
+    if (file_exists(queue_path.c_str())) {
+      tell_failure(page, IDS_PLOTTER_DELETE_FAILED, "delete queue file", queue_path, error);
+      return;
+    }
   }
   state.table.deactivate(number);
   if (!show_inactive_plotters()) {
@@ -248,13 +262,43 @@ void deactivate_plotter(HWND page, PlotterPageState& state) {
   }
 }
 
-// Moves a file of the plotter folder into its subfolder for removed plotters, replacing a
-// file of the same name there only once the new one has arrived.
-bool move_to_removed(const PlotterPageState& state, const PlotterFileName& name, const char* extension) {
-  const std::string from = plotter_file_path(state.folder, name.raw(), extension);
-  const std::string to = plotter_file_path(state.folder + kRemovedPlotterFolder, name.raw(), extension);
-  stop_point("move");
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+// A file of a removed plotter on its way into the subfolder for removed plotters.
+struct RemovedFile {
+  std::string from;  // in the plotter folder
+  std::string name;  // its name there, and in the subfolder
+  bool copy;         // a driver that another plotter still uses stays
+};
+
+// Moves (or copies) a file, never over another one; the system's error, or ERROR_SUCCESS.
+DWORD put_file(const std::string& from, const std::string& to, bool copy) {
+  stop_point(copy ? "copy" : "move");
+  const BOOL done = copy ? CopyFileA(from.c_str(), to.c_str(), TRUE) : MoveFileA(from.c_str(), to.c_str());
+  return done ? ERROR_SUCCESS : GetLastError();
+}
+
+bool name_taken(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Files of an earlier removed plotter that bear the names of `files` in the subfolder keep
+// their contents under numbered names, each its own; `kept` gets a line for each. False,
+// with the user told, when one cannot be renamed.
+bool keep_earlier_files(HWND page, const std::string& removed, const std::vector<RemovedFile>& files,
+                        std::string& kept) {
+  for (const RemovedFile& file : files) {
+    const std::string earlier = removed + file.name;
+    if (!name_taken(earlier)) continue;
+    const auto new_name =
+        kept_file_name(file.name, [&](const std::string& name) { return name_taken(removed + name); });
+    const DWORD error = new_name ? put_file(earlier, removed + *new_name, false) : ERROR_FILE_EXISTS;
+    if (error != ERROR_SUCCESS) {
+      const std::string path = controls::full_path(earlier);
+      const std::string reason = system_error_text(error);
+      controls::tell_failure(GetAncestor(page, GA_ROOT), IDS_PLOTTER_KEEP_FAILED, {path, new_name.value_or(""), reason},
+                             "keep removed plotter file", path, reason);
+      return false;
+    }
+    kept += "\n" + with_arguments(controls::load_string(IDS_PLOTTER_KEPT_AS), {file.name, *new_name});
+  }
+  return true;
 }
 
 void remove_plotter(HWND page, PlotterPageState& state) {
@@ -262,38 +306,42 @@ void remove_plotter(HWND page, PlotterPageState& state) {
   if (number == 0) return;
   if (ask(page, IDS_PLOTTER_REMOVE, main_caption(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
   const PlotterEntry entry = state.table.entry(number);
-  CreateDirectoryA((state.folder + kRemovedPlotterFolder).c_str(), nullptr);
-  // A driver that another plotter still uses stays; the removed plotter's settings are kept
-  // as a copy of it.
-  bool moved;
-  const std::string driver_file = plotter_file_path(state.folder, entry.driver_name.raw(), ".plt");
-  if (entry.active && !file_exists(driver_file.c_str())) {
-    moved = true;  // already gone (a removal that was cut short): the queue file follows it
-  } else if (entry.active && state.table.driver_in_use(entry.driver_name, number)) {
-    const std::string from = plotter_file_path(state.folder, entry.driver_name.raw(), ".plt");
-    const std::string to = plotter_file_path(state.folder + kRemovedPlotterFolder, entry.driver_name.raw(), ".plt");
-    moved = FTNFCO(from.c_str(), static_cast<int>(from.size()), to.c_str(), static_cast<int>(to.size())) == kFileDone;
-  } else {
-    moved = move_to_removed(state, entry.driver_name, ".plt");
+  const std::string removed = state.folder + kRemovedPlotterFolder;
+  CreateDirectoryA(removed.c_str(), nullptr);
+  std::vector<RemovedFile> files;
+  const std::string driver_path = state.folder + entry.driver_file;
+  // An active plotter's driver that has already gone (a removal that was cut short) is left
+  // out: the queue file follows it.
+  if (!entry.active || file_exists(driver_path.c_str())) {
+    const bool in_use = entry.active && state.table.driver_in_use(entry.driver_name, number);
+    files.push_back({driver_path, entry.driver_file, in_use});
   }
-  if (!moved) {
-    tell(page, IDS_PLOTTER_MOVE_FAILED, MB_ICONSTOP);
-    return;
+  if (entry.active) files.push_back({state.folder + entry.queue_file, entry.queue_file, false});
+
+  std::string kept;
+  const bool names_free = keep_earlier_files(page, removed, files, kept);
+  std::size_t moved = 0;
+  DWORD error = ERROR_SUCCESS;
+  while (names_free && moved < files.size() &&
+         (error = put_file(files[moved].from, removed + files[moved].name, files[moved].copy)) == ERROR_SUCCESS) {
+    ++moved;
   }
-  if (entry.active && !move_to_removed(state, entry.queue_name, ".que")) {
-    // The driver has gone; the list shows what the folder now holds.
-    tell(page, IDS_PLOTTER_MOVE_FAILED, MB_ICONSTOP);
-    rescan(page, state);
-    return;
+  if (error != ERROR_SUCCESS) tell_failure(page, IDS_PLOTTER_MOVE_FAILED, "remove plotter", files[moved].from, error);
+  if (!kept.empty()) {
+    const std::string text = with_arguments(controls::load_string(IDS_PLOTTER_KEPT), {kept.substr(1)});
+    MessageBoxA(GetAncestor(page, GA_ROOT), text.c_str(), main_caption().c_str(), MB_OK | MB_ICONINFORMATION);
   }
-  remove_entry(page, state, number);
+  if (names_free && error == ERROR_SUCCESS) {
+    remove_entry(page, state, number);
+  } else if (moved > 0) {
+    rescan(page, state);  // what moved has gone: the list shows what the folder now holds
+  }
 }
 
 void open_settings(HWND page, const PlotterPageState& state) {
   const int number = selected_entry(page, state);
   if (number == 0) return;
-  const std::string path = plotter_file_path(state.folder, state.table.entry(number).driver_name.raw(), ".PLT");
-  run_driver_settings_dialog(GetAncestor(page, GA_ROOT), path);
+  run_driver_settings_dialog(GetAncestor(page, GA_ROOT), state.folder + state.table.entry(number).driver_file);
 }
 
 }  // namespace

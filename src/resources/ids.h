@@ -300,16 +300,21 @@
 #define IDS_PLOTTER_REMOVE 173
 #define IDS_PLOTTER_ADD_CAPTION 174
 // Plotter page and its dialogs: failures, and the parity names of the serial port dialog.
+// %1 the file, %2 the system's reason; for KEEP_FAILED %2 the new name, %3 the reason.
 #define IDS_PLOTTER_DELETE_FAILED 1651
 #define IDS_PLOTTER_MOVE_FAILED 1652
 #define IDS_DRIVER_BACKUP_FAILED 1653
-#define IDS_DRIVER_WRITE_FAILED 1654
 #define IDS_RESOLUTION_INVALID 1655
 #define IDS_SERIAL_PARITY_NONE 1656   // then odd, even, mark and space
 #define IDS_SERIAL_PARITY_ODD 1657
 #define IDS_SERIAL_PARITY_EVEN 1658
 #define IDS_SERIAL_PARITY_MARK 1659
 #define IDS_SERIAL_PARITY_SPACE 1660
+// Remove: files of removed plotters already in the subfolder "diverse" keep their contents
+// under numbered names (KEPT lists one KEPT_AS line per file: %1 the name, %2 the new one).
+#define IDS_PLOTTER_KEEP_FAILED 1661
+#define IDS_PLOTTER_KEPT 1662
+#define IDS_PLOTTER_KEPT_AS 1663
 // Options page: the text editor for an error log could not be started.
 #define IDS_OPTIONS_ERROR 200
 // Main dialog: the main configuration file could not be read, or cannot be written back.

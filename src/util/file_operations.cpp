@@ -80,7 +80,10 @@ std::int16_t FTNFCO(const char* source, int source_length, const char* target, i
   const TerminatedName to(target, target_length);
   if (!from.usable() || !to.usable()) return kFileFailed;
   // Run with administrator rights, Wine would overwrite a read-only target; Windows refuses.
-  if (is_read_only_file(to.c_str())) return kFileFailed;
+  if (is_read_only_file(to.c_str())) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return kFileFailed;
+  }
   stop_point("copy");
   if (CopyFileA(from.c_str(), to.c_str(), FALSE)) return kFileDone;
   return failed("FTNFCO", GetLastError());

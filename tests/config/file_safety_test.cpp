@@ -13,8 +13,8 @@
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"
-#include "support/unix_command.h"
 #include "support/temp_folder.h"
+#include "support/unix_command.h"
 #include "util/atomic_file.h"
 
 namespace tav {
@@ -135,11 +135,6 @@ TEST(MainFileSafety, Utf16FileWithCharactersOutsideTheCodePageIsNeverWritten) {
   EXPECT_EQ(installation.read("taviro.ini"), file);
 }
 
-// Runs a Unix command on the Unix name of a Windows path.
-void unix_command(const std::string& command, const std::string& windows_path, const std::string& argument = "") {
-  test::run_unix(command + " " + argument + " " + test::unix_name(windows_path));
-}
-
 bool everyone_may_read(const std::string& path) {
   DWORD needed = 0;
   GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
@@ -163,15 +158,6 @@ bool everyone_may_read(const std::string& path) {
   return readable;
 }
 
-// Waits up to five seconds for a Unix command's effect (start /unix does not wait for it).
-bool eventually(const std::function<bool()>& done) {
-  for (int tries = 0; tries < 100; ++tries) {
-    if (done()) return true;
-    Sleep(50);
-  }
-  return done();
-}
-
 TEST(AtomicFileIdentity, LinkStaysALinkAndRightsStay) {
   test::TestInstallation installation;
   installation.write("shared\\taviro.ini", "[SCREEN]\r\nWIDTHMM=345\r\n");
@@ -183,14 +169,14 @@ TEST(AtomicFileIdentity, LinkStaysALinkAndRightsStay) {
   struct RemoveLink {
     std::string path;
     ~RemoveLink() {
-      unix_command("/bin/rm -f", path);
-      eventually([&] { return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES; });
+      test::unix_command("/bin/rm -f", path);
+      test::eventually([&] { return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES; });
     }
   } remove_link{link};
-  unix_command("/bin/ln -s", link, "shared/taviro.ini");
-  unix_command("/bin/chmod 640", installation.path("group.ini"));
-  ASSERT_TRUE(eventually([&] { return installation.read("taviro.ini") == "[SCREEN]\r\nWIDTHMM=345\r\n"; }));
-  ASSERT_TRUE(eventually([&] { return !everyone_may_read(installation.path("group.ini")); }));
+  test::unix_command("/bin/ln -s", link, "shared/taviro.ini");
+  test::unix_command("/bin/chmod 640", installation.path("group.ini"));
+  ASSERT_TRUE(test::eventually([&] { return installation.read("taviro.ini") == "[SCREEN]\r\nWIDTHMM=345\r\n"; }));
+  ASSERT_TRUE(test::eventually([&] { return !everyone_may_read(installation.path("group.ini")); }));
 
   EXPECT_TRUE(profile::write_int("SCREEN", "WIDTHMM", 346, link.c_str()));
   EXPECT_EQ(installation.read("shared\\taviro.ini"), "[SCREEN]\r\nWIDTHMM=346\r\n") << "the shared file took the value";

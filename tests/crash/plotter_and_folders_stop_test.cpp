@@ -14,6 +14,7 @@
 #include "pages/page_test_support.h"
 #include "plotter/plotter_test_support.h"
 #include "resources/ids.h"
+#include "shell/app_state.h"
 #include "support/installation.h"
 #include "support/gui.h"
 
@@ -30,7 +31,8 @@ void plotter_folder(const TestInstallation& installation) {
 }
 
 // On the Plotter page with the inactive plotters shown: selects the row of the driver and
-// queue, posts the button and answers the question that follows with Yes (when `asks`).
+// queue, posts the button and answers the question that follows with Yes (when `question`
+// is given); a notice after the action is answered with OK.
 void plotter_action(const char* driver, const char* queue, int button, const char* question = nullptr) {
   show_inactive_plotters() = true;
   ModalScript script;
@@ -41,7 +43,10 @@ void plotter_action(const char* driver, const char* queue, int button, const cha
     post_click(page, button);
   }));
   if (question) script.on(question, [](HWND box) { click(box, IDYES); });
-  script.on(kMainCaption, [](HWND) { close_main_dialog(); });
+  script.on(kMainCaption, [](HWND top) {
+    if (top != window_state().main_dialog) click(top, IDOK);
+    close_main_dialog();
+  });
   run_main_dialog_with(script);
 }
 
@@ -81,6 +86,30 @@ const CrashAction kRemove{
         EXPECT_TRUE(installation.exists(std::string("plotter\\") + name) ||
                     installation.exists(std::string("plotter\\diverse\\") + name))
             << name << " is lost";
+      }
+    }};
+
+// Remove while the folder for removed plotters holds the files of an earlier ROLL60A.
+const std::vector<std::string> kAllRemoved = {"Rollenplotter 60", "Rolle Halle 1", "earlier driver", "earlier queue"};
+const CrashAction kRemoveOverEarlier{
+    "remove over an earlier removed plotter",
+    [](const TestInstallation& installation) {
+      plotter_folder(installation);
+      installation.write("plotter\\diverse\\ROLL60A.plt", "earlier driver");
+      installation.write("plotter\\diverse\\ROLL60A.que", "earlier queue");
+    },
+    [] { plotter_action("ROLL60A", "ROLL60A", IDB_PLOTTER_REMOVE, kMainCaption); },
+    {"plotter\\ROLL60A.plt", "plotter\\ROLL60A.que", "plotter\\diverse\\ROLL60A.bk0", "plotter\\diverse\\ROLL60A.bk1"},
+    [](const TestInstallation& installation) {
+      // Each of the four files is whole, in the plotter folder or in its subfolder.
+      std::string found;
+      for (const char* folder : {"plotter", "plotter\\diverse"}) {
+        for (const std::string& name : file_names(installation.path(folder))) {
+          found += installation.read(std::string(folder) + "\\" + name) + "|";
+        }
+      }
+      for (const std::string& contents : kAllRemoved) {
+        EXPECT_NE(found.find(contents), std::string::npos) << contents << " is lost";
       }
     }};
 
@@ -251,10 +280,9 @@ const CrashAction kSharedDataFolder{
     [](const TestInstallation& installation) { EXPECT_EQ(tree_of(installation.path("forms")), kForms); },
     finish_forms_relocation};
 
-const std::vector<const CrashAction*> kActions = {&kActivate,     &kActivateOverExisting, &kDuplicate,
-                                                  &kDeactivate,   &kRemove,               &kDriverSettings,
-                                                  &kSerialPort,   &kDataFolder,           &kSharedDataFolder,
-                                                  &kMeasurementSystem};
+const std::vector<const CrashAction*> kActions = {
+    &kActivate,        &kActivateOverExisting, &kDuplicate,  &kDeactivate,       &kRemove, &kRemoveOverEarlier,
+    &kDriverSettings,  &kSerialPort,           &kDataFolder, &kSharedDataFolder, &kMeasurementSystem};
 const bool kRegistered = [] {
   for (const CrashAction* action : kActions) register_crash_action(*action);
   return true;

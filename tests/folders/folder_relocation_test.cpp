@@ -244,6 +244,7 @@ TEST_F(FolderRelocationTest, AFolderIsRemovedOnlyWhenItsDataAreWholeAtTheNewPlac
        [&] {
          test::run_unix("/bin/cp " + test::unix_name(inst.path("forms\\kragen01.frm")) + " " +
                         test::unix_name(inst.path("forms")) + "/KRAGEN01.FRM");
+         ASSERT_TRUE(test::eventually([&] { return tree_of(inst.path("forms")).count("\\KRAGEN01.FRM") == 1; }));
        },
        "\\TAVIRO\\FORMS\\", kCopyAndRemove, FolderFate::not_copied, CopyOutcome::case_twins},
       {"a path of 260 characters",

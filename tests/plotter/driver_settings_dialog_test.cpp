@@ -12,7 +12,9 @@
 #include "plotter/plotter_test_support.h"
 #include "resources/ids.h"
 #include "support/gui.h"
+#include "support/captured_log.h"
 #include "support/installation.h"
+#include "util/program_log.h"
 
 namespace tav {
 namespace {
@@ -47,11 +49,12 @@ class DriverSettingsDialogTest : public ::testing::Test {
     script.on(kCaption, step);
     run(script);
   }
-  void expect_save_refused(const std::string& message);
+  void expect_save_refused(const std::string& message, const std::string& logged);
   std::string file() const { return inst.read("plotter\\ROLL60A.plt"); }
   std::string backup() const { return inst.read("plotter\\ROLL60A.BAK"); }
 
   test::TestInstallation inst;
+  test::CapturedLog log;
   DriverText driver;
 };
 
@@ -118,8 +121,9 @@ TEST_F(DriverSettingsDialogTest, EnterTakesThePaperWidthAndKeepsTheDialogOpen) {
   EXPECT_EQ(file(), expected.build());
 }
 
-// OK with a changed paper width shows `message` and leaves the driver file as it was.
-void DriverSettingsDialogTest::expect_save_refused(const std::string& message) {
+// OK with a changed paper width shows `message`, logs a line that holds `logged` and leaves
+// the driver file as it was.
+void DriverSettingsDialogTest::expect_save_refused(const std::string& message, const std::string& logged) {
   test::ModalScript script;
   script.on(kCaption, [](HWND dialog) {
         test::set_item_text(dialog, IDE_DRIVER_PAPER_WIDTH, "1200");
@@ -133,14 +137,22 @@ void DriverSettingsDialogTest::expect_save_refused(const std::string& message) {
   run(script);
   SetFileAttributesA(inst.path("plotter\\ROLL60A.plt").c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(file(), driver.build());
+  const std::vector<std::string> lines = log.lines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(lines.back().find(logged), std::string::npos) << lines.back();
 }
 
 TEST_F(DriverSettingsDialogTest, NoRewriteWithoutABackupOrWhenTheFileCannotBeWritten) {
+  const std::string denied = system_error_text(ERROR_ACCESS_DENIED);
   inst.make_folder("plotter\\ROLL60A.BAK");  // the backup copy cannot be made
-  expect_save_refused("No backup copy of the driver file could be made. The driver file was not changed.");
+  expect_save_refused("No backup copy U:\\taviro\\plotter\\ROLL60A.BAK of the driver file could be made:\n" + denied +
+                          "\n\nThe driver file was not changed.",
+                      "back up driver file\tU:\\taviro\\plotter\\ROLL60A.BAK\t" + denied);
   inst.remove("plotter\\ROLL60A.BAK");
   SetFileAttributesA(inst.path("plotter\\ROLL60A.plt").c_str(), FILE_ATTRIBUTE_READONLY);
-  expect_save_refused("The driver file could not be written. It was not changed.");
+  expect_save_refused("The file U:\\taviro\\plotter\\ROLL60A.PLT could not be written:\n" + denied +
+                          "\n\nYour changes are kept: press OK to try again, or Cancel to leave without saving.",
+                      "save driver settings\tU:\\taviro\\plotter\\ROLL60A.PLT\t" + denied);
   EXPECT_EQ(backup(), driver.build());
 }
 
@@ -196,6 +208,38 @@ TEST_F(DriverSettingsDialogTest, RecalculatedResolutionIsShownAndWritten) {
   EXPECT_EQ(file(), expected.build());
 }
 
+// Values the reader cannot take show empty, the resolution dialog lets such an axis stay
+// unknown, and saving another setting leaves their lines as they were.
+TEST_F(DriverSettingsDialogTest, ValuesThatCannotBeReadShowEmptyAndStayInTheFile) {
+  driver.device = " 12 0x 1 00 01 0";
+  driver.values[26] = "0.025mm";
+  driver.values[53] = "914mm";
+  inst.write("plotter\\ROLL60A.plt", driver.build());
+  test::ModalScript script;
+  script.on(kCaption, [](HWND dialog) {
+        for (int id : {IDE_DRIVER_PENS, IDE_DRIVER_RESOLUTION_X, IDE_DRIVER_PAPER_WIDTH}) {
+          EXPECT_EQ(test::item_text(dialog, id), "") << id;
+        }
+        test::click(dialog, IDX_DRIVER_EACH_PAGE);
+        test::post_click(dialog, IDB_DRIVER_ADAPT);
+      })
+      .on(kResolutionCaption, [](HWND dialog) {
+        EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "");
+        test::set_item_text(dialog, IDC_RESOLUTION_X, "fein");
+        test::post_click(dialog, IDOK);
+      })
+      .on(kResolutionCaption, [](HWND box) { test::click(box, IDOK); })  // a bad number is refused
+      .on(kResolutionCaption, [](HWND dialog) {
+        test::set_item_text(dialog, IDC_RESOLUTION_X, "");
+        test::click(dialog, IDOK);
+      })
+      .on(kCaption, [](HWND dialog) { test::click(dialog, IDB_DRIVER_OK); });
+  run(script);
+  DriverText expected = driver;
+  expected.values[45] = "N";
+  EXPECT_EQ(file(), expected.build());
+}
+
 // The plot resolution dialog on its own, with the values it edits.
 class PlotResolutionDialogTest : public ::testing::Test {
  protected:
@@ -232,8 +276,8 @@ TEST_F(PlotResolutionDialogTest, ChoosingAResolutionClosesThatAxisComparison) {
     EXPECT_TRUE(test::is_enabled(dialog, IDC_RESOLUTION_X));
     test::click(dialog, IDOK);
   }, IDOK);
-  EXPECT_FLOAT_EQ(values.resolution_x, 0.01f);
-  EXPECT_FLOAT_EQ(values.resolution_y, 0.0254f);
+  EXPECT_FLOAT_EQ(values.resolution_x.value_or(0), 0.01f);
+  EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.0254f);
 }
 
 TEST_F(PlotResolutionDialogTest, RecalculatingBothAxesLocksTheDialog) {
@@ -256,8 +300,8 @@ TEST_F(PlotResolutionDialogTest, RecalculatingBothAxesLocksTheDialog) {
     EXPECT_TRUE(read_only(dialog, IDE_RESOLUTION_ACTUAL_Y));
     test::click(dialog, IDOK);
   }, IDOK);
-  EXPECT_FLOAT_EQ(values.resolution_x, 0.0251f);
-  EXPECT_FLOAT_EQ(values.resolution_y, 0.025f);  // 0.024975 shown with four decimals
+  EXPECT_FLOAT_EQ(values.resolution_x.value_or(0), 0.0251f);
+  EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.025f);  // 0.024975 shown with four decimals
 }
 
 TEST_F(PlotResolutionDialogTest, AResolutionThatIsNoPositiveNumberIsRefused) {
@@ -272,7 +316,7 @@ TEST_F(PlotResolutionDialogTest, AResolutionThatIsNoPositiveNumberIsRefused) {
         test::click(box, IDOK);
       })
       .on(kResolutionCaption, [&](HWND dialog) {
-        EXPECT_FLOAT_EQ(values.resolution_y, 0.025f);
+        EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.025f);
         test::set_item_text(dialog, IDC_RESOLUTION_Y, "fein");
         test::post_click(dialog, IDOK);
       })
@@ -282,8 +326,8 @@ TEST_F(PlotResolutionDialogTest, AResolutionThatIsNoPositiveNumberIsRefused) {
         test::click(dialog, IDOK);
       });
   run(script, IDOK);
-  EXPECT_FLOAT_EQ(values.resolution_x, 0.0254f);  // as shown when the dialog opened
-  EXPECT_FLOAT_EQ(values.resolution_y, 0.0254f);
+  EXPECT_FLOAT_EQ(values.resolution_x.value_or(0), 0.0254f);  // as shown when the dialog opened
+  EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.0254f);
 }
 
 }  // namespace

@@ -47,6 +47,10 @@ TEST_F(PlotterInventoryTest, ListsQueuesFirstThenTheDriversNoQueueUses) {
   inst.write("plotter\\ABC.que", test::queue_file("", "X.P"));                            // no NAME, too short a DRIVER
   inst.write("plotter\\ISOAUS.que", test::queue_file("ISO", "ISOAUS.PLT"));
   inst.write("plotter\\lower.que", test::queue_file("Klein", "iso.plt"));
+  const std::string wide = test::queue_file("Breit", "CUT.PLT");  // in UTF-16, as the profile functions read it
+  std::string utf16 = "\xFF\xFE";
+  for (char c : wide) utf16 += {c, '\0'};
+  inst.write("plotter\\WIDE.que", utf16);
   inst.write("plotter\\PEN90.plt", test::driver_file("Stiftplotter 90"));
   inst.write("plotter\\EMPTY51.plt", test::driver_file(""));
   inst.write("plotter\\SHORT.plt", DriverText{.bracket_lines = 50}.build());
@@ -54,11 +58,11 @@ TEST_F(PlotterInventoryTest, ListsQueuesFirstThenTheDriversNoQueueUses) {
   inst.write("plotter\\diverse\\OLD.que", test::queue_file("Alt", "OLD.PLT"));
 
   const std::vector<std::string> lines = entries(scan());
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(as_set({lines.begin(), lines.begin() + 4}),
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(as_set({lines.begin(), lines.begin() + 5}),
             as_set({"*|Rolle Halle 1|ROLL60A|ROLL60A", "*|Rolle Halle 2|roll60a|ROLL60A2",
-                    "*|\\taviro\\plotter\\ABC.que||ABC", "*|Klein|iso|LOWER"}));
-  EXPECT_EQ(lines[4], "|Stiftplotter 90|PEN90|");
+                    "*|\\taviro\\plotter\\ABC.que||ABC", "*|Klein|iso|LOWER", "*|Breit|CUT|WIDE"}));
+  EXPECT_EQ(lines[5], "|Stiftplotter 90|PEN90|");
 }
 
 TEST_F(PlotterInventoryTest, LongNamesAreListedByTheirShortNames) {

@@ -13,7 +13,10 @@
 #include "plotter/plotter_test_support.h"
 #include "resources/ids.h"
 #include "support/gui.h"
+#include "support/captured_log.h"
 #include "support/installation.h"
+#include "support/locked_file.h"
+#include "util/program_log.h"
 
 namespace tav {
 namespace {
@@ -50,6 +53,13 @@ class PlotterPageTest : public ::testing::Test {
   ~PlotterPageTest() override { show_inactive_plotters() = false; }
 
   std::string plotter(const std::string& name) const { return inst.read("plotter\\" + name); }
+  // The log holds one line: the action, the file and the reason "access denied".
+  void expect_logged(const std::string& action, const std::string& file, DWORD error = ERROR_ACCESS_DENIED) const {
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_NE(log.lines()[0].find(action + "\tU:\\taviro\\plotter\\" + file + "\t" + system_error_text(error)),
+              std::string::npos)
+        << log.lines()[0];
+  }
   bool has(const std::string& name) const { return inst.exists("plotter\\" + name); }
 
   // Runs the steps on the Plotter page, then closes the main dialog.
@@ -92,6 +102,7 @@ class PlotterPageTest : public ::testing::Test {
   }
 
   test::TestInstallation inst;
+  test::CapturedLog log;
 };
 
 TEST_F(PlotterPageTest, OpensWithTheActivePlottersAndNoActionEnabled) {
@@ -222,9 +233,54 @@ TEST_F(PlotterPageTest, DeactivateWhileInactivePlottersAreShown) {
   EXPECT_TRUE(has("ROLL60A2.bk0"));
 }
 
-TEST_F(PlotterPageTest, RemoveMovesTheFilesAndTheRowsBelowKeepTheirPlotters) {
+// Files whose names differ only in case (the test drive is a Linux folder): each action
+// takes the file its row was listed from.
+TEST_F(PlotterPageTest, ActionsTakeTheFilesTheirRowsWereListedFrom) {
+  struct Case {
+    int button;
+    const char* row;
+    bool asks;
+    std::vector<std::string> plotter_files;  // the plotter folder afterwards
+    std::vector<std::string> removed_files;  // its subfolder for removed plotters
+    const char* file;                        // a file and a line it holds afterwards
+    const char* line;
+  };
+  const Case cases[] = {
+      {IDB_PLOTTER_DEACTIVATE, "Klein", true, {"ABC.que", "PEN90.PLT", "ROLL60A.plt", "abc.bk0", "pen90.plt"}, {},
+       "ABC.que", "NAME=Gross"},
+      {IDB_PLOTTER_REMOVE, "Klein", true, {"ABC.que", "PEN90.PLT", "ROLL60A.plt", "pen90.plt"},
+       {"ROLL60A.plt", "abc.que"}, "diverse\\abc.que", "NAME=Klein"},
+      {IDB_PLOTTER_ACTIVATE, "Stift klein", false,
+       {"ABC.que", "PEN90.PLT", "PEN90.que", "ROLL60A.plt", "abc.que", "pen90.plt"}, {}, "PEN90.que", "NAME=Stift klein"},
+  };
+  show_inactive_plotters() = true;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    test::TestInstallation installation;
+    installation.write("plotter\\ROLL60A.plt", test::driver_file("Rollenplotter 60"));
+    installation.write("plotter\\ABC.que", test::queue_file("Gross", "ROLL60A.PLT"));
+    test::write_case_twin(installation, "plotter\\abc.que", test::queue_file("Klein", "ROLL60A.PLT"));
+    installation.write("plotter\\PEN90.PLT", test::driver_file("Stiftplotter 90"));
+    test::write_case_twin(installation, "plotter\\pen90.plt", test::driver_file("Stift klein"));
+    test::ModalScript script;
+    script.on(kMainCaption, on_plotter_page([&](HWND page) {
+      select_plotter_row(page, test::plotter_row_named(page, c.row));
+      test::post_click(page, c.button);
+    }));
+    if (c.asks) script.on(kMainCaption, [](HWND box) { test::click(box, IDYES); });
+    script.on(kMainCaption, [](HWND) { test::close_main_dialog(); });
+    test::run_main_dialog_with(script);
+    EXPECT_EQ(test::file_names(installation.path("plotter")), c.plotter_files);
+    EXPECT_EQ(test::file_names(installation.path("plotter\\diverse")), c.removed_files);
+    EXPECT_NE(installation.read(std::string("plotter\\") + c.file).find(c.line), std::string::npos);
+  }
+}
+
+TEST_F(PlotterPageTest, RemoveMovesTheFilesKeepsTheEarlierOnesAndTheRowsBelowKeepTheirPlotters) {
   show_inactive_plotters() = true;
   inst.write("plotter\\diverse\\ROLL60A.plt", "old removed driver");
+  inst.write("plotter\\diverse\\ROLL60A.que", "old removed queue");
+  inst.write("plotter\\diverse\\ROLL60A.bk0", "older");
   test::ModalScript script;
   script.on(kMainCaption, on_plotter_page([&](HWND page) {
           select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
@@ -234,6 +290,11 @@ TEST_F(PlotterPageTest, RemoveMovesTheFilesAndTheRowsBelowKeepTheirPlotters) {
         EXPECT_EQ(message_text(box), "Really remove the selected plotter? For a backup the current settings are moved "
                                      "to subfolder \"Diverse\" .");
         test::click(box, IDYES);
+      })
+      .on(kMainCaption, [](HWND box) {
+        EXPECT_EQ(message_text(box), "Subfolder \"Diverse\" already held files of these names. They are kept under new "
+                                     "names:\nROLL60A.plt is now ROLL60A.bk1\nROLL60A.que is now ROLL60A.bk2");
+        test::click(box, IDOK);
       })
       .on(kMainCaption, on_page([&](HWND page) {
         EXPECT_EQ(plotter_rows(page).size(), 2u);
@@ -254,9 +315,46 @@ TEST_F(PlotterPageTest, RemoveMovesTheFilesAndTheRowsBelowKeepTheirPlotters) {
   test::run_main_dialog_with(script);
   EXPECT_EQ(plotter("diverse\\ROLL60A.plt"), test::driver_file("Rollenplotter 60"));
   EXPECT_EQ(plotter("diverse\\ROLL60A.que"), test::queue_file("Rolle Halle 1", "ROLL60A.PLT"));
+  EXPECT_EQ(plotter("diverse\\ROLL60A.bk0") + plotter("diverse\\ROLL60A.bk1") + plotter("diverse\\ROLL60A.bk2"),
+            "olderold removed driverold removed queue");
   EXPECT_EQ(plotter("diverse\\CUT160.plt"), test::driver_file("Cutter 160", true));
   EXPECT_FALSE(has("ROLL60A.plt") || has("ROLL60A.que") || has("CUT160.plt"));
   EXPECT_TRUE(has("PEN90.que"));
+}
+
+// A file that cannot be given its numbered name, or cannot be moved: nothing is moved, the
+// user is told which file and why.
+TEST_F(PlotterPageTest, RemoveThatCannotKeepOrMoveAFileMovesNothing) {
+  struct Case {
+    std::vector<std::string> removed;  // the subfolder for removed plotters holds these
+    const char* locked;
+    std::string message;
+    const char* action;
+  };
+  const std::string reason = system_error_text(ERROR_SHARING_VIOLATION);
+  const Case cases[] = {
+      {{"ROLL60A.plt"}, "diverse\\ROLL60A.plt",
+       "The earlier removed file U:\\taviro\\plotter\\diverse\\ROLL60A.plt could not be renamed to ROLL60A.bk0:\n" +
+           reason + "\n\nThe plotter was not removed.",
+       "keep removed plotter file"},
+      {{}, "ROLL60A.plt",
+       "The file U:\\taviro\\plotter\\ROLL60A.plt could not be moved to subfolder \"Diverse\":\n" + reason,
+       "remove plotter"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.locked);
+    inst.remove("plotter\\diverse");
+    for (const std::string& name : c.removed) inst.write("plotter\\diverse\\" + name, "old removed " + name);
+    const std::vector<std::string> files = test::file_names(inst.path("plotter"));
+    test::LockedFile lock(inst.path(std::string("plotter\\") + c.locked));
+    confirm_on_row("ROLL60A", "ROLL60A", IDB_PLOTTER_REMOVE, "", c.message, Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"});
+    EXPECT_EQ(test::file_names(inst.path("plotter")), files);
+    EXPECT_EQ(test::file_names(inst.path("plotter\\diverse")), c.removed);
+    const std::vector<std::string> logged = log.lines();
+    ASSERT_FALSE(logged.empty());
+    EXPECT_NE(logged.back().find(std::string(c.action) + "\tU:\\taviro\\plotter\\" + c.locked), std::string::npos);
+  }
+  EXPECT_EQ(log.lines().size(), 2u);
 }
 
 TEST_F(PlotterPageTest, RemovingOneOfTwoQueuesKeepsTheirSharedDriver) {
@@ -281,7 +379,8 @@ TEST_F(PlotterPageTest, AQueueFileThatCannotBeWrittenStaysAsItWas) {
         }))
       .on("TAVIRO - Add plotter", [](HWND box) { test::click(box, IDYES); })
       .on(kMainCaption, [](HWND box) {
-        EXPECT_EQ(message_text(box), "Error when creating file.");
+        EXPECT_EQ(message_text(box), "Error when creating file U:\\taviro\\plotter\\PEN90.que:\n" +
+                                         system_error_text(ERROR_ACCESS_DENIED));
         test::click(box, IDOK);
       })
       .on(kMainCaption, on_page([&](HWND page) {
@@ -290,26 +389,32 @@ TEST_F(PlotterPageTest, AQueueFileThatCannotBeWrittenStaysAsItWas) {
       }));
   test::run_main_dialog_with(script);
   EXPECT_EQ(plotter("PEN90.que"), old_queue);
+  expect_logged("create queue file", "PEN90.que");
   SetFileAttributesA(inst.path("plotter\\PEN90.que").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(PlotterPageTest, AQueueFileThatCannotBeDeletedKeepsThePlotterActive) {
   SetFileAttributesA(inst.path("plotter\\ROLL60A.que").c_str(), FILE_ATTRIBUTE_READONLY);
   confirm_on_row("ROLL60A", "ROLL60A", IDB_PLOTTER_DEACTIVATE, "",
-                 "The file could not be deleted. The plotter stays active.", Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"});
+                 "The file U:\\taviro\\plotter\\ROLL60A.que could not be deleted:\n" +
+                     system_error_text(ERROR_ACCESS_DENIED) + "\n\nThe plotter stays active.",
+                 Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"});
   EXPECT_TRUE(has("ROLL60A.que"));
+  expect_logged("delete queue file", "ROLL60A.que");
   SetFileAttributesA(inst.path("plotter\\ROLL60A.que").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(PlotterPageTest, DoubleClickOpensTheDriverSettingsOfTheRow) {
   show_inactive_plotters() = true;
-  std::string shown_file;
+  inst.write("plotter\\DJ.PLT", test::driver_file("Tinte gross"));
+  test::write_case_twin(inst, "plotter\\dj.plt", test::driver_file("Tinte klein"));
+  std::string shown_file, shown_name;
   test::ModalScript script;
   script.on(kMainCaption, on_plotter_page([&](HWND page) {
           HWND list = GetDlgItem(page, IDC_PLOTTER_LIST);
           RECT cell{};
           cell.left = LVIR_LABEL;
-          const int row = plotter_row(page, "CUT160", "");
+          const int row = test::plotter_row_named(page, "Tinte klein");
           SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
           const LPARAM at = MAKELPARAM(cell.left + 4, (cell.top + cell.bottom) / 2);
           SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -319,11 +424,12 @@ TEST_F(PlotterPageTest, DoubleClickOpensTheDriverSettingsOfTheRow) {
         }))
       .on("TAVIRO - Plotter setup", [&](HWND dialog) {
         shown_file = test::item_text(dialog, IDE_DRIVER_FILE);
+        shown_name = test::item_text(dialog, IDE_DRIVER_PLOTTER_NAME);
         test::click(dialog, IDCANCEL);
       })
       .on(kMainCaption, [](HWND) { test::close_main_dialog(); });
   test::run_main_dialog_with(script);
-  EXPECT_EQ(shown_file, "CUT160.PLT");
+  EXPECT_EQ(shown_file + "|" + shown_name, "dj.plt|Tinte klein");
 }
 
 }  // namespace

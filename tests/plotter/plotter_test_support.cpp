@@ -1,6 +1,7 @@
 #include "plotter/plotter_test_support.h"
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -10,6 +11,7 @@
 #include "resources/ids.h"
 #include "shell/app_state.h"
 #include "shell/main_dialog.h"
+#include "support/unix_command.h"
 
 namespace tav::test {
 
@@ -27,6 +29,15 @@ std::string queue_file(const std::string& name, const std::string& driver) {
   text += driver;
   text += "\r\n";
   return text;
+}
+
+void write_case_twin(const TestInstallation& installation, const std::string& relative, const std::string& bytes) {
+  const std::size_t slash = relative.rfind('\\');
+  const std::string staged = "twin\\" + relative.substr(slash + 1);
+  installation.write(staged, bytes);
+  unix_command("/bin/mv", installation.path(relative.substr(0, slash)), unix_name(installation.path(staged)));
+  EXPECT_TRUE(eventually([&] { return !installation.exists(staged); })) << relative;
+  installation.remove("twin");
 }
 
 std::vector<std::string> plotter_rows(HWND page) {
@@ -47,6 +58,14 @@ int plotter_row(HWND page, const std::string& driver, const std::string& queue) 
   HWND list = GetDlgItem(page, IDC_PLOTTER_LIST);
   for (int row = 0; row < listview::row_count(list); ++row) {
     if (listview::cell_text(list, row, 2) == driver && listview::cell_text(list, row, 3) == queue) return row;
+  }
+  return -1;
+}
+
+int plotter_row_named(HWND page, const std::string& display_name) {
+  HWND list = GetDlgItem(page, IDC_PLOTTER_LIST);
+  for (int row = 0; row < listview::row_count(list); ++row) {
+    if (listview::cell_text(list, row, 1) == display_name) return row;
   }
   return -1;
 }

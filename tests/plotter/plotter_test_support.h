@@ -18,11 +18,16 @@ inline constexpr const char* kMainCaption = "TAVIRO - Setup 1.58";
 std::string driver_file(const std::string& plotter_name, bool cutter = false);
 // A queue file with NAME (left out when empty) and DRIVER.
 std::string queue_file(const std::string& name, const std::string& driver);
+// Writes a file whose name differs only in case from one already there ("abc.que" beside
+// "ABC.que"): Wine would take the name for the file that is there, so Linux names it.
+void write_case_twin(const TestInstallation& installation, const std::string& relative, const std::string& bytes);
 
 // The rows of the Plotter page's list as "marker|name|driver|queue", top to bottom.
 std::vector<std::string> plotter_rows(HWND page);
 // The position of the first row with these driver and queue cells, -1 when there is none.
 int plotter_row(HWND page, const std::string& driver, const std::string& queue);
+// The position of the first row showing this display name, -1 when there is none.
+int plotter_row_named(HWND page, const std::string& display_name);
 // Selects a row as a click does (the list notifies the page).
 void select_plotter_row(HWND page, int row);
 // The list's column titles, separated by commas.

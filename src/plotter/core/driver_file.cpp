@@ -86,23 +86,27 @@ std::optional<DeviceSettings> read_device_settings(std::string_view region) {
   std::size_t at = 0;
   for (std::size_t i = 0; i < device.size(); ++i) {
     const auto width = static_cast<std::size_t>(kDeviceWidths[i]);
-    const std::optional<int> value = device_field(region.substr(at, width));
-    if (!value) return std::nullopt;
-    device[i] = *value;
+    device[i] = device_field(region.substr(at, width));
     at += width;
   }
-  if (device[kDeviceCode] >= 5 + kStoredShift) device[kDeviceCode] -= kStoredShift;
+  std::optional<int>& code = device[kDeviceCode];
+  if (code && *code >= 5 + kStoredShift) *code -= kStoredShift;
   return device;
 }
 
-// The 16 characters of the layout (each value a blank and at least width - 1 digits), or
-// nothing when a value needs more than its width.
-std::optional<std::string> device_layout(DeviceSettings device) {
-  if (device[kDeviceCode] > 4) device[kDeviceCode] += kStoredShift;
+// The 16 characters of the layout (each value a blank and at least width - 1 digits; an
+// unknown one as `stored` has it), or nothing when a value needs more than its width.
+std::optional<std::string> device_layout(DeviceSettings device, std::string_view stored) {
+  std::optional<int>& code = device[kDeviceCode];
+  if (code && *code > 4) *code += kStoredShift;
   std::string layout;
   for (std::size_t i = 0; i < device.size(); ++i) {
     const std::size_t width = static_cast<std::size_t>(kDeviceWidths[i]);
-    const long long value = device[i];
+    if (!device[i]) {
+      layout += stored.substr(layout.size(), width);
+      continue;
+    }
+    const long long value = *device[i];
     std::string digits = std::to_string(value < 0 ? -value : value);
     if (digits.size() < width - 1) digits.insert(0, width - 1 - digits.size(), '0');
     if (value < 0) digits.insert(0, 1, '-');
@@ -125,10 +129,16 @@ std::string_view without_trailing_blanks(std::string_view text) {
 std::optional<std::string> new_bracket_text(int number, const DriverSettings& values) {
   switch (number) {
     case kPenChangeLine: return std::string(values.pen_change ? "J" : "N");
-    case kResolutionXLine: return short_decimal(values.resolution_x);
-    case kResolutionYLine: return short_decimal(values.resolution_y);
+    case kResolutionXLine:
+      if (values.resolution_x) return short_decimal(*values.resolution_x);
+      return std::nullopt;
+    case kResolutionYLine:
+      if (values.resolution_y) return short_decimal(*values.resolution_y);
+      return std::nullopt;
     case kEachPageLine: return std::string(values.each_page ? "J" : "N");
-    case kPaperWidthLine: return std::to_string(values.paper_width);
+    case kPaperWidthLine:
+      if (values.paper_width) return std::to_string(*values.paper_width);
+      return std::nullopt;
     default: return std::nullopt;
   }
 }
@@ -142,9 +152,8 @@ bool read_driver_settings(std::string_view bytes, DriverSettings& values) {
     if (is_tagged(text)) {
       if (tag_of(text) == "03") {
         if (const std::optional<Region> region = value_region(text)) {
-          if (auto device = read_device_settings(text.substr(region->begin, region->end - region->begin))) {
-            values.device = *device;
-          }
+          values.device = read_device_settings(text.substr(region->begin, region->end - region->begin))
+                              .value_or(DeviceSettings{});
         }
       }
       return true;
@@ -156,18 +165,19 @@ bool read_driver_settings(std::string_view bytes, DriverSettings& values) {
     switch (number) {
       case kPenChangeLine: values.pen_change = yes_at(text, open); break;
       case kResolutionXLine:
-      case kResolutionYLine:
+      case kResolutionYLine: {
         // A number too large for the resolution's single precision is no resolution.
+        std::optional<float>& resolution = number == kResolutionXLine ? values.resolution_x : values.resolution_y;
+        resolution.reset();
         if (const std::optional<double> read = leading_real(value); read && std::fabs(*read) <= FLT_MAX) {
-          (number == kResolutionXLine ? values.resolution_x : values.resolution_y) = static_cast<float>(*read);
+          resolution = static_cast<float>(*read);
         }
         break;
+      }
       case kCutterLine: values.cutter = yes_at(text, open) ? 1 : 0; break;
       case kEachPageLine: values.each_page = yes_at(text, open); break;
       case kPlotterNameLine: values.plotter_name.assign(value); break;
-      case kPaperWidthLine:
-        if (const std::optional<int> read = leading_whole_number(value)) values.paper_width = *read;
-        break;
+      case kPaperWidthLine: values.paper_width = leading_whole_number(value); break;
       default: break;
     }
     return true;
@@ -178,7 +188,6 @@ bool read_driver_settings(std::string_view bytes, DriverSettings& values) {
 std::string rewrite_driver_file(std::string_view bytes, const DriverSettings& values) {
   std::string result;
   result.reserve(bytes.size() + 64);
-  const std::optional<std::string> layout = device_layout(values.device);
   int bracket_lines = 0;
   for_each_line(bytes, [&](const Line& line) {
     const std::string_view text = line.text;
@@ -186,7 +195,11 @@ std::string rewrite_driver_file(std::string_view bytes, const DriverSettings& va
     bool rewritten = false;
     if (is_tagged(text)) {
       const std::optional<Region> region = value_region(text);
-      if (tag_of(text) == "03" && region && region->end - region->begin >= kDeviceLayout && layout) {
+      std::optional<std::string> layout;
+      if (tag_of(text) == "03" && region && region->end - region->begin >= kDeviceLayout) {
+        layout = device_layout(values.device, text.substr(region->begin, kDeviceLayout));
+      }
+      if (layout) {
         changed = std::string(text);
         changed.replace(region->begin, kDeviceLayout, *layout);
         std::fill(changed.begin() + static_cast<std::ptrdiff_t>(region->begin + kDeviceLayout),

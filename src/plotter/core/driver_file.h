@@ -35,38 +35,42 @@ inline constexpr int kPlotterNameLine = 51;
 inline constexpr int kPaperWidthLine = 53;
 
 // Device settings of tag "03": device code, number of pens, origin (0 corner, 1 page
-// centre) and three further values carried unchanged.
+// centre) and three further values carried unchanged. A field that holds no whole number
+// is unknown.
 inline constexpr int kDeviceCode = 0;
 inline constexpr int kPens = 1;
 inline constexpr int kOrigin = 2;
-using DeviceSettings = std::array<int, 6>;
+using DeviceSettings = std::array<std::optional<int>, 6>;
 
-// The driver settings of one file. A value whose line is missing or unreadable keeps what
-// it held before reading.
+// The driver settings of one file. A value whose line is missing keeps what it held before
+// reading. A number whose line holds what the reader cannot take ("0.025mm", "914mm") is
+// unknown: the dialogs show it empty, and the rewrite leaves its line (for the "03" line
+// that field's characters) as it is until the value is given.
 struct DriverSettings {
   Field<80> plotter_name;
   int cutter = 0;         // 1 or 0
   int bracket_lines = 0;  // bracket lines read
   DeviceSettings device{};
-  float resolution_x = 0;  // mm per step
-  float resolution_y = 0;
-  int paper_width = 0;     // mm
+  std::optional<float> resolution_x;  // mm per step
+  std::optional<float> resolution_y;
+  std::optional<int> paper_width;     // mm
   bool each_page = false;  // request each page separately
   bool pen_change = false; // different pens supported
 };
 
 // Reads the settings of a driver file's bytes into values. True when the file holds at
-// least 2 bracket lines. A "03" value region shorter than 16 characters, or one whose six
-// fields are not all whole numbers, leaves the device settings as they were.
+// least 2 bracket lines. A "03" value region shorter than 16 characters makes all six device
+// settings unknown.
 bool read_driver_settings(std::string_view bytes, DriverSettings& values);
 
 // The driver file rewritten with values: the "03" line gets the six device settings in its
-// 16-character layout (device code shifted for storage, the rest of the value region
-// blank-filled); bracket lines 6, 26, 27, 45 and 53 get "J"/"N", the short decimal
-// resolutions and the paper width between their brackets. A rewritten line loses its
-// trailing blanks; every other line, and every line ending, stays byte for byte. Left
-// unchanged: a bracket line without ']' after its '[', a "03" value region shorter than 16
-// characters, and a "03" line whose values do not fit its layout.
+// 16-character layout (device code shifted for storage, an unknown one's characters as they
+// were, the rest of the value region blank-filled); bracket lines 6, 26, 27, 45 and 53 get
+// "J"/"N", the short decimal resolutions and the paper width between their brackets, unless
+// the value is unknown. A rewritten line loses its trailing blanks; every other line, and
+// every line ending, stays byte for byte. Left unchanged: a bracket line without ']' after
+// its '[', a "03" value region shorter than 16 characters, and a "03" line whose values do
+// not fit its layout.
 std::string rewrite_driver_file(std::string_view bytes, const DriverSettings& values);
 
 // The plotter name an available driver is listed by: the text between '[' and ']' of the

@@ -5,6 +5,13 @@
 
 namespace tav {
 
+ResolutionComparison::ResolutionComparison(std::optional<float> resolution_x, std::optional<float> resolution_y)
+    : resolutions_{resolution_x, resolution_y} {
+  for (std::size_t axis = 0; axis < 2; ++axis) {
+    if (!resolutions_[axis]) states_[axis] = AxisState::chosen;
+  }
+}
+
 void ResolutionComparison::choose(Axis axis) {
   if (states_[index(axis)] == AxisState::open) states_[index(axis)] = AxisState::chosen;
 }
@@ -17,7 +24,7 @@ std::array<std::optional<float>, 2> ResolutionComparison::recalculate(const std:
     // An empty field or a length of 0 is no measurement: that axis stays open.
     if (!given.desired || !given.actual || *given.desired <= 0 || *given.actual <= 0) continue;
     const std::optional<float> result =
-        usable_resolution(*given.actual * static_cast<double>(resolutions_[axis]) / *given.desired);
+        usable_resolution(*given.actual * static_cast<double>(*resolutions_[axis]) / *given.desired);
     if (!result) continue;
     results[axis] = result;
     states_[axis] = AxisState::recalculated;

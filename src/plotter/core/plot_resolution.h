@@ -27,8 +27,9 @@ struct AxisLengths {
 class ResolutionComparison {
  public:
   // The resolutions (mm per step) as they stand when the dialog opens; every
-  // recalculation starts from them.
-  ResolutionComparison(float resolution_x, float resolution_y) : resolutions_{resolution_x, resolution_y} {}
+  // recalculation starts from them. An axis whose resolution is unknown has nothing to
+  // correct: it starts closed, as if chosen.
+  ResolutionComparison(std::optional<float> resolution_x, std::optional<float> resolution_y);
 
   AxisState state(Axis axis) const { return states_[index(axis)]; }
   // The user picked or typed a resolution for the axis: an open axis closes.
@@ -42,7 +43,7 @@ class ResolutionComparison {
 
  private:
   static std::size_t index(Axis axis) { return static_cast<std::size_t>(axis); }
-  std::array<float, 2> resolutions_;
+  std::array<std::optional<float>, 2> resolutions_;
   std::array<AxisState, 2> states_{AxisState::open, AxisState::open};
 };
 

@@ -22,9 +22,8 @@ std::string plotter_file_path(std::string_view folder, std::string_view base_nam
   return path;
 }
 
-std::optional<PlotterEntry> active_entry(const PlotterFileName& queue_name, const IniDocument& queue,
+std::optional<PlotterEntry> active_entry(const PlotterFileName& queue_name, const QueueValues& values,
                                          std::string_view queue_path) {
-  const QueueValues values = read_queue_values(queue);
   if (is_iso_driver(values.driver)) return std::nullopt;
   PlotterEntry entry;
   entry.queue_name = queue_name;
@@ -33,6 +32,17 @@ std::optional<PlotterEntry> active_entry(const PlotterFileName& queue_name, cons
   entry.active = true;
   entry.display_name.assign(values.name.empty() ? queue_path : std::string_view(values.name));
   return entry;
+}
+
+std::optional<std::string> kept_file_name(std::string_view file_name,
+                                          const std::function<bool(const std::string& name)>& taken) {
+  constexpr int kNumbers = 1000000;
+  const std::string base(file_name.substr(0, file_name.rfind('.')));
+  for (int number = 0; number < kNumbers; ++number) {
+    std::string name = base + ".bk" + std::to_string(number);
+    if (!taken(name)) return name;
+  }
+  return std::nullopt;
 }
 
 std::optional<PlotterEntry> inactive_entry(const PlotterFileName& driver_name, std::string_view driver_bytes) {
@@ -67,16 +77,18 @@ bool PlotterTable::driver_in_use(const PlotterFileName& driver_name, int except)
   return false;
 }
 
-void PlotterTable::activate(int number) {
+void PlotterTable::activate(int number, const std::string& queue_file) {
   PlotterEntry& changed = entries_[static_cast<std::size_t>(number - 1)];
   changed.active = true;
   changed.queue_name = changed.driver_name;
+  changed.queue_file = queue_file;
 }
 
 void PlotterTable::deactivate(int number) {
   PlotterEntry& changed = entries_[static_cast<std::size_t>(number - 1)];
   changed.active = false;
   changed.queue_name.clear();
+  changed.queue_file.clear();
 }
 
 void PlotterTable::remove(int number) { entries_.erase(entries_.begin() + (number - 1)); }

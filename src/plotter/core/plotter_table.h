@@ -4,12 +4,12 @@
 // driver files (*.plt) that no active entry uses, in listing order. The entry number
 // (from 1, in table order) is an entry's identity on the page.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "config/core/ini_document.h"
 #include "plotter/core/queue_file.h"
 #include "util/core/text.h"
 
@@ -20,11 +20,22 @@ inline constexpr int kMaxPlotterEntries = 800;  // entries of the table
 inline constexpr const char* kDefaultPlotterFolder = "\\taviro\\plotter\\";
 inline constexpr const char* kRemovedPlotterFolder = "diverse\\";
 
+// The name under which a file of the folder for removed plotters keeps its contents when a
+// file of its name is removed again: its base name with extension "bk" and the first number
+// from 0 that `taken` does not report ("ROLL60A.plt" -> "ROLL60A.bk0", "ROLL60A.bk1", ...);
+// nothing when a million numbers are taken.
+std::optional<std::string> kept_file_name(std::string_view file_name,
+                                          const std::function<bool(const std::string& name)>& taken);
+
 struct PlotterEntry {
   PlotterFileName queue_name;  // upper case; blank for an inactive entry
   PlotterFileName driver_name;
   bool active = false;
   Field<256> display_name;
+  // The names of its files in the plotter folder as the listing found them, which the
+  // actions act on: two names may differ only in case ("ABC.que", "abc.que").
+  std::string queue_file;  // empty for an inactive entry
+  std::string driver_file;
 };
 
 // The plotter folder for the stored PATH/PATHPLOT value, ending in '\'. An empty value
@@ -33,10 +44,10 @@ std::string plotter_folder(std::string_view stored);
 // folder + base name + extension, with every blank after the folder removed.
 std::string plotter_file_path(std::string_view folder, std::string_view base_name, std::string_view extension);
 
-// The entry of a listed queue file (queue_name as listed, queue_path its full path), or
-// nothing for a queue that prints through an ISO driver. A queue without NAME is listed
-// under its own path.
-std::optional<PlotterEntry> active_entry(const PlotterFileName& queue_name, const IniDocument& queue,
+// The entry of a listed queue file (queue_name as listed, queue its NAME and DRIVER,
+// queue_path its full path), or nothing for a queue that prints through an ISO driver. A
+// queue without NAME is listed under its own path.
+std::optional<PlotterEntry> active_entry(const PlotterFileName& queue_name, const QueueValues& queue,
                                          std::string_view queue_path);
 // The entry of an available driver file, or nothing when it holds no plotter name.
 std::optional<PlotterEntry> inactive_entry(const PlotterFileName& driver_name, std::string_view driver_bytes);
@@ -69,8 +80,8 @@ class PlotterTable {
   // without regard to case).
   bool driver_in_use(const PlotterFileName& driver_name, int except = 0) const;
 
-  // The entry now has a queue file named after its driver.
-  void activate(int number);
+  // The entry now has a queue file (named after its driver).
+  void activate(int number, const std::string& queue_file);
   // The entry has lost its queue file.
   void deactivate(int number);
   // Removes the entry; the entries after it move up one place.

@@ -78,6 +78,11 @@ std::string decimal_comma_text(double value, int max_decimals) {
   return text;
 }
 
+std::string resolution_text(std::optional<float> resolution) {
+  constexpr int kAllDecimals = 100;  // no limit beyond the display's own nine decimals
+  return resolution ? decimal_comma_text(*resolution, kAllDecimals) : std::string();
+}
+
 std::optional<double> read_decimal_comma(std::string_view text) {
   std::string cleaned;
   for (char c : text) {

@@ -20,6 +20,9 @@ std::string short_decimal(float value);
 // comma left without decimals, are dropped (0.025 -> "0,025", 0.0251234 -> "0,0251",
 // 3 -> "3", 1.125 -> "1,125").
 std::string decimal_comma_text(double value, int max_decimals);
+// A resolution as the dialogs show it: its decimal-comma display with all its decimals, empty
+// for an unknown one.
+std::string resolution_text(std::optional<float> resolution);
 
 // The number a dialog field holds, with a decimal comma or point: every ',' is taken as
 // '.', every blank is dropped, and the rest must be one finite real number ("0,0254",

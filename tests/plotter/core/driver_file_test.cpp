@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "plotter/driver_text.h"
 
 namespace tav {
@@ -23,8 +25,8 @@ TEST(DriverSettingsReader, ReadsTheNumberedBracketLinesAndTheDeviceLine) {
   EXPECT_EQ(values.plotter_name.str(), "Rollenplotter 60");
   EXPECT_EQ(values.bracket_lines, 58);
   EXPECT_EQ(values.device, (DeviceSettings{7, 8, 1, 2, 3, 4}));  // stored 13 is device code 7
-  EXPECT_FLOAT_EQ(values.resolution_x, 0.025f);
-  EXPECT_FLOAT_EQ(values.resolution_y, 0.0254f);
+  EXPECT_FLOAT_EQ(*values.resolution_x, 0.025f);
+  EXPECT_FLOAT_EQ(*values.resolution_y, 0.0254f);
   EXPECT_EQ(values.cutter, 1);
   EXPECT_TRUE(values.each_page);
   EXPECT_TRUE(values.pen_change);
@@ -39,22 +41,24 @@ TEST(DriverSettingsReader, DeviceCodesBelowElevenAreNotShifted) {
   }
 }
 
-TEST(DriverSettingsReader, MissingOrUnreadableValuesKeepWhatTheyHeld) {
+TEST(DriverSettingsReader, MissingValuesKeepWhatTheyHeldAndUnreadableOnesAreUnknown) {
   DriverSettings values;
   values.resolution_x = 0.5f;
   values.paper_width = 77;
   values.device = {1, 2, 3, 4, 5, 6};
   values.plotter_name.assign("old");
   DriverText text;
-  text.values = {{26, "fein"}, {27, "1e39"}, {53, "breit"}};  // 1e39: too large for the resolution
+  text.values = {{26, "fein"}, {27, "1e39"}};  // 1e39: too large for the resolution
   text.device = " 12 01 0 00 01";  // 14 characters: too short for the six settings
-  text.bracket_lines = 50;        // no name line
+  text.bracket_lines = 50;        // no name line, no paper width line
   ASSERT_TRUE(read_driver_settings(text.build(), values));
-  EXPECT_FLOAT_EQ(values.resolution_x, 0.5f);
-  EXPECT_FLOAT_EQ(values.resolution_y, 0.0f);
+  EXPECT_FALSE(values.resolution_x || values.resolution_y);
+  EXPECT_EQ(values.device, DeviceSettings{});
   EXPECT_EQ(values.paper_width, 77);
-  EXPECT_EQ(values.device, (DeviceSettings{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(values.plotter_name.str(), "old");
+  text.device = " 1x 08 1 00 01 0";  // one field that is no number
+  ASSERT_TRUE(read_driver_settings(text.build(), values));
+  EXPECT_EQ(values.device, (DeviceSettings{std::nullopt, 8, 1, 0, 1, 0}));
 }
 
 TEST(DriverSettingsReader, NeedsTwoBracketLinesAndCountsLinesWithoutClosingBracket) {
@@ -135,6 +139,36 @@ TEST(DriverFileRewrite, DeviceValuesThatDoNotFitLeaveTheLine) {
   EXPECT_EQ(rewrite_driver_file(text.build(), values), text.build());
   values.device[kPens] = -5;
   EXPECT_NE(rewrite_driver_file(text.build(), values).find("#03> 12-05 0 00 01 0<"), std::string::npos);
+}
+
+// A value the reader cannot take stays in the file byte for byte while the user saves other
+// settings, until the user gives that setting a value.
+TEST(DriverFileRewrite, KeepsWhatItCannotReadUntilTheUserGivesAValue) {
+  struct Case {
+    std::function<void(DriverSettings&)> change;
+    int line;  // the bracket line that changes, 0 for the "03" line
+    std::string text;
+  };
+  const Case cases[] = {
+      {[](DriverSettings&) {}, 0, " 1x 0x y 00 ab 0"},
+      {[](DriverSettings& v) { v.resolution_x = 0.0254f; }, 26, "0.0254"},
+      {[](DriverSettings& v) { v.paper_width = 900; }, 53, "900"},
+      {[](DriverSettings& v) { v.device[kPens] = 4; }, 0, " 1x 04 y 00 ab 0"},
+      {[](DriverSettings& v) { v.device[kOrigin] = 0; }, 0, " 1x 0x 0 00 ab 0"},
+  };
+  for (const Case& c : cases) {
+    DriverText text;
+    text.values = {{26, "0.025mm"}, {27, "1e39"}, {45, "N"}, {53, "914mm"}};
+    text.device = " 1x 0x y 00 ab 0";
+    DriverSettings values;
+    read_driver_settings(text.build(), values);
+    values.each_page = true;
+    c.change(values);
+    DriverText expected = text;
+    expected.values[45] = "J";
+    (c.line == 0 ? expected.device : expected.values[c.line]) = c.text;
+    EXPECT_EQ(rewrite_driver_file(text.build(), values), expected.build()) << c.line << c.text;
+  }
 }
 
 TEST(ListedPlotterName, IsTheFiftyFirstClosedBracketLine) {

@@ -27,6 +27,12 @@ TEST(ResolutionComparison, ChoosingAResolutionClosesOnlyAnOpenAxis) {
   EXPECT_FALSE(comparison.can_recalculate());
 }
 
+TEST(ResolutionComparison, AnAxisWithoutAResolutionHasNothingToCorrect) {
+  ResolutionComparison comparison(std::nullopt, 0.025f);
+  EXPECT_EQ(comparison.state(Axis::x), AxisState::chosen);
+  EXPECT_FALSE(comparison.recalculate({AxisLengths{1000.0, 1004.0}, AxisLengths{}})[0]);
+}
+
 TEST(UsableResolution, IsAPositiveSinglePrecisionNumber) {
   EXPECT_EQ(usable_resolution(0.025), 0.025f);
   for (std::optional<double> read : {std::optional<double>(), std::optional(0.0), std::optional(-0.1),
