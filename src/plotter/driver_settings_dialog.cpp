@@ -165,10 +165,9 @@ std::string driver_backup_path(const std::string& path) {
   return backup + ".BAK";
 }
 
-INT_PTR run_driver_settings_dialog(HWND owner, const std::string& path) {
+void run_driver_settings_dialog(HWND owner, const std::string& path) {
   DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_DRIVER_SETTINGS), owner,
                   controls::guarded<driver_settings_procedure>, reinterpret_cast<LPARAM>(&path));
-  return 0;
 }
 
 }  // namespace tav

@@ -9,7 +9,7 @@
 namespace tav {
 
 // Runs the dialog modally for the driver file at path; answers 0.
-INT_PTR run_driver_settings_dialog(HWND owner, const std::string& path);
+void run_driver_settings_dialog(HWND owner, const std::string& path);
 
 // The backup copy's path: the first ".PLT" of path (exact case) replaced by ".BAK", or, for a
 // path without it, ".BAK" in place of the file's extension.

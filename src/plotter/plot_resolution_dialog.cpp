@@ -9,6 +9,7 @@
 #include "plotter/core/plot_resolution.h"
 #include "plotter/core/real_text.h"
 #include "resources/ids.h"
+#include "util/program_log.h"
 
 namespace tav {
 namespace {
@@ -104,7 +105,9 @@ void confirm(HWND dialog, ResolutionDialogState& state) {
     if (!read && !left_unknown) {
       char caption[256] = {};
       GetWindowTextA(dialog, caption, sizeof caption);
-      MessageBoxA(dialog, controls::load_string(IDS_RESOLUTION_INVALID).c_str(), caption, MB_OK | MB_ICONEXCLAMATION);
+      const std::string message = controls::load_string(IDS_RESOLUTION_INVALID);
+      log_failure("adapt plot resolution", controls::text_of(dialog, kAxes[i].resolution), message);
+      MessageBoxA(dialog, message.c_str(), caption, MB_OK | MB_ICONEXCLAMATION);
       SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, kAxes[i].resolution)), TRUE);
       return;
     }
