@@ -90,7 +90,6 @@ const CrashAction kRemove{
     }};
 
 // Remove while the folder for removed plotters holds the files of an earlier ROLL60A.
-const std::vector<std::string> kAllRemoved = {"Rollenplotter 60", "Rolle Halle 1", "earlier driver", "earlier queue"};
 const CrashAction kRemoveOverEarlier{
     "remove over an earlier removed plotter",
     [](const TestInstallation& installation) {
@@ -103,12 +102,8 @@ const CrashAction kRemoveOverEarlier{
     [](const TestInstallation& installation) {
       // Each of the four files is whole, in the plotter folder or in its subfolder.
       std::string found;
-      for (const char* folder : {"plotter", "plotter\\diverse"}) {
-        for (const std::string& name : file_names(installation.path(folder))) {
-          found += installation.read(std::string(folder) + "\\" + name) + "|";
-        }
-      }
-      for (const std::string& contents : kAllRemoved) {
+      for (const auto& [path, contents] : tree_of(installation.path("plotter"))) found += contents + "|";
+      for (const char* contents : {"Rollenplotter 60", "Rolle Halle 1", "earlier driver|", "earlier queue|"}) {
         EXPECT_NE(found.find(contents), std::string::npos) << contents << " is lost";
       }
     }};

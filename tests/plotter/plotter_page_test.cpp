@@ -53,12 +53,14 @@ class PlotterPageTest : public ::testing::Test {
   ~PlotterPageTest() override { show_inactive_plotters() = false; }
 
   std::string plotter(const std::string& name) const { return inst.read("plotter\\" + name); }
-  // The log holds one line: the action, the file and the reason "access denied".
-  void expect_logged(const std::string& action, const std::string& file, DWORD error = ERROR_ACCESS_DENIED) const {
-    ASSERT_EQ(log.lines().size(), 1u);
-    EXPECT_NE(log.lines()[0].find(action + "\tU:\\taviro\\plotter\\" + file + "\t" + system_error_text(error)),
+  // The log holds `count` lines, the last with the action, the file and the reason.
+  void expect_logged(const std::string& action, const std::string& file, DWORD error = ERROR_ACCESS_DENIED,
+                     std::size_t count = 1) const {
+    const std::vector<std::string> lines = log.lines();
+    ASSERT_EQ(lines.size(), count);
+    EXPECT_NE(lines.back().find(action + "\tU:\\taviro\\plotter\\" + file + "\t" + system_error_text(error)),
               std::string::npos)
-        << log.lines()[0];
+        << lines.back();
   }
   bool has(const std::string& name) const { return inst.exists("plotter\\" + name); }
 
@@ -329,7 +331,7 @@ TEST_F(PlotterPageTest, RemoveThatCannotKeepOrMoveAFileMovesNothing) {
     std::vector<std::string> removed;  // the subfolder for removed plotters holds these
     const char* locked;
     std::string message;
-    const char* action;
+    const char* action;  // as logged
   };
   const std::string reason = system_error_text(ERROR_SHARING_VIOLATION);
   const Case cases[] = {
@@ -350,11 +352,8 @@ TEST_F(PlotterPageTest, RemoveThatCannotKeepOrMoveAFileMovesNothing) {
     confirm_on_row("ROLL60A", "ROLL60A", IDB_PLOTTER_REMOVE, "", c.message, Rows{"*|Rolle Halle 1|ROLL60A|ROLL60A"});
     EXPECT_EQ(test::file_names(inst.path("plotter")), files);
     EXPECT_EQ(test::file_names(inst.path("plotter\\diverse")), c.removed);
-    const std::vector<std::string> logged = log.lines();
-    ASSERT_FALSE(logged.empty());
-    EXPECT_NE(logged.back().find(std::string(c.action) + "\tU:\\taviro\\plotter\\" + c.locked), std::string::npos);
+    expect_logged(c.action, c.locked, ERROR_SHARING_VIOLATION, static_cast<std::size_t>(&c - cases) + 1);
   }
-  EXPECT_EQ(log.lines().size(), 2u);
 }
 
 TEST_F(PlotterPageTest, RemovingOneOfTwoQueuesKeepsTheirSharedDriver) {
