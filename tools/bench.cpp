@@ -29,7 +29,7 @@
 #include "bare_dialog.h"
 #include "config/core/key_catalogue.h"
 #include "config/settings.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "shell/startup.h"
 

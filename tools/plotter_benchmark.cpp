@@ -17,7 +17,7 @@
 #include "plotter/plotter_inventory.h"
 #include "plotter/plotter_page.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "shell/startup.h"
 

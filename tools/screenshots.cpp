@@ -13,7 +13,7 @@
 #include "controls/controls.h"
 #include "folders/progress_window.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "shell/startup.h"
 

@@ -13,8 +13,7 @@
 #include "folders/drive_query.h"
 #include "folders/network_dialog.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
-#include "shell/page_table.h"
+#include "controls/page_contract.h"
 
 namespace tav {
 namespace {
@@ -141,7 +140,7 @@ BOOL drives_page_open(HWND page, int /*installed_version*/) {
 }
 
 BOOL drives_page_command(HWND page, WPARAM wparam, LPARAM /*lparam*/) {
-  if (window_state().page_code != kPageDrives || HIWORD(wparam) != BN_CLICKED) return FALSE;
+  if (!is_current_page(kPageDrives) || HIWORD(wparam) != BN_CLICKED) return FALSE;
   const Settings& s = settings();
   switch (LOWORD(wparam)) {
     case IDB_DRIVES_ADD: add_to_installation(page); return TRUE;

@@ -11,8 +11,7 @@
 #include "controls/controls.h"
 #include "controls/page_state.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
-#include "shell/page_table.h"
+#include "controls/page_contract.h"
 #include "util/directory_listing.h"
 
 namespace tav {
@@ -92,7 +91,7 @@ BOOL language_page_open(HWND page, int installed_version) {
 }
 
 BOOL language_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
-  if (window_state().page_code != kPageLanguage) return FALSE;
+  if (!is_current_page(kPageLanguage)) return FALSE;
   if (LOWORD(wparam) != IDC_LANGUAGE_LIST || HIWORD(wparam) != CBN_SELCHANGE) return FALSE;
   HWND list = GetDlgItem(page, IDC_LANGUAGE_LIST);
   const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);

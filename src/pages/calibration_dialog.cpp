@@ -10,7 +10,7 @@
 #include "controls/guarded.h"
 #include "pages/core/calibration.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 
 namespace tav {
 namespace {

@@ -10,8 +10,7 @@
 #include "pages/hem_position_dialog.h"
 #include "pages/line_types_dialog.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
-#include "shell/page_table.h"
+#include "controls/page_contract.h"
 
 namespace tav {
 namespace {
@@ -72,7 +71,7 @@ BOOL layplanning_page_open(HWND page, int installed_version) {
 }
 
 BOOL layplanning_page_command(HWND page, WPARAM wparam, LPARAM /*lparam*/) {
-  if (window_state().page_code != kPageLayplanning) return FALSE;
+  if (!is_current_page(kPageLayplanning)) return FALSE;
   if (HIWORD(wparam) != BN_CLICKED) return FALSE;
   switch (LOWORD(wparam)) {
     case IDX_LAYPLAN_USE_AUTONESTER: enable_program(page); return TRUE;

@@ -9,8 +9,7 @@
 #include "controls/controls.h"
 #include "pages/core/options_rules.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
-#include "shell/page_table.h"
+#include "controls/page_contract.h"
 #include "util/program_log.h"
 
 namespace tav {
@@ -135,7 +134,7 @@ BOOL options_page_open(HWND page, int installed_version) {
 }
 
 BOOL options_page_command(HWND page, WPARAM wparam, LPARAM /*lparam*/) {
-  if (window_state().page_code != kPageOptions) return FALSE;
+  if (!is_current_page(kPageOptions)) return FALSE;
   const int id = LOWORD(wparam);
   const int code = HIWORD(wparam);
   if (id == IDC_OPTIONS_FONT && code == CBN_SELCHANGE) {
@@ -155,7 +154,7 @@ BOOL options_page_command(HWND page, WPARAM wparam, LPARAM /*lparam*/) {
 }
 
 BOOL options_page_notify(HWND page, int control_id, NMHDR* notification) {
-  if (window_state().page_code != kPageOptions || !notification) return FALSE;
+  if (!is_current_page(kPageOptions) || !notification) return FALSE;
   if (control_id == IDU_OPTIONS_BACKUPS && notification->code == UDN_DELTAPOS) {
     return backup_count_change(page, *reinterpret_cast<NMUPDOWN*>(notification));
   }

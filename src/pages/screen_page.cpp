@@ -6,8 +6,7 @@
 #include "controls/controls.h"
 #include "pages/core/screen_rules.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
-#include "shell/page_table.h"
+#include "controls/page_contract.h"
 
 namespace tav {
 namespace {
@@ -88,7 +87,7 @@ BOOL screen_page_open(HWND page, int /*installed_version*/) {
 }
 
 BOOL screen_page_command(HWND page, WPARAM wparam, LPARAM /*lparam*/) {
-  if (window_state().page_code != kPageScreen) return FALSE;
+  if (!is_current_page(kPageScreen)) return FALSE;
   const int id = LOWORD(wparam);
   const int code = HIWORD(wparam);
   if (id == IDX_SCREEN_WHITE_DESKTOP && code == BN_CLICKED) {

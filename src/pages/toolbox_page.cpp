@@ -7,8 +7,7 @@
 #include "pages/core/toolbox_lists.h"
 #include "pages/toolbox_catalogue.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
-#include "shell/page_table.h"
+#include "controls/page_contract.h"
 
 namespace tav {
 namespace {
@@ -92,7 +91,7 @@ BOOL toolbox_page_open(HWND page, int installed_version) {
 }
 
 BOOL toolbox_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
-  if (window_state().page_code != kPageToolbox) return FALSE;
+  if (!is_current_page(kPageToolbox)) return FALSE;
   if (HIWORD(wparam) != BN_CLICKED) return FALSE;
   switch (LOWORD(wparam)) {
     case IDX_TOOLBOX_CONSTRUCTION:

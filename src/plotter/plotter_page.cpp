@@ -17,8 +17,7 @@
 #include "plotter/plotter_inventory.h"
 #include "plotter/serial_port_dialog.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
-#include "shell/page_table.h"
+#include "controls/page_contract.h"
 #include "util/backups.h"
 #include "util/core/message_text.h"
 #include "util/file_operations.h"
@@ -376,7 +375,7 @@ BOOL plotter_page_open(HWND page, int installed_version) {
 }
 
 BOOL plotter_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
-  if (window_state().page_code != kPagePlotter) return FALSE;
+  if (!is_current_page(kPagePlotter)) return FALSE;
   const int id = LOWORD(wparam);
   PlotterPageState* state = state_of(page);
   switch (id) {
@@ -409,7 +408,7 @@ BOOL plotter_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
 }
 
 BOOL plotter_page_notify(HWND page, int control_id, NMHDR* notification) {
-  if (window_state().page_code != kPagePlotter || notification == nullptr) return FALSE;
+  if (!is_current_page(kPagePlotter) || notification == nullptr) return FALSE;
   const UINT code = notification->code;
   if (code != LVN_ITEMCHANGED && code != NM_CLICK && code != NM_DBLCLK) return FALSE;
   PlotterPageState* state = state_of(page);

@@ -10,7 +10,7 @@
 #include "controls/failure_message.h"
 #include "controls/guarded.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/page_framework.h"
 #include "shell/page_table.h"
 #include "shell/process_starter.h"

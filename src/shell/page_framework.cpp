@@ -7,7 +7,7 @@
 #include "controls/guarded.h"
 #include "language/installed_version.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/page_table.h"
 
 namespace tav {

@@ -9,7 +9,7 @@
 #include "controls/controls.h"
 #include "language/language_state.h"
 #include "pages/toolbox_catalogue.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "util/case_mapping.h"
 #include "util/program_log.h"

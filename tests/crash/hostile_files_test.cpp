@@ -14,7 +14,7 @@
 #include "plotter/plotter_page.h"
 #include "plotter/plotter_test_support.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"

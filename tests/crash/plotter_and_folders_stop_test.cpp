@@ -14,7 +14,7 @@
 #include "pages/page_test_support.h"
 #include "plotter/plotter_test_support.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "support/installation.h"
 #include "support/gui.h"
 

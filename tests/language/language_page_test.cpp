@@ -11,7 +11,7 @@
 
 #include "config/profile.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"

@@ -9,7 +9,7 @@
 #include "config/settings.h"
 #include "pages/page_test_support.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"

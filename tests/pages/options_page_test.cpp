@@ -15,7 +15,7 @@
 #include "pages/options_page.h"
 #include "pages/page_test_support.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"

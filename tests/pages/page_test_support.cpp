@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 

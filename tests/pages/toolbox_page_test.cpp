@@ -12,7 +12,7 @@
 #include "config/profile.h"
 #include "pages/toolbox_catalogue.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"

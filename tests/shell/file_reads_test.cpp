@@ -9,7 +9,7 @@
 #include <string>
 
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "shell/startup.h"
 #include "support/gui.h"

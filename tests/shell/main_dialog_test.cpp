@@ -10,7 +10,7 @@
 
 #include "config/settings.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "shell/page_framework.h"
 #include "shell/page_table_override.h"
 #include "support/captured_log.h"

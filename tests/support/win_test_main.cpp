@@ -8,7 +8,7 @@
 
 #include "config/utility_settings_readers.h"
 #include "controls/controls.h"
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 #include "support/stop_points_from_environment.h"
 #include "util/case_mapping.h"
 

@@ -1,4 +1,4 @@
-#include "shell/app_state.h"
+#include "controls/page_contract.h"
 
 namespace tav {
 
