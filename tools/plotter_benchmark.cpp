@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "controls/page_contract.h"
 #include "plotter/plotter_inventory.h"
 #include "plotter/plotter_page.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "shell/startup.h"
 

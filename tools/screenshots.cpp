@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "controls/controls.h"
+#include "controls/page_contract.h"
 #include "folders/progress_window.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "shell/startup.h"
 

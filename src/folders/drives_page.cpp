@@ -8,12 +8,12 @@
 #include "config/settings.h"
 #include "controls/controls.h"
 #include "controls/open_file_dialog.h"
+#include "controls/page_contract.h"
 #include "controls/page_state.h"
 #include "folders/core/drive_rules.h"
 #include "folders/drive_query.h"
 #include "folders/network_dialog.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 
 namespace tav {
 namespace {

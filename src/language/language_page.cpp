@@ -7,11 +7,11 @@
 #include "config/core/key_catalogue.h"
 #include "config/profile.h"
 #include "config/settings.h"
-#include "language/core/language_rules.h"
 #include "controls/controls.h"
-#include "controls/page_state.h"
-#include "resources/ids.h"
 #include "controls/page_contract.h"
+#include "controls/page_state.h"
+#include "language/core/language_rules.h"
+#include "resources/ids.h"
 #include "util/directory_listing.h"
 
 namespace tav {

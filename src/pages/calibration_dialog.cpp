@@ -8,9 +8,9 @@
 #include "config/settings.h"
 #include "controls/controls.h"
 #include "controls/guarded.h"
+#include "controls/page_contract.h"
 #include "pages/core/calibration.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 
 namespace tav {
 namespace {

@@ -6,11 +6,11 @@
 #include "config/settings.h"
 #include "controls/controls.h"
 #include "controls/open_file_dialog.h"
+#include "controls/page_contract.h"
 #include "pages/core/layplanning_rules.h"
 #include "pages/hem_position_dialog.h"
 #include "pages/line_types_dialog.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 
 namespace tav {
 namespace {

@@ -7,9 +7,9 @@
 #include "config/core/key_catalogue.h"
 #include "config/settings.h"
 #include "controls/controls.h"
+#include "controls/page_contract.h"
 #include "pages/core/options_rules.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 #include "util/program_log.h"
 
 namespace tav {

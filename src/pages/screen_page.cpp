@@ -2,11 +2,11 @@
 
 #include "config/core/key_catalogue.h"
 #include "config/settings.h"
-#include "pages/calibration_dialog.h"
 #include "controls/controls.h"
+#include "controls/page_contract.h"
+#include "pages/calibration_dialog.h"
 #include "pages/core/screen_rules.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 
 namespace tav {
 namespace {

@@ -4,10 +4,10 @@
 
 #include "config/settings.h"
 #include "controls/controls.h"
+#include "controls/page_contract.h"
 #include "pages/core/toolbox_lists.h"
 #include "pages/toolbox_catalogue.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 
 namespace tav {
 namespace {

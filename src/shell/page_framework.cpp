@@ -5,9 +5,9 @@
 
 #include "controls/controls.h"
 #include "controls/guarded.h"
+#include "controls/page_contract.h"
 #include "language/installed_version.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 #include "shell/page_table.h"
 
 namespace tav {

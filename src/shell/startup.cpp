@@ -7,9 +7,9 @@
 
 #include "config/utility_settings_readers.h"
 #include "controls/controls.h"
+#include "controls/page_contract.h"
 #include "language/language_state.h"
 #include "pages/toolbox_catalogue.h"
-#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "util/case_mapping.h"
 #include "util/program_log.h"

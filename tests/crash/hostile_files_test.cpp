@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "controls/page_contract.h"
 #include "folders/folder_test_support.h"
 #include "folders/network_dialog.h"
 #include "pages/page_test_support.h"
 #include "plotter/plotter_page.h"
 #include "plotter/plotter_test_support.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"

@@ -7,16 +7,16 @@
 #include <fstream>
 #include <iterator>
 
+#include "controls/page_contract.h"
 #include "crash/stop_point_harness.h"
 #include "folders/folder_test_support.h"
 #include "folders/network_dialog.h"
-#include "plotter/plotter_page.h"
 #include "pages/page_test_support.h"
+#include "plotter/plotter_page.h"
 #include "plotter/plotter_test_support.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
-#include "support/installation.h"
 #include "support/gui.h"
+#include "support/installation.h"
 
 namespace tav::test {
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "config/profile.h"
-#include "resources/ids.h"
 #include "controls/page_contract.h"
+#include "resources/ids.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"

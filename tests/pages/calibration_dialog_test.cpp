@@ -7,9 +7,9 @@
 #include <string>
 
 #include "config/settings.h"
+#include "controls/page_contract.h"
 #include "pages/page_test_support.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"

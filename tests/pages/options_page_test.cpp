@@ -11,11 +11,11 @@
 
 #include "config/settings.h"
 #include "controls/controls.h"
+#include "controls/page_contract.h"
 #include "language/installed_version.h"
 #include "pages/options_page.h"
 #include "pages/page_test_support.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"

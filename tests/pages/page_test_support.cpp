@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "resources/ids.h"
 #include "controls/page_contract.h"
+#include "resources/ids.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 

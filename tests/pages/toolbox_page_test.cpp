@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "config/profile.h"
+#include "controls/page_contract.h"
 #include "pages/toolbox_catalogue.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"

@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "controls/list_view.h"
+#include "controls/page_contract.h"
 #include "pages/page_test_support.h"
 #include "plotter/driver_text.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/unix_command.h"
 

@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "resources/ids.h"
 #include "controls/page_contract.h"
+#include "resources/ids.h"
 #include "shell/main_dialog.h"
 #include "shell/startup.h"
 #include "support/gui.h"

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "config/settings.h"
-#include "resources/ids.h"
 #include "controls/page_contract.h"
+#include "resources/ids.h"
 #include "shell/page_framework.h"
 #include "shell/page_table_override.h"
 #include "support/captured_log.h"

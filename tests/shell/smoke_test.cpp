@@ -8,9 +8,9 @@
 #include <cstring>
 #include <string>
 
+#include "controls/page_contract.h"
 #include "plotter/plotter_test_support.h"
 #include "resources/ids.h"
-#include "controls/page_contract.h"
 #include "shell/main_dialog.h"
 #include "support/gui.h"
 #include "support/installation.h"
