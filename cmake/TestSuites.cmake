@@ -4,16 +4,18 @@
 # names its suite in the output. The suites are read from the test sources at configure time,
 # so the build never has to run Wine.
 #
-#   add_test_suites(TARGET exe SOURCES files... [PREFIX text] [NAME name] [PROPERTIES ...])
+#   add_test_suites(TARGET exe SOURCES files... [PREFIX text] [NAME name] [SIDE_LANE folders...]
+#                   [PROPERTIES ...])
 #
 # A test is named after its folder below tests/ ("folders", "plotter"), with the language
 # after it for the suites whose names end in _de, _fi, _pl, _ru or _zh ("plotter_de"); those
-# run with that user interface language. Each test takes one of the Wine lanes (the resource
-# "lanes", see lanes.json): a prefix of its own with its own drives, so that tests of two
-# lanes run side by side (scripts/wine-run). With NAME, every suite runs in one test of that
-# name.
+# run with that user interface language. Each test runs in one of two Wine lanes: a prefix of
+# its own with its own drives (scripts/wine-env), so that tests of the two lanes run side by
+# side while the tests of one lane take turns. The folders named in SIDE_LANE (the long crash
+# tests) run in the second lane, all others in the first. With NAME, every suite runs in one
+# test of that name.
 function(add_test_suites)
-  cmake_parse_arguments(ARG "" "TARGET;PREFIX;NAME" "SOURCES;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "TARGET;PREFIX;NAME" "SOURCES;SIDE_LANE;PROPERTIES" ${ARGN})
   set(groups "")
   foreach(source IN LISTS ARG_SOURCES)
     file(RELATIVE_PATH relative ${CMAKE_SOURCE_DIR}/tests ${source})
@@ -42,24 +44,18 @@ function(add_test_suites)
     list(JOIN suites_${group} ".*:" filter)
     set(name ${ARG_PREFIX}${group})
     add_test(NAME ${name} COMMAND ${ARG_TARGET} --gtest_filter=${filter}.* --gtest_brief=1)
-    set_tests_properties(${name} PROPERTIES FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]|0 tests from 0 test suites"
-                         RESOURCE_GROUPS "lanes:1" ${ARG_PROPERTIES})
+    set(lane 0)
+    if(group IN_LIST ARG_SIDE_LANE)
+      set(lane 1)
+    endif()
+    set(environment "TAVIRO_LANE=${lane}")
     foreach(language de_DE fi_FI pl_PL ru_RU zh_CN)
       string(SUBSTRING ${language} 0 2 ending)
       if(group MATCHES "_${ending}$")
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "TAVIRO_LANG=${language}.UTF-8")
+        list(APPEND environment "TAVIRO_LANG=${language}.UTF-8")
       endif()
     endforeach()
+    set_tests_properties(${name} PROPERTIES FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]|0 tests from 0 test suites"
+                         RESOURCE_LOCK wine_lane_${lane} ENVIRONMENT "${environment}" ${ARG_PROPERTIES})
   endforeach()
 endfunction()
-
-# The lanes CTest hands out to the Windows tests (ctest --resource-spec-file).
-set(TAVIRO_LANES 2 CACHE STRING "Wine prefixes the Windows tests run in side by side")
-set(lanes "")
-math(EXPR last_lane "${TAVIRO_LANES} - 1")
-foreach(lane RANGE ${last_lane})
-  list(APPEND lanes "{\"id\": \"${lane}\", \"slots\": 1}")
-endforeach()
-list(JOIN lanes ", " lanes)
-file(WRITE ${CMAKE_BINARY_DIR}/lanes.json
-     "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{\"lanes\": [${lanes}]}]}\n")
