@@ -226,8 +226,9 @@ TEST_F(FolderRelocationTest, FoldersThatHoldMoreThanTheirDataAreNeverRemoved) {
 }
 
 // Copies that only looked complete: names the target would take for one, a file that was
-// there before and was not replaced, a path too long for the code page's functions, and a
-// removal without copying when the new place lacks the data.
+// there before with the old one's size and time whose replacement the user refused, a path
+// too long for the code page's functions, and a removal without copying when the new place
+// lacks the data.
 TEST_F(FolderRelocationTest, AFolderIsRemovedOnlyWhenItsDataAreWholeAtTheNewPlace) {
   const std::string long_folder = "\\TAVIRO\\" + std::string(251, 'p') + "\\";  // 260 characters
   const std::wstring long_wide = L"\\\\?\\U:" + std::wstring(long_folder.begin(), long_folder.end());
@@ -238,6 +239,18 @@ TEST_F(FolderRelocationTest, AFolderIsRemovedOnlyWhenItsDataAreWholeAtTheNewPlac
     RelocationOptions options;
     FolderFate fate;
     CopyOutcome outcome;
+    bool refuse_replacing = false;  // the shell asks before it replaces a file: No
+  };
+  const auto same_time_as_old = [&] {
+    make_tree("V:\\TAVIRO\\FORMS", {{"\\kragen01.frm", "KRAGEN MIT STEG"}});
+    FILETIME written{};
+    HANDLE old_file = CreateFileA(inst.path("forms\\kragen01.frm").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+    GetFileTime(old_file, nullptr, nullptr, &written);
+    CloseHandle(old_file);
+    HANDLE new_file = CreateFileA("V:\\TAVIRO\\FORMS\\kragen01.frm", FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SetFileTime(new_file, nullptr, nullptr, &written);
+    CloseHandle(new_file);
   };
   const Case cases[] = {
       {"names that differ only in case",
@@ -258,51 +271,30 @@ TEST_F(FolderRelocationTest, AFolderIsRemovedOnlyWhenItsDataAreWholeAtTheNewPlac
        long_folder, RelocationOptions{true, false, true, false}, FolderFate::moved, CopyOutcome::copied},
       {"removing without copying", [] {}, "\\TAVIRO\\FORMS\\", RelocationOptions{false, true, true, false},
        FolderFate::kept_incomplete, CopyOutcome::incomplete},
+      {"a file left in place with the same size and time", same_time_as_old, "\\TAVIRO\\FORMS\\",
+       RelocationOptions{true, true, false, false}, FolderFate::not_copied, CopyOutcome::differs, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     test::remove_tree("V:\\TAVIRO");
     test::remove_tree(inst.path("forms"));
+    inst.write("taviro.ini", kIni);
     make_tree(inst.path("forms"), kForms);
     c.arrange();
     const Tree before = tree_of(inst.path("forms"));
-    const DataFolderResult result = forms_to(c.shown, "V:", c.options);
+    DataFolderResult result;
+    ModalScript script;
+    if (c.refuse_replacing) script.on("Confirm file overwrite", [](HWND box) { test::click(box, IDNO); });
+    script.run([&] { result = relocate_data_folder(nullptr, c.shown, "V:", kShapes, c.options, installation_folders()); });
     EXPECT_EQ(result.report.fate, c.fate);
     EXPECT_EQ(result.report.copy.outcome, c.outcome) << result.report.copy.item << " " << result.report.copy.error;
     EXPECT_EQ(tree_of(inst.path("forms")), before);
     if (c.fate == FolderFate::moved) {
       EXPECT_EQ(tree_of("V:\\TAVIRO\\FORMS"), (Tree{{"\\k.frm", "lang"}})) << "the data arrived";
     }
+    if (c.fate == FolderFate::not_copied) EXPECT_EQ(inst.read("taviro.ini"), kIni) << "the key stays";
   }
   test::remove_tree("U:" + long_folder);
-}
-
-TEST_F(FolderRelocationTest, AFileLeftInPlaceIsNoCopyEvenWithTheSameSizeAndTime) {
-  make_tree(inst.path("forms"), kForms);
-  make_tree("V:\\TAVIRO\\FORMS", {{"\\kragen01.frm", "KRAGEN MIT STEG"}});
-  // The file at the new place has the old one's size and time, not its contents.
-  const auto time_of = [](const std::string& path, FILETIME& written, bool set) {
-    HANDLE file = CreateFileA(path.c_str(), set ? FILE_WRITE_ATTRIBUTES : GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (set) SetFileTime(file, nullptr, nullptr, &written);
-    else GetFileTime(file, nullptr, nullptr, &written);
-    CloseHandle(file);
-  };
-  FILETIME written{};
-  time_of(inst.path("forms\\kragen01.frm"), written, false);
-  time_of("V:\\TAVIRO\\FORMS\\kragen01.frm", written, true);
-  DataFolderResult result;
-  ModalScript refuse;
-  refuse.on("Confirm file overwrite", [](HWND box) { test::click(box, IDNO); });
-  refuse.run([&] {
-    result = relocate_data_folder(nullptr, "\\TAVIRO\\FORMS\\", "V:", kShapes, RelocationOptions{true, true, false, false},
-                                  installation_folders());
-  });
-  EXPECT_EQ(result.report.fate, FolderFate::not_copied);
-  EXPECT_EQ(result.report.copy.outcome, CopyOutcome::differs);
-  EXPECT_EQ(result.report.copy.item, "V:\\TAVIRO\\FORMS\\kragen01.frm");
-  EXPECT_EQ(tree_of(inst.path("forms")), kForms);
-  EXPECT_EQ(inst.read("taviro.ini"), kIni);
 }
 
 // ---- Measurement systems ----------------------------------------------------------------
