@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     const std::string from = std::string(argv[2]) + '\0' + '\0';
     const std::string to = std::string(argv[3]) + '\0' + '\0';
     const double start = seconds();
-    const bool copied = tav::FileOP_Copy(nullptr, from.data(), static_cast<int>(from.size()), to.data(),
+    const bool copied = tav::shell_copy_trees(nullptr, from.data(), static_cast<int>(from.size()), to.data(),
                                          static_cast<int>(to.size()), true, true);
     const double elapsed = seconds() - start;
     std::printf("copied=%d seconds=%.3f MiB/s=%.1f\n", copied ? 1 : 0, elapsed,

@@ -71,7 +71,7 @@ bool shell_copy_into(HWND owner, const std::string& from, const std::string& to,
   // result on Windows and on Wine, which would nest the folder inside it instead.
   const std::string sources = path_list(from + "\\*");
   const std::string targets = path_list(to);
-  return FileOP_Copy(owner, sources.data(), static_cast<int>(sources.size()), targets.data(),
+  return shell_copy_trees(owner, sources.data(), static_cast<int>(sources.size()), targets.data(),
                      static_cast<int>(targets.size()), false, no_warning);
 }
 
@@ -341,7 +341,7 @@ bool remove_tree(HWND owner, std::string_view path, bool no_warning) {
   if (presence_of(tree_path(folder), error) == Presence::missing) return true;
   if (is_root_folder(folder, current_directory())) return false;
   const std::string list = path_list(folder);
-  const bool removed = FileOP_Delete(owner, list.data(), static_cast<int>(list.size()), no_warning);
+  const bool removed = shell_recycle(owner, list.data(), static_cast<int>(list.size()), no_warning);
   return removed && presence_of(tree_path(folder), error) == Presence::missing;
 }
 
@@ -399,7 +399,7 @@ SystemRelocationResult relocate_measurement_system(HWND owner, std::string_view 
   const SystemCode system_code(code.substr(0, SystemCode::size()));
   SystemCode folder_code = system_code;
   const int code_length = squeeze(folder_code.data(), folder_code.size());
-  GroKle(folder_code.data(), code_length);
+  to_lower_case(folder_code.data(), code_length);
   const std::string folder = "\\TAVIRO\\" + std::string(folder_code.data(), static_cast<std::size_t>(code_length));
   SystemRelocationResult result;
   result.file = folder + "\\" + std::string(kSystemFileName);
@@ -425,7 +425,7 @@ SystemRelocationResult relocate_measurement_system(HWND owner, std::string_view 
   }
 
   std::string mover_code = system_code.str();
-  KleGro(mover_code.data(), static_cast<int>(mover_code.size()));
+  to_upper_case(mover_code.data(), static_cast<int>(mover_code.size()));
   mover_code.erase(mover_code.find_last_not_of(' ') + 1);
   const FolderUser mover{"", -1, mover_code, -1};
   std::array<bool, kSystemFolderCount> stays_behind{};

@@ -120,7 +120,7 @@ void fill_paths(HWND dialog) {
     const int length = main_file.get_string("PATH", kDataFolderKeys[i].key, "", value, static_cast<int>(sizeof value));
     std::string path = length > 0 ? std::string(value, static_cast<std::size_t>(length))
                                   : std::string(kDataFolderKeys[i].default_path);
-    KleGro(path.data(), static_cast<int>(path.size()));
+    to_upper_case(path.data(), static_cast<int>(path.size()));
     controls::set_text(dialog, folder.edit, path);
     fill_drive_list(dialog, folder.drive, drive_choices(path, base, roots));
   }

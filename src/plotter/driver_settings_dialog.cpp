@@ -97,8 +97,8 @@ bool save(HWND dialog, DriverDialogState& state) {
 
   const std::string backup = driver_backup_path(state.path);
   std::string bytes;
-  if (FTNFCO(state.path.c_str(), static_cast<int>(state.path.size()), backup.c_str(),
-             static_cast<int>(backup.size())) != kFileDone ||
+  if (!copy_file(state.path.c_str(), static_cast<int>(state.path.size()), backup.c_str(),
+                 static_cast<int>(backup.size())) ||
       read_file(backup.c_str(), bytes) != FileRead::read) {
     const std::string file = controls::full_path(backup);
     const std::string reason = system_error_text(GetLastError());

@@ -38,8 +38,8 @@ std::vector<ListedFile> listed_files(const std::string& folder, const char* patt
   int length = static_cast<int>(search.size());
   std::uint16_t attributes = 0;
   ListingEntry entry;
-  std::int16_t status = FTNFNS(kListStart, name, kFolderSize - 1, length, attributes, entry);
-  while (status == kListDelivered && files.size() < static_cast<std::size_t>(kMaxPlotterNames)) {
+  ListStatus status = list_folder(ListStep::start, name, kFolderSize - 1, length, attributes, entry);
+  while (status == ListStatus::delivered && files.size() < static_cast<std::size_t>(kMaxPlotterNames)) {
     FolderNameEntry table_entry;
     const std::string_view delivered(name, static_cast<std::size_t>(length));
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) && make_folder_name_entry(delivered, table_entry)) {
@@ -51,9 +51,9 @@ std::vector<ListedFile> listed_files(const std::string& folder, const char* patt
       }
       files.push_back(std::move(file));
     }
-    status = FTNFNS(kListNext, name, kFolderSize - 1, length, attributes, entry);
+    status = list_folder(ListStep::next, name, kFolderSize - 1, length, attributes, entry);
   }
-  FTNFNS(kListClose, name, kFolderSize - 1, length, attributes, entry);
+  list_folder(ListStep::close, name, kFolderSize - 1, length, attributes, entry);
   return files;
 }
 
@@ -106,7 +106,7 @@ void scan_plotters(const std::string& folder, PlotterTable& table) {
     entry->driver_file = listed_driver_file(values.driver, entry->driver_name, drivers, folder);
     if (!table.append(*entry)) continue;
     PlotterFileName driver = entry->driver_name;
-    KleGro(driver.data(), driver.size());
+    to_upper_case(driver.data(), driver.size());
     drivers_in_use.insert(std::string(driver.raw()));
   }
   for (const ListedFile& driver : drivers) {

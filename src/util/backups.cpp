@@ -27,15 +27,15 @@ int text_length(const std::string& text) { return static_cast<int>(text.size());
 
 }  // namespace
 
-std::int16_t numbered_backup(const char* name, int length, int minimum) {
+bool numbered_backup(const char* name, int length, int minimum) {
   length = length > 0 ? significant_length(name, length) : 0;
-  if (length < kShortestBackupName) return kFileDone;
+  if (length < kShortestBackupName) return true;
   const int count = stored_backup_count() > minimum ? stored_backup_count() : minimum;
-  std::int16_t status = kFileDone;
+  bool done = true;
   for (const BackupCopy& copy : backup_copies(std::string_view(name, static_cast<std::size_t>(length)), count)) {
-    status = FTNFCO(copy.from.data(), text_length(copy.from), copy.to.data(), text_length(copy.to));
+    done = copy_file(copy.from.data(), text_length(copy.from), copy.to.data(), text_length(copy.to));
   }
-  return status;
+  return done;
 }
 
 void set_backup_count_reader(BackupCountReader reader) {

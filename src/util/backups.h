@@ -9,8 +9,8 @@
 namespace tav {
 
 // Backs up the file name (significant length length), keeping at least minimum copies
-// (0 when only BAKMAX counts). The file itself stays in place. Answers the status of the
-// last copy (0 when no copy was due); a failed copy of the rotation does not stop it.
-std::int16_t numbered_backup(const char* name, int length, int minimum);
+// (0 when only BAKMAX counts). The file itself stays in place. Answers whether the last
+// copy was made (true when no copy was due); a failed copy of the rotation does not stop it.
+bool numbered_backup(const char* name, int length, int minimum);
 
 }  // namespace tav

@@ -13,7 +13,7 @@ constexpr int kWorkSize = 260;             // the work field of a search: at mos
 constexpr int kLongestPattern = kWorkSize - 1;
 constexpr int kTablePatternSize = 200;     // the name buffer of the folder name table
 
-// One open search: FTNFNS has one, the path-exists test another.
+// One open search: list_folder has one, the path-exists test another.
 struct SearchSlot {
   HANDLE handle = INVALID_HANDLE_VALUE;
   bool open = false;
@@ -48,14 +48,14 @@ void make_work_field(char (&work)[kWorkSize], const char* text, int length) {
   work[length] = '\0';
 }
 
-// The start steps shared by FTNFNS and the path-exists test: drive ready on the first three
+// The start steps shared by list_folder and the path-exists test: drive ready on the first three
 // characters, find-first, and once more on the short path form when the system reports no
 // more files.
-std::int16_t start_search(SearchSlot& slot, char (&work)[kWorkSize], std::uint16_t mask, WIN32_FIND_DATAA& found) {
+ListStatus start_search(SearchSlot& slot, char (&work)[kWorkSize], std::uint16_t mask, WIN32_FIND_DATAA& found) {
   close_search(slot);
   char root[4] = {};
   for (int i = 0; i < 3 && work[i] != '\0'; ++i) root[i] = work[i];
-  if (drive_ready(root) == 0) return kListNotStarted;
+  if (drive_ready(root) == 0) return ListStatus::not_started;
 
   HANDLE handle = FindFirstFileA(work, &found);
   if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_NO_MORE_FILES) {
@@ -64,22 +64,22 @@ std::int16_t start_search(SearchSlot& slot, char (&work)[kWorkSize], std::uint16
     if (n > 0 && n < static_cast<DWORD>(kWorkSize)) std::memcpy(work, shorter, n + 1);
     handle = FindFirstFileA(work, &found);
   }
-  if (handle == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_NO_MORE_FILES ? kListNoMore : kListNotStarted;
+  if (handle == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_NO_MORE_FILES ? ListStatus::no_more : ListStatus::not_started;
   slot.handle = handle;
   slot.open = true;
   slot.mask = mask;
-  return kListDelivered;
+  return ListStatus::delivered;
 }
 
 // Finds the next entry; a failure closes the search.
-std::int16_t next_entry(SearchSlot& slot, WIN32_FIND_DATAA& found) {
-  if (!slot.open) return kListInvalidHandle;  // the system's answer for a handle that is not open
-  if (FindNextFileA(slot.handle, &found)) return kListDelivered;
+ListStatus next_entry(SearchSlot& slot, WIN32_FIND_DATAA& found) {
+  if (!slot.open) return ListStatus::invalid_handle;  // the system's answer for a handle that is not open
+  if (FindNextFileA(slot.handle, &found)) return ListStatus::delivered;
   const DWORD error = GetLastError();
   close_search(slot);
-  if (error == ERROR_NO_MORE_FILES) return kListNoMore;
-  if (error == ERROR_INVALID_HANDLE) return kListInvalidHandle;
-  return kListFailed;
+  if (error == ERROR_NO_MORE_FILES) return ListStatus::no_more;
+  if (error == ERROR_INVALID_HANDLE) return ListStatus::invalid_handle;
+  return ListStatus::failed;
 }
 
 template <std::size_t N>
@@ -89,11 +89,11 @@ std::string_view text_of(const char (&field)[N]) {
 
 // Delivers the found entry (after skipping entries outside the attribute mask) into the
 // caller's fields.
-std::int16_t deliver(WIN32_FIND_DATAA& found, char* name, int declared_length, int& name_length,
+ListStatus deliver(WIN32_FIND_DATAA& found, char* name, int declared_length, int& name_length,
                      std::uint16_t& attributes, ListingEntry& entry) {
   while (g_listing.mask != 0 && (found.dwFileAttributes & g_listing.mask) == 0) {
-    const std::int16_t status = next_entry(g_listing, found);
-    if (status != kListDelivered) return status;
+    const ListStatus status = next_entry(g_listing, found);
+    if (status != ListStatus::delivered) return status;
   }
   const std::string_view chosen = listed_name(text_of(found.cFileName), text_of(found.cAlternateFileName), show_alias());
   const int room = declared_length < kWorkSize ? declared_length : kWorkSize;
@@ -105,7 +105,7 @@ std::int16_t deliver(WIN32_FIND_DATAA& found, char* name, int declared_length, i
   name_length = significant_length(name, copied);
   attributes = static_cast<std::uint16_t>(found.dwFileAttributes);
   entry = listing_entry_of(found);
-  return kListDelivered;
+  return ListStatus::delivered;
 }
 
 }  // namespace
@@ -141,7 +141,7 @@ ListingEntry listing_entry_of(const WIN32_FIND_DATAA& found) {
   FILETIME local;
   SYSTEMTIME parts;
   if (!FileTimeToLocalFileTime(&time, &local) || !FileTimeToSystemTime(&local, &parts)) {
-    report_error1("FTNFNS-1", static_cast<long>(GetLastError()));
+    report_system_error("list_folder-1", static_cast<long>(GetLastError()));
     return entry;
   }
   entry.year = static_cast<std::int16_t>(parts.wYear);
@@ -153,34 +153,33 @@ ListingEntry listing_entry_of(const WIN32_FIND_DATAA& found) {
   return entry;
 }
 
-std::int16_t FTNFNS(std::int16_t mode, char* name, int declared_length, int& name_length,
-                    std::uint16_t& attributes, ListingEntry& entry) {
+ListStatus list_folder(ListStep step, char* name, int declared_length, int& name_length, std::uint16_t& attributes,
+                       ListingEntry& entry) {
   if (declared_length < 0) declared_length = 0;
   WIN32_FIND_DATAA found;
-  switch (mode) {
-    case kListStart: {
+  switch (step) {
+    case ListStep::start: {
       close_search(g_listing);
       int length = name_length < declared_length ? name_length : declared_length;
       length = significant_length(name, length < 0 ? 0 : length);
       // A longer pattern cut to fit would search another folder or pattern.
-      if (length > kLongestPattern) return kListNotStarted;
+      if (length > kLongestPattern) return ListStatus::not_started;
       char work[kWorkSize];
       make_work_field(work, name, length);
-      const std::int16_t status = start_search(g_listing, work, attributes, found);
-      if (status != kListDelivered) return status;
+      const ListStatus status = start_search(g_listing, work, attributes, found);
+      if (status != ListStatus::delivered) return status;
       return deliver(found, name, declared_length, name_length, attributes, entry);
     }
-    case kListNext: {
-      const std::int16_t status = next_entry(g_listing, found);
-      if (status != kListDelivered) return status;
+    case ListStep::next: {
+      const ListStatus status = next_entry(g_listing, found);
+      if (status != ListStatus::delivered) return status;
       return deliver(found, name, declared_length, name_length, attributes, entry);
     }
-    case kListClose:
+    case ListStep::close:
       close_search(g_listing);
-      return kListDelivered;
-    default:
-      return kListFailed;
+      return ListStatus::delivered;
   }
+  return ListStatus::failed;
 }
 
 int folder_name_table(bool directories, const char* pattern, int pattern_length, FolderNameEntry* table,
@@ -196,25 +195,25 @@ int folder_name_table(bool directories, const char* pattern, int pattern_length,
   int length = copied;
   std::uint16_t attributes = 0;  // no attribute mask: every entry is looked at here
   ListingEntry entry;
-  std::int16_t status = FTNFNS(kListStart, buffer, kTablePatternSize, length, attributes, entry);
-  while (status == kListDelivered && count < max_entries) {
+  ListStatus status = list_folder(ListStep::start, buffer, kTablePatternSize, length, attributes, entry);
+  while (status == ListStatus::delivered && count < max_entries) {
     const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     const bool hidden_system = (attributes & FILE_ATTRIBUTE_HIDDEN) && (attributes & FILE_ATTRIBUTE_SYSTEM);
     const bool wanted = directories ? (folder && !hidden_system) : !folder;
     if (wanted && make_folder_name_entry(std::string_view(buffer, static_cast<std::size_t>(length)), table[count])) {
       ++count;
     }
-    if (count < max_entries) status = FTNFNS(kListNext, buffer, kTablePatternSize, length, attributes, entry);
+    if (count < max_entries) status = list_folder(ListStep::next, buffer, kTablePatternSize, length, attributes, entry);
   }
   // A full table leaves the search open; close it rather than hold the folder until the next start.
-  if (status == kListDelivered) FTNFNS(kListClose, buffer, kTablePatternSize, length, attributes, entry);
+  if (status == ListStatus::delivered) list_folder(ListStep::close, buffer, kTablePatternSize, length, attributes, entry);
   return count;
 }
 
 bool path_exists(const char* path, int length) {
   length = significant_length(path, length < 0 ? 0 : length);
   if (length > kLongestPattern) {
-    report_error1("ftnfns4-1", length);
+    report_bad_argument("path_exists-1");
     return false;
   }
   // A wildcard would make any matching entry count as this path.
@@ -224,9 +223,9 @@ bool path_exists(const char* path, int length) {
   char work[kWorkSize];
   make_work_field(work, path, length);
   WIN32_FIND_DATAA found;
-  const std::int16_t status = start_search(g_path_test, work, 0, found);
+  const ListStatus status = start_search(g_path_test, work, 0, found);
   close_search(g_path_test);
-  return status == kListDelivered;
+  return status == ListStatus::delivered;
 }
 
 void set_show_alias_reader(ShowAliasReader reader) {

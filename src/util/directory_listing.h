@@ -1,9 +1,9 @@
 #pragma once
-// Listing the entries of a folder one at a time (FTNFNS), the drive-ready check every
+// Listing the entries of a folder one at a time (list_folder), the drive-ready check every
 // listing start makes first, the folder name table built on the listing, and the
 // path-exists test. Names are fixed-length, blank-padded fields with a significant length.
 //
-// FTNFNS keeps one open search for the whole program; the path-exists test keeps a second,
+// list_folder keeps one open search for the whole program; the path-exists test keeps a second,
 // separate one, so it may run while a listing is in progress. Starting a search closes a
 // search still open in the same slot.
 
@@ -15,17 +15,15 @@
 
 namespace tav {
 
-// Listing modes.
-inline constexpr std::int16_t kListStart = 1;
-inline constexpr std::int16_t kListNext = 2;
-inline constexpr std::int16_t kListClose = 3;
+enum class ListStep { start, next, close };
 
-// Listing statuses.
-inline constexpr std::int16_t kListDelivered = 0;      // an entry was delivered, or the search was closed
-inline constexpr std::int16_t kListNoMore = 1;         // the system reported that there are no more files
-inline constexpr std::int16_t kListNotStarted = 2;     // at start: drive not ready, or the search could not start
-inline constexpr std::int16_t kListFailed = 3;         // at next: another failure; also an unknown mode
-inline constexpr std::int16_t kListInvalidHandle = 4;  // at next: the search handle was invalid (or none is open)
+enum class ListStatus {
+  delivered,       // an entry was delivered, or the search was closed
+  no_more,         // the system reported that there are no more files
+  not_started,     // at start: drive not ready, or the search could not start
+  failed,          // at next: another failure
+  invalid_handle,  // at next: the search handle was invalid (or none is open)
+};
 
 // The entry record of a delivered entry, date and time in local time. For a folder the
 // creation time is used when it is not zero, otherwise the last-write time; all six date
@@ -41,16 +39,16 @@ struct ListingEntry {
 };
 
 // One step of the listing.
-//  kListStart: name holds the pattern (for example "U:\taviro\*.*") with name_length
+//  ListStep::start: name holds the pattern (for example "U:\taviro\*.*") with name_length
 //    characters, attributes the attribute mask (0: every entry; otherwise only entries with
-//    one of its bits, also for the following kListNext calls).
-//  kListNext:  the next entry.
-//  kListClose: closes the search; status 0.
-// On delivery (status 0 from start or next) name holds the entry's name, blank-padded to
+//    one of its bits, also for the following ListStep::next calls).
+//  ListStep::next:  the next entry.
+//  ListStep::close: closes the search; delivered.
+// On delivery (delivered from start or next) name holds the entry's name, blank-padded to
 // declared_length, name_length its significant length, attributes its attribute bits and
-// entry its record. A pattern of more than 259 characters is not searched (status 2).
-std::int16_t FTNFNS(std::int16_t mode, char* name, int declared_length, int& name_length,
-                    std::uint16_t& attributes, ListingEntry& entry);
+// entry its record. A pattern of more than 259 characters is not searched (not_started).
+ListStatus list_folder(ListStep step, char* name, int declared_length, int& name_length, std::uint16_t& attributes,
+                       ListingEntry& entry);
 
 // The type of the drive of root (a terminated text such as "U:\") when it is usable, else 0.
 // Removable and fixed drives must give their volume information, remote drives and CD-ROMs
@@ -61,17 +59,17 @@ int drive_ready(const char* root);
 // Fills table with the entries of the pattern (at most 200 characters; a longer pattern
 // gives an empty table): with directories, the folders that are not both hidden and
 // system; without, the entries that are not folders. Entries whose name is empty before
-// its first dot are left out. Stops at the first listing status other than 0 or when
+// its first dot are left out. Stops at the first listing status other than delivered or when
 // max_entries are filled. Answers the number of entries.
 int folder_name_table(bool directories, const char* pattern, int pattern_length, FolderNameEntry* table,
                       int max_entries);
 
 // True when a find on exactly this path (its significant length, no wildcards) finds an
 // entry, so a folder exists when the find on its own name succeeds. A path of more than
-// 259 characters is reported with tag "ftnfns4-1" and answers false.
+// 259 characters is refused with tag "path_exists-1" and answers false.
 bool path_exists(const char* path, int length);
 
-// The entry record of a found entry (reports tag "FTNFNS-1" when its time cannot be
+// The entry record of a found entry (reports tag "list_folder-1" when its time cannot be
 // converted).
 ListingEntry listing_entry_of(const WIN32_FIND_DATAA& found);
 

@@ -47,9 +47,9 @@ bool expected_error(DWORD error) {
   }
 }
 
-std::int16_t failed(const char* tag, DWORD error) {
-  if (!expected_error(error)) report_error1(tag, static_cast<long>(error));
-  return kFileFailed;
+bool failed(const char* tag, DWORD error) {
+  if (!expected_error(error)) report_system_error(tag, static_cast<long>(error));
+  return false;
 }
 
 bool is_read_only_file(const char* name) {
@@ -74,46 +74,46 @@ bool file_exists(const char* name) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::int16_t FTNFCO(const char* source, int source_length, const char* target, int target_length) {
-  if (source_length <= 0 || target_length <= 0) report_error2("ftnfco");
+bool copy_file(const char* source, int source_length, const char* target, int target_length) {
+  if (source_length <= 0 || target_length <= 0) report_length_cut("copy_file-length");
   const TerminatedName from(source, source_length);
   const TerminatedName to(target, target_length);
-  if (!from.usable() || !to.usable()) return kFileFailed;
+  if (!from.usable() || !to.usable()) return false;
   // Run with administrator rights, Wine would overwrite a read-only target; Windows refuses.
   if (is_read_only_file(to.c_str())) {
     SetLastError(ERROR_ACCESS_DENIED);
-    return kFileFailed;
+    return false;
   }
   stop_point("copy");
-  if (CopyFileA(from.c_str(), to.c_str(), FALSE)) return kFileDone;
-  return failed("FTNFCO", GetLastError());
+  if (CopyFileA(from.c_str(), to.c_str(), FALSE)) return true;
+  return failed("copy_file", GetLastError());
 }
 
-std::int16_t FTNFDE(const char* name, int length) {
+bool delete_file(const char* name, int length) {
   const TerminatedName file(name, length);
-  if (!file.usable()) return kFileFailed;
+  if (!file.usable()) return false;
   stop_point("delete");
-  if (DeleteFileA(file.c_str())) return kFileDone;
-  return failed("FTNFDE", GetLastError());
+  if (DeleteFileA(file.c_str())) return true;
+  return failed("delete_file", GetLastError());
 }
 
-std::int16_t ftnfre(const char* old_name, int old_length, const char* new_name, int new_length) {
+bool rename_file(const char* old_name, int old_length, const char* new_name, int new_length) {
   if (old_length <= 0 || new_length <= 0) {
-    report_error4("ftnfre-1");
-    return kFileBadLength;
+    report_bad_argument("rename_file-1");
+    return false;
   }
   const TerminatedName from(old_name, old_length);
   const TerminatedName to(new_name, new_length);
-  if (!from.usable() || !to.usable()) return kFileFailed;
+  if (!from.usable() || !to.usable()) return false;
   stop_point("move");
-  if (MoveFileA(from.c_str(), to.c_str())) return kFileDone;
-  return failed("ftnfre-2", GetLastError());
+  if (MoveFileA(from.c_str(), to.c_str())) return true;
+  return failed("rename_file-2", GetLastError());
 }
 
-bool FileOP_Copy(HWND owner, const char* sources, int sources_size, const char* targets, int targets_size,
-                 bool one_destination_per_source, bool no_confirmation) {
+bool shell_copy_trees(HWND owner, const char* sources, int sources_size, const char* targets, int targets_size,
+                      bool one_destination_per_source, bool no_confirmation) {
   if (!has_double_terminator(sources, sources_size) || !has_double_terminator(targets, targets_size)) {
-    report_error4("FileOP_Copy-1");
+    report_bad_argument("shell_copy_trees-1");
     return false;
   }
   SHFILEOPSTRUCTA operation{};
@@ -127,9 +127,9 @@ bool FileOP_Copy(HWND owner, const char* sources, int sources_size, const char* 
   return SHFileOperationA(&operation) == 0;
 }
 
-bool FileOP_Delete(HWND owner, const char* list, int list_size, bool no_confirmation) {
+bool shell_recycle(HWND owner, const char* list, int list_size, bool no_confirmation) {
   if (!has_double_terminator(list, list_size)) {
-    report_error4("FileOP_Delete-1");
+    report_bad_argument("shell_recycle-1");
     return false;
   }
   SHFILEOPSTRUCTA operation{};

@@ -57,9 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tav::squeeze(field.data(), length);
   tav::trim(field.data(), length);
   const std::string pattern = input.ConsumeRandomLengthString(8);
-  tav::nsuche(field.data(), length, pattern.data(), static_cast<int>(pattern.size()));
-  tav::nsuche_H(field.data(), length, pattern.data(), static_cast<int>(pattern.size()));
-  tav::pro_DIA_GetSPo(field.data(), input.ConsumeIntegralInRange(-3, 3), length);
+  tav::find_text(field.data(), length, pattern.data(), static_cast<int>(pattern.size()));
+  tav::find_last_text(field.data(), length, pattern.data(), static_cast<int>(pattern.size()));
+  tav::nth_backslash(field.data(), input.ConsumeIntegralInRange(-3, 3), length);
   std::string base = input.ConsumeRandomLengthString(80) + '\0';
   std::string relative = input.ConsumeRemainingBytesAsString() + '\0';
   char result[261];

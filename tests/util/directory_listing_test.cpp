@@ -26,8 +26,8 @@ struct Listed {
   ListingEntry entry;
 };
 
-// Lists a pattern to its end with FTNFNS and answers the entries and the final status.
-std::vector<Listed> list_all(const std::string& pattern, std::uint16_t mask, std::int16_t* final_status = nullptr) {
+// Lists a pattern to its end with list_folder and answers the entries and the final status.
+std::vector<Listed> list_all(const std::string& pattern, std::uint16_t mask, ListStatus* final_status = nullptr) {
   std::vector<Listed> listed;
   char name[260];
   std::memset(name, ' ', sizeof name);
@@ -35,10 +35,10 @@ std::vector<Listed> list_all(const std::string& pattern, std::uint16_t mask, std
   int length = static_cast<int>(pattern.size());
   std::uint16_t attributes = mask;
   ListingEntry entry;
-  std::int16_t status = FTNFNS(kListStart, name, sizeof name, length, attributes, entry);
-  while (status == kListDelivered) {
+  ListStatus status = list_folder(ListStep::start, name, sizeof name, length, attributes, entry);
+  while (status == ListStatus::delivered) {
     listed.push_back({std::string(name, static_cast<std::size_t>(length)), attributes, entry});
-    status = FTNFNS(kListNext, name, sizeof name, length, attributes, entry);
+    status = list_folder(ListStep::next, name, sizeof name, length, attributes, entry);
   }
   if (final_status) *final_status = status;
   return listed;
@@ -56,13 +56,13 @@ std::vector<std::string> sorted(std::vector<std::string> names) {
 }
 
 // The status of a start on the pattern, in a field of the pattern's own length.
-std::int16_t start_status(std::string pattern) {
+ListStatus start_status(std::string pattern) {
   int length = static_cast<int>(pattern.size());
   pattern.resize(pattern.size() + 1);
   std::uint16_t attributes = 0;
   ListingEntry entry;
-  const std::int16_t status = FTNFNS(kListStart, pattern.data(), length, length, attributes, entry);
-  FTNFNS(kListClose, pattern.data(), length, length, attributes, entry);
+  const ListStatus status = list_folder(ListStep::start, pattern.data(), length, length, attributes, entry);
+  list_folder(ListStep::close, pattern.data(), length, length, attributes, entry);
   return status;
 }
 
@@ -90,9 +90,9 @@ class ListingTest : public ::testing::Test {
 };
 
 TEST_F(ListingTest, WithoutShowAliasOnlyNamesLackingTheShortFormUseTheirAlternateName) {
-  std::int16_t status = -1;
+  ListStatus status = ListStatus::failed;
   const auto listed = list_all("U:\\taviro\\liste\\*.*", 0, &status);
-  EXPECT_EQ(status, kListNoMore);
+  EXPECT_EQ(status, ListStatus::no_more);
   EXPECT_EQ(names_of(listed), sorted({".", "..", "README.TXT", long_file_alias, "a.b.c", long_folder_alias, "forms"}));
 }
 
@@ -164,7 +164,7 @@ TEST_F(ListingTest, NameIsBlankPaddedAndCutToTheCallersField) {
   int length = static_cast<int>(pattern.size());
   std::uint16_t attributes = 0;
   ListingEntry entry;
-  ASSERT_EQ(FTNFNS(kListStart, name, sizeof name, length, attributes, entry), kListDelivered);
+  ASSERT_EQ(list_folder(ListStep::start, name, sizeof name, length, attributes, entry), ListStatus::delivered);
   EXPECT_EQ(length, 10);
   EXPECT_EQ(std::string(name, sizeof name), "README.TXT" + std::string(30, ' '));
 
@@ -173,49 +173,47 @@ TEST_F(ListingTest, NameIsBlankPaddedAndCutToTheCallersField) {
   std::memcpy(buffer, "READ*   ####", 12);
   SetCurrentDirectoryA("U:\\taviro\\liste");
   length = 8;
-  ASSERT_EQ(FTNFNS(kListStart, buffer, 8, length, attributes, entry), kListDelivered);
+  ASSERT_EQ(list_folder(ListStep::start, buffer, 8, length, attributes, entry), ListStatus::delivered);
   EXPECT_EQ(length, 8);
   EXPECT_EQ(std::string(buffer, 12), "README.T####");
-  FTNFNS(kListClose, buffer, 8, length, attributes, entry);
+  list_folder(ListStep::close, buffer, 8, length, attributes, entry);
 }
 
 TEST_F(ListingTest, StatusesOfStartNextCloseAndUnknownModes) {
-  EXPECT_EQ(start_status("U:\\taviro\\fehlt\\*.*"), kListNotStarted);  // missing folder
-  EXPECT_EQ(start_status("U:\\taviro\\liste\\*.xyz"), kListNotStarted);  // no match: the system says file not found
-  EXPECT_EQ(start_status(""), kListNotStarted);
-  EXPECT_EQ(start_status("\\taviro\\liste\\*.*"), kListDelivered);  // no drive letter: the current drive U:
+  EXPECT_EQ(start_status("U:\\taviro\\fehlt\\*.*"), ListStatus::not_started);  // missing folder
+  EXPECT_EQ(start_status("U:\\taviro\\liste\\*.xyz"), ListStatus::not_started);  // no match: the system says file not found
+  EXPECT_EQ(start_status(""), ListStatus::not_started);
+  EXPECT_EQ(start_status("\\taviro\\liste\\*.*"), ListStatus::delivered);  // no drive letter: the current drive U:
 
   char name[260] = "U:\\taviro\\liste\\forms";
   int length = 21;
   std::uint16_t attributes = 0;
   ListingEntry entry;
-  ASSERT_EQ(FTNFNS(kListStart, name, sizeof name, length, attributes, entry), kListDelivered);
+  ASSERT_EQ(list_folder(ListStep::start, name, sizeof name, length, attributes, entry), ListStatus::delivered);
   EXPECT_EQ(std::string(name, length), "forms");
-  EXPECT_EQ(FTNFNS(kListNext, name, sizeof name, length, attributes, entry), kListNoMore);
+  EXPECT_EQ(list_folder(ListStep::next, name, sizeof name, length, attributes, entry), ListStatus::no_more);
   // The failing next closed the search: there is no handle left for another next.
-  EXPECT_EQ(FTNFNS(kListNext, name, sizeof name, length, attributes, entry), kListInvalidHandle);
-  EXPECT_EQ(FTNFNS(kListClose, name, sizeof name, length, attributes, entry), kListDelivered);
-  EXPECT_EQ(FTNFNS(kListClose, name, sizeof name, length, attributes, entry), kListDelivered);
-  EXPECT_EQ(FTNFNS(0, name, sizeof name, length, attributes, entry), kListFailed);
-  EXPECT_EQ(FTNFNS(4, name, sizeof name, length, attributes, entry), kListFailed);
+  EXPECT_EQ(list_folder(ListStep::next, name, sizeof name, length, attributes, entry), ListStatus::invalid_handle);
+  EXPECT_EQ(list_folder(ListStep::close, name, sizeof name, length, attributes, entry), ListStatus::delivered);
+  EXPECT_EQ(list_folder(ListStep::close, name, sizeof name, length, attributes, entry), ListStatus::delivered);
 
   // Lengths of 0 or less leave an empty pattern.
   std::strcpy(name, "U:\\taviro\\liste\\*");
   length = 17;
-  EXPECT_EQ(FTNFNS(kListStart, name, 0, length, attributes, entry), kListNotStarted);
-  EXPECT_EQ(FTNFNS(kListStart, name, -5, length, attributes, entry), kListNotStarted);
+  EXPECT_EQ(list_folder(ListStep::start, name, 0, length, attributes, entry), ListStatus::not_started);
+  EXPECT_EQ(list_folder(ListStep::start, name, -5, length, attributes, entry), ListStatus::not_started);
   length = -1;
-  EXPECT_EQ(FTNFNS(kListStart, name, sizeof name, length, attributes, entry), kListNotStarted);
+  EXPECT_EQ(list_folder(ListStep::start, name, sizeof name, length, attributes, entry), ListStatus::not_started);
   EXPECT_EQ(std::string(name), "U:\\taviro\\liste\\*");
 }
 
 TEST_F(ListingTest, PatternLengthsAroundTheWorkField) {
   inst.make_folder("lang");
   const std::string deep259 = test::path_of_length("U:\\taviro\\lang", 259, true);
-  EXPECT_EQ(start_status(deep259), kListDelivered);
+  EXPECT_EQ(start_status(deep259), ListStatus::delivered);
   // Cut to 259 characters this pattern would name the 259-character file.
-  EXPECT_EQ(start_status(deep259 + "*"), kListNotStarted);
-  EXPECT_EQ(start_status(test::path_of_length("U:\\taviro\\lang", 300, false)), kListNotStarted);
+  EXPECT_EQ(start_status(deep259 + "*"), ListStatus::not_started);
+  EXPECT_EQ(start_status(test::path_of_length("U:\\taviro\\lang", 300, false)), ListStatus::not_started);
 }
 
 TEST_F(ListingTest, StartClosesTheSearchStillOpen) {
@@ -223,12 +221,12 @@ TEST_F(ListingTest, StartClosesTheSearchStillOpen) {
   int length = 17;
   std::uint16_t attributes = 0;
   ListingEntry entry;
-  ASSERT_EQ(FTNFNS(kListStart, name, sizeof name, length, attributes, entry), kListDelivered);
+  ASSERT_EQ(list_folder(ListStep::start, name, sizeof name, length, attributes, entry), ListStatus::delivered);
   // A second start lists only its own pattern.
   std::strcpy(name, "U:\\taviro\\liste\\forms");
   length = 21;
-  ASSERT_EQ(FTNFNS(kListStart, name, sizeof name, length, attributes, entry), kListDelivered);
-  EXPECT_EQ(FTNFNS(kListNext, name, sizeof name, length, attributes, entry), kListNoMore);
+  ASSERT_EQ(list_folder(ListStep::start, name, sizeof name, length, attributes, entry), ListStatus::delivered);
+  EXPECT_EQ(list_folder(ListStep::next, name, sizeof name, length, attributes, entry), ListStatus::no_more);
 }
 
 TEST(DriveReady, FixedDrivesPassWithTheirTypeOthersAsTheyAre) {
@@ -240,7 +238,7 @@ TEST(DriveReady, CdRomWithoutDiscIsNotReady) {
   ASSERT_EQ(GetDriveTypeA(test::kNoDiscDrive), static_cast<UINT>(DRIVE_CDROM))
       << "drive W: must be a CD-ROM drive without a disc (scripts/wine-prefix)";
   EXPECT_EQ(drive_ready(test::kNoDiscDrive), 0);
-  EXPECT_EQ(start_status("W:\\taviro\\*.*"), kListNotStarted);
+  EXPECT_EQ(start_status("W:\\taviro\\*.*"), ListStatus::not_started);
   EXPECT_FALSE(path_exists("W:\\taviro\\forms", 15));
 }
 
@@ -303,7 +301,7 @@ TEST_F(FolderNameTableTest, StopsAtTheMaximumAndLeavesNoSearchBehind) {
   int length = 0;
   std::uint16_t attributes = 0;
   ListingEntry entry;
-  EXPECT_EQ(FTNFNS(kListNext, name, sizeof name, length, attributes, entry), kListInvalidHandle);
+  EXPECT_EQ(list_folder(ListStep::next, name, sizeof name, length, attributes, entry), ListStatus::invalid_handle);
 }
 
 TEST_F(FolderNameTableTest, UnreadableFolderOrOverlongPatternGivesAnEmptyTable) {
@@ -345,7 +343,7 @@ TEST(PathExists, LongPathsAreReportedNotCut) {
   EXPECT_FALSE(path_exists(deep260.c_str(), 260));
   const std::string deep300 = test::path_of_length("U:\\taviro\\lang", 300, false);
   EXPECT_FALSE(path_exists(deep300.c_str(), 300));
-  EXPECT_EQ(reports.seen, (std::vector<test::Report>{{1, "ftnfns4-1", 260}, {1, "ftnfns4-1", 300}}));
+  EXPECT_EQ(reports.seen, (std::vector<test::Report>{{ErrorKind::bad_argument, "path_exists-1", 0}, {ErrorKind::bad_argument, "path_exists-1", 0}}));
 }
 
 TEST(PathExists, UsesItsOwnSearchBesideAnOpenListing) {
@@ -358,11 +356,11 @@ TEST(PathExists, UsesItsOwnSearchBesideAnOpenListing) {
   std::uint16_t attributes = 0;
   ListingEntry entry;
   std::vector<std::string> names;
-  std::int16_t status = FTNFNS(kListStart, name, sizeof name, length, attributes, entry);
-  while (status == kListDelivered) {
+  ListStatus status = list_folder(ListStep::start, name, sizeof name, length, attributes, entry);
+  while (status == ListStatus::delivered) {
     names.emplace_back(name, static_cast<std::size_t>(length));
     EXPECT_TRUE(path_exists("U:\\taviro\\liste", 15));
-    status = FTNFNS(kListNext, name, sizeof name, length, attributes, entry);
+    status = list_folder(ListStep::next, name, sizeof name, length, attributes, entry);
   }
   EXPECT_EQ(sorted(names), sorted({".", "..", "a", "b", "c"}));
 }
@@ -397,8 +395,8 @@ TEST(ListingEntryRecord, FolderCreationTimeFileWriteTimeAndUnconvertibleTimes) {
   e = listing_entry_of(found);
   EXPECT_EQ((std::vector<int>{e.year, e.month, e.day, e.hour, e.minute, e.second}), (std::vector<int>(6, 0)));
   ASSERT_EQ(reports.seen.size(), 1u);
-  EXPECT_EQ(reports.seen[0].entry, 1);
-  EXPECT_EQ(reports.seen[0].tag, "FTNFNS-1");
+  EXPECT_EQ(reports.seen[0].kind, ErrorKind::system_error);
+  EXPECT_EQ(reports.seen[0].tag, "list_folder-1");
   EXPECT_EQ(reports.seen[0].value, static_cast<long>(ERROR_INVALID_PARAMETER));
 }
 

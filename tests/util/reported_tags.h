@@ -9,17 +9,17 @@
 namespace tav::test {
 
 struct Report {
-  int entry;
+  ErrorKind kind;
   std::string tag;
   long value;
   bool operator==(const Report&) const = default;
 };
-inline void PrintTo(const Report& r, std::ostream* out) { *out << r.entry << ":" << r.tag << ":" << r.value; }
+inline void PrintTo(const Report& r, std::ostream* out) { *out << static_cast<int>(r.kind) << ":" << r.tag << ":" << r.value; }
 
 class ReportedTags {
  public:
   ReportedTags() {
-    set_error_observer([this](int entry, const char* tag, long value) { seen.push_back({entry, tag, value}); });
+    set_error_observer([this](ErrorKind kind, const char* tag, long value) { seen.push_back({kind, tag, value}); });
   }
   ~ReportedTags() { set_error_observer(nullptr); }
   ReportedTags(const ReportedTags&) = delete;

@@ -48,11 +48,11 @@ std::string list_of(std::initializer_list<std::string> paths) {
 }
 
 bool copy(const std::string& from, const std::string& to, bool multi, bool quiet) {
-  return FileOP_Copy(nullptr, from.data(), static_cast<int>(from.size()), to.data(), static_cast<int>(to.size()),
+  return shell_copy_trees(nullptr, from.data(), static_cast<int>(from.size()), to.data(), static_cast<int>(to.size()),
                      multi, quiet);
 }
 bool remove(const std::string& list, bool quiet) {
-  return FileOP_Delete(nullptr, list.data(), static_cast<int>(list.size()), quiet);
+  return shell_recycle(nullptr, list.data(), static_cast<int>(list.size()), quiet);
 }
 
 bool running_under_wine() {
@@ -133,20 +133,20 @@ TEST_F(ShellOperationsTest, ListsWithoutDoubleTerminatorAreRefused) {
   // One terminator only within the buffer: the shell would read beyond it.
   const std::string single = "U:\\taviro\\dob";
   const std::string open_target = std::string("U:\\taviro\\neu") + '\0';
-  EXPECT_FALSE(FileOP_Copy(nullptr, single.data(), static_cast<int>(single.size()), target.data(),
+  EXPECT_FALSE(shell_copy_trees(nullptr, single.data(), static_cast<int>(single.size()), target.data(),
                            static_cast<int>(target.size()), true, true));
-  EXPECT_FALSE(FileOP_Copy(nullptr, good.data(), static_cast<int>(good.size()), open_target.data(),
+  EXPECT_FALSE(shell_copy_trees(nullptr, good.data(), static_cast<int>(good.size()), open_target.data(),
                            static_cast<int>(open_target.size()), true, true));
-  EXPECT_FALSE(FileOP_Copy(nullptr, good.data(), 0, target.data(), static_cast<int>(target.size()), true, true));
-  EXPECT_FALSE(FileOP_Delete(nullptr, open_target.data(), static_cast<int>(open_target.size()), true));
-  EXPECT_FALSE(FileOP_Delete(nullptr, nullptr, 10, true));
+  EXPECT_FALSE(shell_copy_trees(nullptr, good.data(), 0, target.data(), static_cast<int>(target.size()), true, true));
+  EXPECT_FALSE(shell_recycle(nullptr, open_target.data(), static_cast<int>(open_target.size()), true));
+  EXPECT_FALSE(shell_recycle(nullptr, nullptr, 10, true));
   EXPECT_FALSE(inst.exists("neu"));
   EXPECT_EQ(tree_of("U:\\taviro\\dob"), kTree);
-  EXPECT_EQ(reports.seen, (std::vector<Report>{{4, "FileOP_Copy-1", 0},
-                                               {4, "FileOP_Copy-1", 0},
-                                               {4, "FileOP_Copy-1", 0},
-                                               {4, "FileOP_Delete-1", 0},
-                                               {4, "FileOP_Delete-1", 0}}));
+  EXPECT_EQ(reports.seen, (std::vector<Report>{{ErrorKind::bad_argument, "shell_copy_trees-1", 0},
+                                               {ErrorKind::bad_argument, "shell_copy_trees-1", 0},
+                                               {ErrorKind::bad_argument, "shell_copy_trees-1", 0},
+                                               {ErrorKind::bad_argument, "shell_recycle-1", 0},
+                                               {ErrorKind::bad_argument, "shell_recycle-1", 0}}));
 }
 
 TEST_F(ShellOperationsTest, DeleteMovesTheTreeToTheRecycleBin) {

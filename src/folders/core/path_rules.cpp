@@ -21,7 +21,7 @@ std::string comparable(std::string_view path, std::string_view current_directory
   std::replace(text.begin(), text.end(), '/', '\\');
   text = absolute_path(text, current_directory);
   while (text.size() > 1 && text.back() == '\\' && !(text.size() == 3 && text[1] == ':')) text.pop_back();
-  KleGro(text.data(), static_cast<int>(text.size()));
+  to_upper_case(text.data(), static_cast<int>(text.size()));
   return text;
 }
 

@@ -16,11 +16,11 @@ std::string without_trailing_blanks(std::string_view text) {
 }
 
 std::string upper(std::string text) {
-  KleGro(text.data(), static_cast<int>(text.size()));
+  to_upper_case(text.data(), static_cast<int>(text.size()));
   return text;
 }
 std::string lower(std::string text) {
-  GroKle(text.data(), static_cast<int>(text.size()));
+  to_lower_case(text.data(), static_cast<int>(text.size()));
   return text;
 }
 

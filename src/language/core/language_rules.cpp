@@ -83,8 +83,8 @@ std::optional<std::string> path_in_language_folder(std::string_view path, std::s
   static constexpr char kMarker[] = "\\TAVIRO\\";
   constexpr int kMarkerLength = sizeof kMarker - 1;
   std::string upper(path);
-  KleGro(upper.data(), static_cast<int>(upper.size()));
-  const int found = nsuche(upper.data(), static_cast<int>(upper.size()), kMarker, kMarkerLength);
+  to_upper_case(upper.data(), static_cast<int>(upper.size()));
+  const int found = find_text(upper.data(), static_cast<int>(upper.size()), kMarker, kMarkerLength);
   if (found == 0) return std::nullopt;
   const std::size_t keep = static_cast<std::size_t>(found - 1 + kMarkerLength);
   return std::string(path.substr(0, keep)) + std::string(code) + "\\" + std::string(path.substr(keep));

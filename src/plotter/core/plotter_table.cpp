@@ -27,7 +27,7 @@ std::optional<PlotterEntry> active_entry(const PlotterFileName& queue_name, cons
   if (is_iso_driver(values.driver)) return std::nullopt;
   PlotterEntry entry;
   entry.queue_name = queue_name;
-  KleGro(entry.queue_name.data(), entry.queue_name.size());
+  to_upper_case(entry.queue_name.data(), entry.queue_name.size());
   entry.driver_name = driver_name_of(values.driver);
   entry.active = true;
   entry.display_name.assign(values.name.empty() ? queue_path : std::string_view(values.name));

@@ -1,21 +1,26 @@
 #pragma once
 // The error report hook: the file and path routines pass it short tags that name the
-// routine and the failing step ("FileOP_Copy-1", "ftnfns4-1", "nsuche"). It has four
-// entries; entries 1 and 3 also carry a value (a system error code or an offending length).
-// In this program every entry has no effect; callers act only on the statuses they get.
-// Tests may install an observer to see which tags were reported.
+// routine and the failing step ("shell_copy_trees-1", "path_exists-1", "find_text").
+// A system error carries its code; a length cut to its bounds or a refused argument carries
+// the tag only. Callers act only on the results they get; the hook is for tests and the
+// debugger, so a report never changes what the program does.
 
 #include <functional>
 
 namespace tav {
 
-void report_error1(const char* tag, long value);  // entry 1: tag and value
-void report_error2(const char* tag);              // entry 2: tag only
-void report_error3(const char* tag, long value);  // entry 3: tag and value
-void report_error4(const char* tag);              // entry 4: tag only
+enum class ErrorKind {
+  system_error,  // the system refused a step; value is its error code
+  length_cut,    // a length outside its bounds was cut to them
+  bad_argument,  // an argument the routine cannot work with; it did nothing
+};
 
-// Observer for tests: called with (entry, tag, value) for every report. Empty by default.
-using ErrorObserver = std::function<void(int entry, const char* tag, long value)>;
+void report_system_error(const char* tag, long error_code);
+void report_length_cut(const char* tag);
+void report_bad_argument(const char* tag);
+
+// Observer for tests: called with (kind, tag, value) for every report. Empty by default.
+using ErrorObserver = std::function<void(ErrorKind kind, const char* tag, long value)>;
 void set_error_observer(ErrorObserver observer);
 
 }  // namespace tav

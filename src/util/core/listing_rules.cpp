@@ -23,7 +23,7 @@ bool make_folder_name_entry(std::string_view name, FolderNameEntry& entry) {
   entry.data()[0] = ' ';
   const std::size_t kept = base.size() < 8 ? base.size() : 8;
   for (std::size_t i = 0; i < kept; ++i) entry[i + 1] = base[i];
-  KleGro(entry.data(), FolderNameEntry::size());
+  to_upper_case(entry.data(), FolderNameEntry::size());
   return true;
 }
 

@@ -42,8 +42,8 @@ CaseMapper g_lower = default_lower;
 
 void convert_case(char* field, int count, CaseMapper mapper, const char* tag) {
   if (count < 0) {
-    report_error2(tag);
-    report_error2("GroKleGro");
+    report_length_cut(tag);
+    report_length_cut("convert_case");
     return;
   }
   if (count == 0) return;
@@ -53,7 +53,7 @@ void convert_case(char* field, int count, CaseMapper mapper, const char* tag) {
     work.assign(field, field + count);
     work.push_back('\0');
   } catch (const std::bad_alloc&) {
-    report_error4("GroKleGro-1");
+    report_bad_argument("convert_case-1");
     return;
   }
   mapper(work.data(), count);
@@ -62,7 +62,7 @@ void convert_case(char* field, int count, CaseMapper mapper, const char* tag) {
 
 int clamp_search_length(int length, const char* tag) {
   if (length < 0) {
-    report_error2(tag);
+    report_length_cut(tag);
     return 0;
   }
   return length;
@@ -109,9 +109,9 @@ int trim(char* field, int length) {
   return n;
 }
 
-int nsuche(const char* text, int text_length, const char* pattern, int pattern_length) {
-  text_length = clamp_search_length(text_length, "nsuche");
-  pattern_length = clamp_search_length(pattern_length, "nsuche");
+int find_text(const char* text, int text_length, const char* pattern, int pattern_length) {
+  text_length = clamp_search_length(text_length, "find_text");
+  pattern_length = clamp_search_length(pattern_length, "find_text");
   if (text_length == 0 || pattern_length == 0) return 0;
   for (int i = 0; i + pattern_length <= text_length; ++i) {
     if (std::memcmp(text + i, pattern, static_cast<std::size_t>(pattern_length)) == 0) return i + 1;
@@ -119,9 +119,9 @@ int nsuche(const char* text, int text_length, const char* pattern, int pattern_l
   return 0;
 }
 
-int nsuche_H(const char* text, int text_length, const char* pattern, int pattern_length) {
-  text_length = clamp_search_length(text_length, "nsuche_H");
-  pattern_length = clamp_search_length(pattern_length, "nsuche_H");
+int find_last_text(const char* text, int text_length, const char* pattern, int pattern_length) {
+  text_length = clamp_search_length(text_length, "find_last_text");
+  pattern_length = clamp_search_length(pattern_length, "find_last_text");
   if (text_length == 0 || pattern_length == 0) return 0;
   for (int i = text_length - pattern_length; i >= 0; --i) {
     if (std::memcmp(text + i, pattern, static_cast<std::size_t>(pattern_length)) == 0) return i + 1;
@@ -129,9 +129,9 @@ int nsuche_H(const char* text, int text_length, const char* pattern, int pattern
   return 0;
 }
 
-int pro_DIA_GetSPo(const char* path, int n, int length) {
+int nth_backslash(const char* path, int n, int length) {
   if (n == 0) {
-    report_error4("pro_DIA_GetSPo");
+    report_bad_argument("nth_backslash");
     return 0;
   }
   int count = 0;
@@ -151,8 +151,8 @@ bool same_text(const char* first, const char* second, int count) {
   for (int i = 0; i < count; ++i) {
     if (first[i] == second[i]) continue;
     char a = first[i], b = second[i];
-    GroKle(&a, 1);
-    GroKle(&b, 1);
+    to_lower_case(&a, 1);
+    to_lower_case(&b, 1);
     if (a != b) return false;
   }
   return true;
@@ -168,8 +168,8 @@ std::string_view cut_characters(std::string_view text, std::size_t limit, LeadBy
   return text.substr(0, cut < text.size() ? cut : text.size());
 }
 
-void KleGro(char* field, int count) { convert_case(field, count, g_upper, "KleGro"); }
-void GroKle(char* field, int count) { convert_case(field, count, g_lower, "GroKle"); }
+void to_upper_case(char* field, int count) { convert_case(field, count, g_upper, "to_upper_case"); }
+void to_lower_case(char* field, int count) { convert_case(field, count, g_lower, "to_lower_case"); }
 
 namespace {
 

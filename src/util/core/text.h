@@ -21,15 +21,15 @@ int squeeze(char* field, int length);
 // answers its length (0 for a blank field). Characters after it stay as they were.
 int trim(char* field, int length);
 // First / last occurrence (1-based) of pattern in text, 0 when absent.
-int nsuche(const char* text, int text_length, const char* pattern, int pattern_length);
-int nsuche_H(const char* text, int text_length, const char* pattern, int pattern_length);
+int find_text(const char* text, int text_length, const char* pattern, int pattern_length);
+int find_last_text(const char* text, int text_length, const char* pattern, int pattern_length);
 // Position of the n-th backslash, from the start for n > 0, from the end for n < 0.
-int pro_DIA_GetSPo(const char* path, int n, int length);
+int nth_backslash(const char* path, int n, int length);
 // True when the first count characters agree without regard to case.
 bool same_text(const char* first, const char* second, int count);
 // Upper / lower case of the first count characters, in the current code page.
-void KleGro(char* field, int count);
-void GroKle(char* field, int count);
+void to_upper_case(char* field, int count);
+void to_lower_case(char* field, int count);
 // Resolves a relative path (given up to its terminator) against the folder of a base path.
 // Writes the terminated result into result (at most result_size - 1 characters) and
 // answers its length.

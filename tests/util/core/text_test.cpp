@@ -15,10 +15,10 @@ namespace {
 class ReportedTags {
  public:
   ReportedTags() {
-    set_error_observer([this](int entry, const char* tag, long) { seen.emplace_back(entry, tag); });
+    set_error_observer([this](ErrorKind kind, const char* tag, long) { seen.emplace_back(kind, tag); });
   }
   ~ReportedTags() { set_error_observer(nullptr); }
-  std::vector<std::pair<int, std::string>> seen;
+  std::vector<std::pair<ErrorKind, std::string>> seen;
 };
 
 TEST(TextLengths, SignificantAndTerminated) {
@@ -53,60 +53,60 @@ TEST(TextSqueezeTrim, TrimMovesStretchAndLeavesTail) {
 }
 
 TEST(TextSearch, FirstAndLastOccurrence) {
-  EXPECT_EQ(nsuche("abcabc", 6, "bc", 2), 2);
-  EXPECT_EQ(nsuche_H("abcabc", 6, "bc", 2), 5);
-  EXPECT_EQ(nsuche("abc", 3, "abcd", 4), 0);
-  EXPECT_EQ(nsuche("abcabc", 3, "ca", 2), 0);  // only within the given length
-  EXPECT_EQ(nsuche("abc", 0, "a", 1), 0);
-  EXPECT_EQ(nsuche_H("abc", 3, "a", 0), 0);
+  EXPECT_EQ(find_text("abcabc", 6, "bc", 2), 2);
+  EXPECT_EQ(find_last_text("abcabc", 6, "bc", 2), 5);
+  EXPECT_EQ(find_text("abc", 3, "abcd", 4), 0);
+  EXPECT_EQ(find_text("abcabc", 3, "ca", 2), 0);  // only within the given length
+  EXPECT_EQ(find_text("abc", 0, "a", 1), 0);
+  EXPECT_EQ(find_last_text("abc", 3, "a", 0), 0);
 }
 
 TEST(TextSearch, NegativeLengthIsReportedAndTakenAsZero) {
   ReportedTags tags;
-  EXPECT_EQ(nsuche("abc", -1, "a", 1), 0);
-  EXPECT_EQ(nsuche_H("abc", 3, "a", -4), 0);
+  EXPECT_EQ(find_text("abc", -1, "a", 1), 0);
+  EXPECT_EQ(find_last_text("abc", 3, "a", -4), 0);
   ASSERT_EQ(tags.seen.size(), 2u);
-  EXPECT_EQ(tags.seen[0], std::make_pair(2, std::string("nsuche")));
-  EXPECT_EQ(tags.seen[1], std::make_pair(2, std::string("nsuche_H")));
+  EXPECT_EQ(tags.seen[0], std::make_pair(ErrorKind::length_cut, std::string("find_text")));
+  EXPECT_EQ(tags.seen[1], std::make_pair(ErrorKind::length_cut, std::string("find_last_text")));
 }
 
 TEST(TextBackslash, CountsFromStartAndEnd) {
   const char* p = "E:\\TAVIRO\\FORMS";
-  EXPECT_EQ(pro_DIA_GetSPo(p, -1, 15), 10);
-  EXPECT_EQ(pro_DIA_GetSPo(p, 1, 15), 3);
-  EXPECT_EQ(pro_DIA_GetSPo(p, 2, 15), 10);
-  EXPECT_EQ(pro_DIA_GetSPo(p, 3, 15), 0);
-  EXPECT_EQ(pro_DIA_GetSPo(p, -2, 15), 3);
+  EXPECT_EQ(nth_backslash(p, -1, 15), 10);
+  EXPECT_EQ(nth_backslash(p, 1, 15), 3);
+  EXPECT_EQ(nth_backslash(p, 2, 15), 10);
+  EXPECT_EQ(nth_backslash(p, 3, 15), 0);
+  EXPECT_EQ(nth_backslash(p, -2, 15), 3);
   ReportedTags tags;
-  EXPECT_EQ(pro_DIA_GetSPo(p, 0, 15), 0);
+  EXPECT_EQ(nth_backslash(p, 0, 15), 0);
   ASSERT_EQ(tags.seen.size(), 1u);
-  EXPECT_EQ(tags.seen[0], std::make_pair(4, std::string("pro_DIA_GetSPo")));
+  EXPECT_EQ(tags.seen[0], std::make_pair(ErrorKind::bad_argument, std::string("nth_backslash")));
 }
 
 TEST(TextCase, UpperLowerAndCodePageLetters) {
   char dob[] = "dob";
-  KleGro(dob, 3);
+  to_upper_case(dob, 3);
   EXPECT_STREQ(dob, "DOB");
-  KleGro(dob, 0);
+  to_upper_case(dob, 0);
   EXPECT_STREQ(dob, "DOB");
   char umlaut[] = "\xe4\xf6\xfc\xdf";  // a, o, u umlaut and sharp s in the Western code page
-  KleGro(umlaut, 4);
+  to_upper_case(umlaut, 4);
   EXPECT_EQ(std::string(umlaut), "\xc4\xd6\xdc\xdf");
-  GroKle(umlaut, 4);
+  to_lower_case(umlaut, 4);
   EXPECT_EQ(std::string(umlaut), "\xe4\xf6\xfc\xdf");
   char part[] = "abc";
-  KleGro(part, 2);
+  to_upper_case(part, 2);
   EXPECT_STREQ(part, "ABc");
 }
 
 TEST(TextCase, NegativeCountLeavesFieldAndReports) {
   ReportedTags tags;
   char f[] = "abc";
-  KleGro(f, -1);
-  GroKle(f, -2);
+  to_upper_case(f, -1);
+  to_lower_case(f, -2);
   EXPECT_STREQ(f, "abc");
-  std::vector<std::pair<int, std::string>> expected = {
-      {2, "KleGro"}, {2, "GroKleGro"}, {2, "GroKle"}, {2, "GroKleGro"}};
+  std::vector<std::pair<ErrorKind, std::string>> expected = {
+      {ErrorKind::length_cut, "to_upper_case"}, {ErrorKind::length_cut, "convert_case"}, {ErrorKind::length_cut, "to_lower_case"}, {ErrorKind::length_cut, "convert_case"}};
   EXPECT_EQ(tags.seen, expected);
 }
 
