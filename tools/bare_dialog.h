@@ -10,12 +10,12 @@
 namespace bare {
 
 // Template of each tab position, in the order of the tabs.
-inline constexpr int kPageTemplates[] = {IDD_PAGE_SCREEN,      IDD_PAGE_DRIVES,  IDD_PAGE_PLOTTER,
-                                         IDD_PAGE_DIGITIZER,   IDD_PAGE_LAYPLANNING, IDD_PAGE_TOOLBOX,
-                                         IDD_PAGE_LANGUAGE,    IDD_PAGE_OPTIONS, IDD_PAGE_EXPERT};
-inline constexpr int kTitleLabels[] = {IDT_MAIN_TITLE_SCREEN,  IDT_MAIN_TITLE_DRIVES,      IDT_MAIN_TITLE_PLOTTER,
+inline constexpr int kPageTemplates[] = {IDD_PAGE_SCREEN,    IDD_PAGE_DRIVES,      IDD_PAGE_PLOTTER,
+                                         IDD_PAGE_DIGITIZER, IDD_PAGE_LAYPLANNING, IDD_PAGE_TOOLBOX,
+                                         IDD_PAGE_LANGUAGE,  IDD_PAGE_OPTIONS,     IDD_PAGE_EXPERT};
+inline constexpr int kTitleLabels[] = {IDT_MAIN_TITLE_SCREEN,    IDT_MAIN_TITLE_DRIVES,      IDT_MAIN_TITLE_PLOTTER,
                                        IDT_MAIN_TITLE_DIGITIZER, IDT_MAIN_TITLE_LAYPLANNING, IDT_MAIN_TITLE_TOOLBOX,
-                                       IDT_MAIN_TITLE_LANGUAGE, IDT_MAIN_TITLE_OPTIONS,     IDT_MAIN_TITLE_EXPERT};
+                                       IDT_MAIN_TITLE_LANGUAGE,  IDT_MAIN_TITLE_OPTIONS,     IDT_MAIN_TITLE_EXPERT};
 
 inline INT_PTR CALLBACK page_procedure(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 

@@ -256,7 +256,9 @@ class PlatformKeyWriter : public tav::KeyWriter {
   void integer(std::string_view section, std::string_view key, int value) override {
     text(section, key, std::to_string(value));
   }
-  void flag(std::string_view section, std::string_view key, bool flag) override { text(section, key, flag ? "1" : "0"); }
+  void flag(std::string_view section, std::string_view key, bool flag) override {
+    text(section, key, flag ? "1" : "0");
+  }
 
  private:
   std::string file_;
@@ -264,7 +266,8 @@ class PlatformKeyWriter : public tav::KeyWriter {
 
 bool atomic_write(const std::string& path, const std::string& bytes) {
   const std::string temporary = path + ".tmp";
-  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
@@ -356,7 +359,7 @@ void measure_saves(const std::string& ini_bytes, const char* size_name, int runs
 
 // ---- tabs ---------------------------------------------------------------------------------
 
-const char* const kTabNames[] = {"Screen", "Drives", "Plotter", "Digitizer", "Layplanning",
+const char* const kTabNames[] = {"Screen",  "Drives",   "Plotter", "Digitizer", "Layplanning",
                                  "Toolbox", "Language", "Options", "Expert"};
 
 void measure_tabs(const std::string& ini_bytes, int runs) {
@@ -405,8 +408,9 @@ void measure_tabs(const std::string& ini_bytes, int runs) {
 
 int main(int argc, char** argv) {
   if (argc < 8) {
-    std::printf("usage: bench <tvrsetup.exe> <bench_empty.exe> <bench_bare.exe> <drive root> <start-up runs> "
-                "<save runs> <tab runs>\n");
+    std::printf(
+        "usage: bench <tvrsetup.exe> <bench_empty.exe> <bench_bare.exe> <drive root> <start-up runs> "
+        "<save runs> <tab runs>\n");
     return 1;
   }
   g_root = argv[4];

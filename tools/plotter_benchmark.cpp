@@ -78,10 +78,11 @@ void lay_out() {
     write_file(plotter + name, driver_text(i));
     std::snprintf(name, sizeof name, "Q%07d.que", i);
     char queue[256];
-    std::snprintf(queue, sizeof queue,
-                  "[DEVICE]\r\nNAME=Plotter %d in Halle %d\r\nPORT=FILE:\r\nDRIVER=X%07d.PLT\r\nRASTER=0\r\nCUTTER=0\r\n"
-                  "\r\n[QUEUE]\r\nDESCRIPTION=Zuschnitt\r\nCOPIES=1\r\n",
-                  i, i % 7, i);
+    std::snprintf(
+        queue, sizeof queue,
+        "[DEVICE]\r\nNAME=Plotter %d in Halle %d\r\nPORT=FILE:\r\nDRIVER=X%07d.PLT\r\nRASTER=0\r\nCUTTER=0\r\n"
+        "\r\n[QUEUE]\r\nDESCRIPTION=Zuschnitt\r\nCOPIES=1\r\n",
+        i, i % 7, i);
     write_file(plotter + name, queue);
   }
 }

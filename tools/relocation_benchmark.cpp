@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     const std::string to = std::string(argv[3]) + '\0' + '\0';
     const double start = seconds();
     const bool copied = tav::shell_copy_trees(nullptr, from.data(), static_cast<int>(from.size()), to.data(),
-                                         static_cast<int>(to.size()), true, true);
+                                              static_cast<int>(to.size()), true, true);
     const double elapsed = seconds() - start;
     std::printf("copied=%d seconds=%.3f MiB/s=%.1f\n", copied ? 1 : 0, elapsed,
                 std::strtod(argv[4], nullptr) / elapsed / 1048576.0);
@@ -92,9 +92,9 @@ int main(int argc, char** argv) {
   tav::RelocationOptions options;
   options.copy = options.remove = options.no_warning = true;
   const double start = seconds();
-  const tav::DataFolderResult result = tav::relocate_data_folder(
-      nullptr, argv[1], entry, 0, options, tav::installation_folders(),
-      [&](double done) { progress.set(static_cast<int>(1000 * done)); });
+  const tav::DataFolderResult result =
+      tav::relocate_data_folder(nullptr, argv[1], entry, 0, options, tav::installation_folders(),
+                                [&](double done) { progress.set(static_cast<int>(1000 * done)); });
   const double elapsed = seconds() - start;
 
   UnhookWindowsHookEx(sent_hook);

@@ -80,20 +80,35 @@ TextRoom text_room(HWND control) {
   const std::string kind = class_of(control);
   if (kind == "Static") {
     switch (style & SS_TYPEMASK) {
-      case SS_LEFT: case SS_CENTER: case SS_RIGHT: return {true, true, 0};
-      case SS_LEFTNOWORDWRAP: case SS_SIMPLE: return {true, false, 0};
-      default: return {false, false, 0};
+      case SS_LEFT:
+      case SS_CENTER:
+      case SS_RIGHT:
+        return {true, true, 0};
+      case SS_LEFTNOWORDWRAP:
+      case SS_SIMPLE:
+        return {true, false, 0};
+      default:
+        return {false, false, 0};
     }
   }
   if (kind == "Button") {
     const bool multiline = (style & BS_MULTILINE) != 0;
     if (style & (BS_ICON | BS_BITMAP)) return {false, false, 0};
     switch (style & BS_TYPEMASK) {
-      case BS_PUSHBUTTON: case BS_DEFPUSHBUTTON: return {true, multiline, 6};
-      case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON:
-      case BS_3STATE: case BS_AUTO3STATE: return {true, multiline, 17};
-      case BS_GROUPBOX: return {true, false, 14};
-      default: return {false, false, 0};
+      case BS_PUSHBUTTON:
+      case BS_DEFPUSHBUTTON:
+        return {true, multiline, 6};
+      case BS_CHECKBOX:
+      case BS_AUTOCHECKBOX:
+      case BS_RADIOBUTTON:
+      case BS_AUTORADIOBUTTON:
+      case BS_3STATE:
+      case BS_AUTO3STATE:
+        return {true, multiline, 17};
+      case BS_GROUPBOX:
+        return {true, false, 14};
+      default:
+        return {false, false, 0};
     }
   }
   return {false, false, 0};
@@ -282,7 +297,8 @@ HWND g_sub = nullptr;  // the sub-dialog captured last, while its nested dialog 
 void plan_steps() {
   for (int tab = 0; tab < 9; ++tab) {
     g_steps.push_back({alone, [tab] { select_tab(tab); }});
-    g_steps.push_back({[tab] { return page_shown(tab); }, [tab] {
+    g_steps.push_back({[tab] { return page_shown(tab); },
+                       [tab] {
                          char name[16];
                          std::snprintf(name, sizeof name, "page%02d", tab + 1);
                          save_bitmap(main_dialog(), name);
@@ -291,7 +307,8 @@ void plan_steps() {
   for (const SubDialog& sub : kSubDialogs) {
     g_steps.push_back({alone, [sub] { select_tab(sub.tab); }});
     g_steps.push_back({[sub] { return page_shown(sub.tab); }, [sub] { click_on_page(sub); }});
-    g_steps.push_back({[] { return sub_dialog() != nullptr; }, [sub] {
+    g_steps.push_back({[] { return sub_dialog() != nullptr; },
+                       [sub] {
                          HWND dialog = sub_dialog();
                          save_bitmap(dialog, sub.name);
                          if (sub.nested_button) {
@@ -304,7 +321,8 @@ void plan_steps() {
     if (sub.nested_button) {
       // The nested dialog is on top of the sub-dialog; once it has gone, the sub-dialog is
       // again, and is closed too.
-      g_steps.push_back({[] { return sub_dialog() && sub_dialog() != g_sub; }, [sub] {
+      g_steps.push_back({[] { return sub_dialog() && sub_dialog() != g_sub; },
+                         [sub] {
                            HWND nested = sub_dialog();
                            save_bitmap(nested, sub.nested_name);
                            EndDialog(nested, IDCANCEL);
@@ -316,7 +334,8 @@ void plan_steps() {
   const SubDialog network{1, IDB_DRIVES_NETWORK, "network"};
   g_steps.push_back({alone, [] { select_tab(1); }});
   g_steps.push_back({[] { return page_shown(1); }, [network] { click_on_page(network); }});
-  g_steps.push_back({[] { return sub_dialog() != nullptr; }, [] {
+  g_steps.push_back({[] { return sub_dialog() != nullptr; },
+                     [] {
                        HWND dialog = sub_dialog();
                        tav::ProgressWindow progress(dialog, tav::controls::text_of(dialog, IDG_NETWORK_RUN));
                        progress.set(400);

@@ -28,9 +28,11 @@ std::string wide_to_ansi(std::wstring_view text, bool* lost) {
   if (text.empty()) return {};
   BOOL used_default = FALSE;
   const int n = static_cast<int>(text.size());
-  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), n, nullptr, 0, nullptr, &used_default);
+  const int size =
+      WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), n, nullptr, 0, nullptr, &used_default);
   std::string result(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0) WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), n, result.data(), size, nullptr, &used_default);
+  if (size > 0)
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), n, result.data(), size, nullptr, &used_default);
   if (lost && (size <= 0 || used_default)) *lost = true;
   return result;
 }
@@ -70,13 +72,15 @@ Loaded loaded_from(std::string bytes) {
 Loaded load_file(const char* file) {
   std::string bytes;
   switch (read_file(file, bytes)) {
-    case FileRead::missing: return Loaded{};
+    case FileRead::missing:
+      return Loaded{};
     case FileRead::failed: {
       Loaded loaded;
       loaded.state = Load::failed;
       return loaded;
     }
-    case FileRead::read: break;
+    case FileRead::read:
+      break;
   }
   return loaded_from(std::move(bytes));
 }
@@ -88,8 +92,7 @@ constexpr std::size_t kLargestPart = 16 * 1024 * 1024;
 
 }  // namespace
 
-ProfileSnapshot::ProfileSnapshot(const char* file)
-    : parts_(std::make_unique<FileParts>(file)), part_size_(kFirstPart) {
+ProfileSnapshot::ProfileSnapshot(const char* file) : parts_(std::make_unique<FileParts>(file)), part_size_(kFirstPart) {
   if (parts_->state() != FileRead::read) {
     unreadable_ = parts_->state() == FileRead::failed;
     parts_.reset();
@@ -168,8 +171,8 @@ int ProfileSnapshot::get_int(std::string_view section, std::string_view key, int
   return read_int(document_, section, key, default_value);
 }
 
-int ProfileSnapshot::get_string_indirect(std::string_view section, std::string_view key,
-                                         std::string_view default_text, char* dest, int size) const {
+int ProfileSnapshot::get_string_indirect(std::string_view section, std::string_view key, std::string_view default_text,
+                                         char* dest, int size) const {
   // The value may name a key of section "STANDARD", which must be settled too.
   settle(section, key);
   if (parts_) {
@@ -182,8 +185,8 @@ int ProfileSnapshot::get_string_indirect(std::string_view section, std::string_v
   return read_text_indirect(document_, section, key, default_text, dest, size);
 }
 
-int get_string(std::string_view section, std::string_view key, std::string_view default_text, char* dest,
-               int size, const char* file) {
+int get_string(std::string_view section, std::string_view key, std::string_view default_text, char* dest, int size,
+               const char* file) {
   return ProfileSnapshot(file).get_string(section, key, default_text, dest, size);
 }
 
@@ -195,8 +198,8 @@ bool read_flag(std::string_view section, std::string_view key, bool default_flag
   return flag_from_stored(get_int(section, key, -1, file), default_flag);
 }
 
-int get_string_indirect(std::string_view section, std::string_view key, std::string_view default_text,
-                        char* dest, int size, const char* file) {
+int get_string_indirect(std::string_view section, std::string_view key, std::string_view default_text, char* dest,
+                        int size, const char* file) {
   return ProfileSnapshot(file).get_string_indirect(section, key, default_text, dest, size);
 }
 

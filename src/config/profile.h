@@ -41,8 +41,8 @@ inline constexpr const char* kLayPlanningFile = "\\taviro\\settngsb.ini";
 
 // The key's value, or default_text (trailing spaces dropped) when the file, section or key is
 // missing, cut to size - 1 characters and terminated. Returns the number of characters copied.
-int get_string(std::string_view section, std::string_view key, std::string_view default_text, char* dest,
-               int size, const char* file);
+int get_string(std::string_view section, std::string_view key, std::string_view default_text, char* dest, int size,
+               const char* file);
 // The key's integer (see tav::integer_value), or default_value when missing or empty.
 int get_int(std::string_view section, std::string_view key, int default_value, const char* file);
 // Read with default -1: -1 gives default_flag, 0 false, any other value true.
@@ -52,12 +52,12 @@ bool read_flag(std::string_view section, std::string_view key, bool default_flag
 // and ends with '#', and the cut before the first ';' or '!' outside double quotes. Returns
 // the length kept. When "STANDARD" lacks the name, dest holds the default and its length is
 // returned.
-int get_string_indirect(std::string_view section, std::string_view key, std::string_view default_text,
-                        char* dest, int size, const char* file);
+int get_string_indirect(std::string_view section, std::string_view key, std::string_view default_text, char* dest,
+                        int size, const char* file);
 
 bool write_string(std::string_view section, std::string_view key, std::string_view value, const char* file);
-bool write_int(std::string_view section, std::string_view key, int value, const char* file);    // "7", "-1"
-bool write_flag(std::string_view section, std::string_view key, bool flag, const char* file);   // "1", "0"
+bool write_int(std::string_view section, std::string_view key, int value, const char* file);   // "7", "-1"
+bool write_flag(std::string_view section, std::string_view key, bool flag, const char* file);  // "1", "0"
 
 // Readers of the main configuration file.
 // Text with an empty default; length is set; true when at least one character was read.
@@ -91,8 +91,8 @@ class ProfileSnapshot {
   int get_string(std::string_view section, std::string_view key, std::string_view default_text, char* dest,
                  int size) const;
   int get_int(std::string_view section, std::string_view key, int default_value) const;
-  int get_string_indirect(std::string_view section, std::string_view key, std::string_view default_text,
-                          char* dest, int size) const;
+  int get_string_indirect(std::string_view section, std::string_view key, std::string_view default_text, char* dest,
+                          int size) const;
   // The whole file as a document, for the pure rules that read it.
   const IniDocument& document() const;
 
@@ -130,10 +130,10 @@ class ProfileBatch {
  private:
   std::string file_;
   IniDocument document_;
-  std::string saved_;     // the document's bytes as loaded or last saved
+  std::string saved_;  // the document's bytes as loaded or last saved
   bool existed_ = false;
-  bool utf16_ = false;    // the file is kept in UTF-16
-  bool failed_ = false;   // unreadable file, lossy conversion or lack of memory: never save
+  bool utf16_ = false;             // the file is kept in UTF-16
+  bool failed_ = false;            // unreadable file, lossy conversion or lack of memory: never save
   DWORD failure_ = ERROR_SUCCESS;  // why, for the caller to tell
 };
 

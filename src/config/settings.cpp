@@ -56,7 +56,9 @@ class BatchKeyWriter : public KeyWriter {
   void integer(std::string_view section, std::string_view key, int value) override {
     batch_.write_int(section, key, value);
   }
-  void flag(std::string_view section, std::string_view key, bool flag) override { batch_.write_flag(section, key, flag); }
+  void flag(std::string_view section, std::string_view key, bool flag) override {
+    batch_.write_flag(section, key, flag);
+  }
 
  private:
   profile::ProfileBatch& batch_;

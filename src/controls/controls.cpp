@@ -18,7 +18,8 @@ std::string list_text(HWND control, int index, UINT length_message, UINT text_me
   const LRESULT length = SendMessageA(control, length_message, static_cast<WPARAM>(index), 0);
   if (length < 0) return {};
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT got = SendMessageA(control, text_message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT got =
+      SendMessageA(control, text_message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   text.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
   return text;
 }

@@ -1,4 +1,6 @@
 // Texts of the messages that tell of a failed action (string table), per language. %1 is
+// The resource compiler reads these lines as they stand.
+// clang-format off
 // the file, %2 the system's reason.
 #if defined(TAV_LANG_DE)
 #define S_FILE_NOT_WRITTEN "Die Datei %1 konnte nicht geschrieben werden:\n%2\n\nIhre Änderungen bleiben erhalten: Mit OK versuchen Sie es erneut, mit Abbruch verlassen Sie den Dialog, ohne zu speichern."

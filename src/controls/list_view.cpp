@@ -46,7 +46,8 @@ std::string cell_text(HWND list, int row, int column) {
     item.iSubItem = column;
     item.pszText = text.data();
     item.cchTextMax = static_cast<int>(size);
-    const LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    const LRESULT length =
+        SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     if (length < 0) return {};
     if (static_cast<std::size_t>(length) + 1 < size || size >= 65536) return std::string(text.data());
   }

@@ -46,7 +46,8 @@ void hold_letters(const std::string& letters) {
 
 std::vector<std::string> list_entries(HWND page, int id) {
   std::vector<std::string> entries;
-  for (int i = 0; i < controls::list_item_count(page, id); ++i) entries.push_back(controls::list_item_text(page, id, i));
+  for (int i = 0; i < controls::list_item_count(page, id); ++i)
+    entries.push_back(controls::list_item_text(page, id, i));
   return entries;
 }
 
@@ -101,7 +102,8 @@ void browse(HWND page, const char* title, const Field<256>& stored, int edit) {
 BOOL drives_page_open(HWND page, int /*installed_version*/) {
   Settings& s = settings();
   DrivesPageState& state = controls::create_window_state<DrivesPageState>(page);
-  for (int edit : {IDE_DRIVES_SPREADSHEET, IDE_DRIVES_WORD_PROCESSOR}) controls::limit_text(page, edit, kLongestCommand);
+  for (int edit : {IDE_DRIVES_SPREADSHEET, IDE_DRIVES_WORD_PROCESSOR})
+    controls::limit_text(page, edit, kLongestCommand);
   controls::set_text(page, IDE_DRIVES_SPREADSHEET, s.path.tabcalcrun.str());
   controls::set_text(page, IDE_DRIVES_WORD_PROCESSOR, s.path.textprocrun.str());
 
@@ -129,10 +131,11 @@ BOOL drives_page_open(HWND page, int /*installed_version*/) {
     controls::add_item(page, IDC_DRIVES_STARTUP, drive_entry(letter));
     controls::add_list_item(page, IDC_DRIVES_INSTALLATION, drive_entry(letter));
   }
-  controls::select_item(page, IDC_DRIVES_STARTUP,
-                        s.path.startupdrive >= 1 && s.path.startupdrive <= controls::item_count(page, IDC_DRIVES_STARTUP)
-                            ? s.path.startupdrive - 1
-                            : -1);
+  controls::select_item(
+      page, IDC_DRIVES_STARTUP,
+      s.path.startupdrive >= 1 && s.path.startupdrive <= controls::item_count(page, IDC_DRIVES_STARTUP)
+          ? s.path.startupdrive - 1
+          : -1);
   for (char letter : other_drives(checked.letters, roots)) {
     controls::add_list_item(page, IDC_DRIVES_OTHER, drive_entry(letter));
   }
@@ -143,14 +146,23 @@ BOOL drives_page_command(HWND page, WPARAM wparam, LPARAM /*lparam*/) {
   if (!is_current_page(kPageDrives) || HIWORD(wparam) != BN_CLICKED) return FALSE;
   const Settings& s = settings();
   switch (LOWORD(wparam)) {
-    case IDB_DRIVES_ADD: add_to_installation(page); return TRUE;
-    case IDB_DRIVES_REMOVE: remove_from_installation(page); return TRUE;
-    case IDB_DRIVES_BROWSE_SPREADSHEET: browse(page, kSpreadsheetTitle, s.path.tabcalcrun, IDE_DRIVES_SPREADSHEET); return TRUE;
+    case IDB_DRIVES_ADD:
+      add_to_installation(page);
+      return TRUE;
+    case IDB_DRIVES_REMOVE:
+      remove_from_installation(page);
+      return TRUE;
+    case IDB_DRIVES_BROWSE_SPREADSHEET:
+      browse(page, kSpreadsheetTitle, s.path.tabcalcrun, IDE_DRIVES_SPREADSHEET);
+      return TRUE;
     case IDB_DRIVES_BROWSE_WORD_PROCESSOR:
       browse(page, kWordProcessorTitle, s.path.textprocrun, IDE_DRIVES_WORD_PROCESSOR);
       return TRUE;
-    case IDB_DRIVES_NETWORK: open_network_dialog(page); return TRUE;
-    default: return FALSE;
+    case IDB_DRIVES_NETWORK:
+      open_network_dialog(page);
+      return TRUE;
+    default:
+      return FALSE;
   }
 }
 

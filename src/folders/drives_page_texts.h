@@ -1,4 +1,6 @@
 // Texts of the Drives page (template 108), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_DRIVES_INSTALLATION "&TAVIRO - Laufwerke:"
 #define T_DRIVES_OTHER "S&onstige Laufwerke"

@@ -72,10 +72,12 @@ bool shell_copy_into(HWND owner, const std::string& from, const std::string& to,
   const std::string sources = path_list(from + "\\*");
   const std::string targets = path_list(to);
   return shell_copy_trees(owner, sources.data(), static_cast<int>(sources.size()), targets.data(),
-                     static_cast<int>(targets.size()), false, no_warning);
+                          static_cast<int>(targets.size()), false, no_warning);
 }
 
-CopyResult copy_failure(CopyOutcome outcome, std::string item, DWORD error = 0) { return {outcome, std::move(item), error}; }
+CopyResult copy_failure(CopyOutcome outcome, std::string item, DWORD error = 0) {
+  return {outcome, std::move(item), error};
+}
 
 // A path below a tree's top, as the user is shown it.
 std::string item_path(const std::string& top, const std::wstring& relative) {
@@ -123,7 +125,8 @@ CopyResult compare_contents(const std::string& from, const std::string& to, cons
 std::optional<FolderTree> listed_old_tree(const std::string& from, CopyResult& failure) {
   DWORD error = 0;
   switch (presence_of(tree_path(from), error)) {
-    case Presence::there: break;
+    case Presence::there:
+      break;
     case Presence::missing:
       if (!drive_not_ready(from)) {
         failure = copy_failure(CopyOutcome::nothing_to_copy, from);
@@ -205,17 +208,21 @@ bool holds_system_file(const std::string& path) {
 
 // The removal of a moved folder: only when the guard lets it go and its data are whole at
 // the new place (checked here when this run did not copy them). Sets the report's fate.
-void remove_moved_folder(HWND owner, FolderReport& report, const GuardDecision& guard, bool copied,
-                         bool no_warning) {
+void remove_moved_folder(HWND owner, FolderReport& report, const GuardDecision& guard, bool copied, bool no_warning) {
   report.guard = guard;
   if (guard.guard == Guard::free && holds_system_file(report.old_path)) {
     report.guard = {Guard::holds_system_file, report.old_path, {}};
   }
   switch (report.guard.guard) {
-    case Guard::free: break;
-    case Guard::shared: report.fate = FolderFate::kept_shared; return;
+    case Guard::free:
+      break;
+    case Guard::shared:
+      report.fate = FolderFate::kept_shared;
+      return;
     case Guard::holds_installation:  // such a folder never moves; kept all the same
-    case Guard::holds_system_file: report.fate = FolderFate::kept_system_file; return;
+    case Guard::holds_system_file:
+      report.fate = FolderFate::kept_system_file;
+      return;
   }
   if (!copied) {
     report.copy = check_copy(report.old_path, report.new_path);
@@ -268,9 +275,12 @@ CopyResult copy_tree(HWND owner, std::string_view old_path, std::string_view new
   const std::string from = absolute_path(without_final_backslash(old_path), cwd);
   const std::string to = absolute_path(without_final_backslash(new_path), cwd);
   switch (folder_relation(from, to, cwd)) {
-    case FolderRelation::same: return {};
-    case FolderRelation::nested: return copy_failure(CopyOutcome::nested, to);  // a tree never goes into itself
-    case FolderRelation::apart: break;
+    case FolderRelation::same:
+      return {};
+    case FolderRelation::nested:
+      return copy_failure(CopyOutcome::nested, to);  // a tree never goes into itself
+    case FolderRelation::apart:
+      break;
   }
   CopyResult failure;
   const std::optional<FolderTree> tree = listed_old_tree(from, failure);
@@ -303,7 +313,8 @@ CopyResult copy_tree(HWND owner, std::string_view old_path, std::string_view new
   // The copy counts only when everything arrived, whatever the copy said of itself.
   const FolderTree arrived = list_tree(wide_to);
   if (!arrived.readable) return unreadable_tree(to, arrived);
-  if (const std::optional<TreeEntry> missing = missing_from_copy(comparable_entries(*tree), comparable_entries(arrived))) {
+  if (const std::optional<TreeEntry> missing =
+          missing_from_copy(comparable_entries(*tree), comparable_entries(arrived))) {
     return copy_failure(CopyOutcome::incomplete, listed_item(from, *tree, *missing));
   }
   const CopyResult contents = compare_contents(from, to, *tree, there_before);
@@ -408,8 +419,8 @@ SystemRelocationResult relocate_measurement_system(HWND owner, std::string_view 
   std::string bytes;
   if (read_file(file.c_str(), bytes) != FileRead::read) return result;  // no system file: nothing to relocate
   const std::string cwd = current_directory();
-  SystemRelocationPlan plan = plan_system_relocation(split_lines(bytes), system_code, target_of_entry(target_entry),
-                                                     options.keep_export, cwd);
+  SystemRelocationPlan plan =
+      plan_system_relocation(split_lines(bytes), system_code, target_of_entry(target_entry), options.keep_export, cwd);
   result.status = plan.status;
   if (plan.status != kSystemDone || !plan.rewrite) return result;
   // Nothing is copied for a file that could not take the new paths afterwards.
@@ -441,11 +452,13 @@ SystemRelocationResult relocate_measurement_system(HWND owner, std::string_view 
       if (report.guard.guard == Guard::holds_installation) move.action = FolderAction::blocked;
     }
     if (move.action == FolderAction::blocked) {
-      report.fate = report.guard.guard == Guard::holds_installation ? FolderFate::holds_installation : FolderFate::blocked;
+      report.fate =
+          report.guard.guard == Guard::holds_installation ? FolderFate::holds_installation : FolderFate::blocked;
       result.status = kSystemCopyFailed;
     }
     if (move.action != FolderAction::move || !options.copy) continue;
-    report.copy = copy_tree(owner, move.old_path, move.new_path, options.no_warning, part_of(progress, i, kSystemFolderCount));
+    report.copy =
+        copy_tree(owner, move.old_path, move.new_path, options.no_warning, part_of(progress, i, kSystemFolderCount));
     if (!report.copy.complete()) {
       stays_behind[at] = true;
       report.fate = FolderFate::not_copied;
@@ -498,7 +511,8 @@ InstallationFolders installation_folders() {
   for (std::size_t i = 0; i < kDataFolderKeys.size(); ++i) {
     char value[256] = {};
     const int n = main_file.get_string("PATH", kDataFolderKeys[i].key, "", value, static_cast<int>(sizeof value));
-    const std::string path = n > 0 ? std::string(value, static_cast<std::size_t>(n)) : std::string(kDataFolderKeys[i].default_path);
+    const std::string path =
+        n > 0 ? std::string(value, static_cast<std::size_t>(n)) : std::string(kDataFolderKeys[i].default_path);
     folders.users.push_back({path, static_cast<int>(i), ""});
   }
   add_systems(folders);

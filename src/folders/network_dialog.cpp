@@ -92,15 +92,16 @@ void fill_systems(HWND dialog) {
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
   std::vector<FolderNameEntry> table(kMostSystemFolders);
   const std::string pattern = "\\taviro\\*.*";
-  const int found = folder_name_table(true, pattern.data(), static_cast<int>(pattern.size()), table.data(),
-                                      kMostSystemFolders);
+  const int found =
+      folder_name_table(true, pattern.data(), static_cast<int>(pattern.size()), table.data(), kMostSystemFolders);
   int number = 0;
   for (int i = 0; i < found; ++i) {
     FolderNameEntry name = table[static_cast<std::size_t>(i)];
     const std::string folder(name.data(), static_cast<std::size_t>(squeeze(name.data(), name.size())));
     if (folder == "HILFEN") continue;  // the help files, no measurement system
     std::string bytes;
-    if (read_file(("\\taviro\\" + folder + "\\" + std::string(kSystemFileName)).c_str(), bytes) != FileRead::read) continue;
+    if (read_file(("\\taviro\\" + folder + "\\" + std::string(kSystemFileName)).c_str(), bytes) != FileRead::read)
+      continue;
     const std::optional<SystemRow> row = system_row(split_lines(bytes));
     if (!row) continue;
     const int at = listview::insert_row(list, number, row->code, number);
@@ -153,7 +154,8 @@ void initialise(HWND dialog) {
   for (int column = 0; column < static_cast<int>(kColumns.size()); ++column) {
     listview::fit_columns(list, column, column, 0);
   }
-  fill_drive_list(dialog, IDC_NETWORK_SYSTEMS_DRIVE, drive_choices_for_systems(base_drive_letter(), logical_drive_roots()));
+  fill_drive_list(dialog, IDC_NETWORK_SYSTEMS_DRIVE,
+                  drive_choices_for_systems(base_drive_letter(), logical_drive_roots()));
   apply_enabling(dialog);
 }
 
@@ -180,12 +182,20 @@ StepProgress step_progress(std::optional<ProgressWindow>& progress, int from, in
 // The question a run asks first; true when it may go on.
 bool run_confirmed(HWND dialog) {
   int label = 0;
-  switch (run_question(controls::is_checked(dialog, IDX_NETWORK_NO_WARNING), controls::is_checked(dialog, IDX_NETWORK_COPY),
+  switch (run_question(controls::is_checked(dialog, IDX_NETWORK_NO_WARNING),
+                       controls::is_checked(dialog, IDX_NETWORK_COPY),
                        controls::is_checked(dialog, IDX_NETWORK_REMOVE))) {
-    case RunQuestion::none: return true;
-    case RunQuestion::copy: label = IDT_NETWORK_CONFIRM_COPY; break;
-    case RunQuestion::copy_and_remove: label = IDT_NETWORK_CONFIRM_COPY_REMOVE; break;
-    case RunQuestion::remove: label = IDT_NETWORK_CONFIRM_REMOVE; break;
+    case RunQuestion::none:
+      return true;
+    case RunQuestion::copy:
+      label = IDT_NETWORK_CONFIRM_COPY;
+      break;
+    case RunQuestion::copy_and_remove:
+      label = IDT_NETWORK_CONFIRM_COPY_REMOVE;
+      break;
+    case RunQuestion::remove:
+      label = IDT_NETWORK_CONFIRM_REMOVE;
+      break;
   }
   const std::string question = controls::text_of(dialog, label);
   if (question.empty()) return true;
@@ -341,7 +351,8 @@ INT_PTR CALLBACK network_procedure(HWND dialog, UINT message, WPARAM wparam, LPA
       const NMHDR* notification = reinterpret_cast<const NMHDR*>(lparam);
       const NetworkState* state = controls::window_state_of<NetworkState>(dialog);
       if (state && !state->running && notification && notification->idFrom == IDC_NETWORK_SYSTEMS &&
-          (notification->code == LVN_ITEMCHANGED || notification->code == NM_CLICK || notification->code == NM_DBLCLK)) {
+          (notification->code == LVN_ITEMCHANGED || notification->code == NM_CLICK ||
+           notification->code == NM_DBLCLK)) {
         apply_enabling(dialog);
       }
       return FALSE;

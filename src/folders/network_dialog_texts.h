@@ -1,4 +1,6 @@
 // Texts of the network configuration dialog (template 176) and of its progress window
+// The resource compiler reads these lines as they stand.
+// clang-format off
 // (template 409), per language.
 #if defined(TAV_LANG_DE)
 #define T_NETWORK_CAPTION "TAVIRO - Setup - Konfiguration im Netzwerk"

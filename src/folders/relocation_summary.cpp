@@ -15,13 +15,17 @@ std::string shown(const std::string& path) { return path.empty() ? path : contro
 std::string copy_reason(const CopyResult& copy) {
   switch (copy.outcome) {
     case CopyOutcome::copied:
-    case CopyOutcome::nothing_to_copy: return {};
+    case CopyOutcome::nothing_to_copy:
+      return {};
     case CopyOutcome::unreadable:
       return with_arguments(controls::load_string(IDS_COPY_UNREADABLE), {copy.item, system_error_text(copy.error)});
-    case CopyOutcome::case_twins: return with_arguments(controls::load_string(IDS_COPY_CASE_TWINS), {copy.item});
-    case CopyOutcome::differs: return with_arguments(controls::load_string(IDS_COPY_DIFFERS), {copy.item});
+    case CopyOutcome::case_twins:
+      return with_arguments(controls::load_string(IDS_COPY_CASE_TWINS), {copy.item});
+    case CopyOutcome::differs:
+      return with_arguments(controls::load_string(IDS_COPY_DIFFERS), {copy.item});
     case CopyOutcome::incomplete:
-    case CopyOutcome::nested: break;
+    case CopyOutcome::nested:
+      break;
   }
   return with_arguments(controls::load_string(IDS_COPY_INCOMPLETE), {copy.item});
 }
@@ -29,15 +33,24 @@ std::string copy_reason(const CopyResult& copy) {
 // The text of each fate that is not what was asked.
 int text_of_fate(FolderFate fate) {
   switch (fate) {
-    case FolderFate::moved: return 0;
-    case FolderFate::not_copied: return IDS_RELOCATION_NOT_COPIED;
-    case FolderFate::blocked: return IDS_RELOCATION_BLOCKED;
-    case FolderFate::holds_installation: return IDS_RELOCATION_HOLDS_INSTALLATION;
-    case FolderFate::key_not_written: return IDS_RELOCATION_KEY_NOT_WRITTEN;
-    case FolderFate::kept_system_file: return IDS_RELOCATION_KEPT_SYSTEM_FILE;
-    case FolderFate::kept_shared: return IDS_RELOCATION_KEPT_SHARED;
-    case FolderFate::kept_incomplete: return IDS_RELOCATION_KEPT_INCOMPLETE;
-    case FolderFate::not_removed: return IDS_RELOCATION_NOT_REMOVED;
+    case FolderFate::moved:
+      return 0;
+    case FolderFate::not_copied:
+      return IDS_RELOCATION_NOT_COPIED;
+    case FolderFate::blocked:
+      return IDS_RELOCATION_BLOCKED;
+    case FolderFate::holds_installation:
+      return IDS_RELOCATION_HOLDS_INSTALLATION;
+    case FolderFate::key_not_written:
+      return IDS_RELOCATION_KEY_NOT_WRITTEN;
+    case FolderFate::kept_system_file:
+      return IDS_RELOCATION_KEPT_SYSTEM_FILE;
+    case FolderFate::kept_shared:
+      return IDS_RELOCATION_KEPT_SHARED;
+    case FolderFate::kept_incomplete:
+      return IDS_RELOCATION_KEPT_INCOMPLETE;
+    case FolderFate::not_removed:
+      return IDS_RELOCATION_NOT_REMOVED;
   }
   return 0;
 }
@@ -63,14 +76,19 @@ std::string RelocationSummary::user_name(const FolderUser& user) const {
 std::string RelocationSummary::reason_of(const FolderReport& report) const {
   switch (report.fate) {
     case FolderFate::not_copied:
-    case FolderFate::kept_incomplete: return copy_reason(report.copy);
+    case FolderFate::kept_incomplete:
+      return copy_reason(report.copy);
     case FolderFate::holds_installation:
-    case FolderFate::kept_system_file: return shown(report.guard.folder);
-    case FolderFate::kept_shared: return user_name(report.guard.user);
-    case FolderFate::key_not_written: return system_error_text(report.error);
+    case FolderFate::kept_system_file:
+      return shown(report.guard.folder);
+    case FolderFate::kept_shared:
+      return user_name(report.guard.user);
+    case FolderFate::key_not_written:
+      return system_error_text(report.error);
     case FolderFate::moved:
     case FolderFate::blocked:
-    case FolderFate::not_removed: break;
+    case FolderFate::not_removed:
+      break;
   }
   return {};
 }
@@ -96,13 +114,18 @@ void RelocationSummary::add_system(const std::string& code, const SystemRelocati
   const std::string name = system_name(code);
   const std::string file = shown(result.file);
   switch (result.status) {
-    case kSystemTooShort: add_line(IDS_RELOCATION_SYSTEM_TOO_SHORT, name, file, "", ""); return;
-    case kSystemWrongCode: add_line(IDS_RELOCATION_SYSTEM_WRONG_CODE, name, file, "", ""); return;
+    case kSystemTooShort:
+      add_line(IDS_RELOCATION_SYSTEM_TOO_SHORT, name, file, "", "");
+      return;
+    case kSystemWrongCode:
+      add_line(IDS_RELOCATION_SYSTEM_WRONG_CODE, name, file, "", "");
+      return;
     case kSystemFileLocked:
     case kSystemFileNotWritten:
       add_line(IDS_RELOCATION_SYSTEM_FILE, name, file, "", system_error_text(result.error));
       return;
-    default: break;
+    default:
+      break;
   }
   for (std::size_t i = 0; i < result.folders.size(); ++i) {
     add(user_name(FolderUser{"", -1, code, static_cast<int>(i)}), result.folders[i]);

@@ -1,4 +1,6 @@
 // Texts of the summary a run of the network configuration shows when something did not go
+// The resource compiler reads these lines as they stand.
+// clang-format off
 // as asked (string table), per language. In a line %1 names the folder or system, %2 its old
 // place, %3 its new place and %4 the reason or what else is concerned.
 #if defined(TAV_LANG_DE)

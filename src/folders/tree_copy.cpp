@@ -26,7 +26,8 @@ std::wstring widened(std::string_view text) {
 
 std::string utf8(const std::wstring& text) {
   if (text.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  const int n =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string bytes(static_cast<std::size_t>(n), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
   return bytes;
@@ -102,9 +103,11 @@ std::string narrowed(std::wstring_view path) {
   if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return "\\\\" + narrowed(path.substr(8));
   if (path.rfind(L"\\\\?\\", 0) == 0) path.remove_prefix(4);
   if (path.empty()) return {};
-  const int n = WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
+  const int n =
+      WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
   std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0) WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), text.data(), n, nullptr, nullptr);
+  if (n > 0)
+    WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), text.data(), n, nullptr, nullptr);
   return text;
 }
 
@@ -173,11 +176,11 @@ std::vector<TreeEntry> comparable_entries(const FolderTree& tree) {
 }
 
 bool same_contents(const std::wstring& a, const std::wstring& b) {
-  HANDLE first = CreateFileW(a.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
-                             nullptr);
+  HANDLE first =
+      CreateFileW(a.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (first == INVALID_HANDLE_VALUE) return false;
-  HANDLE second = CreateFileW(b.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  HANDLE second =
+      CreateFileW(b.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (second == INVALID_HANDLE_VALUE) {
     CloseHandle(first);
     return false;

@@ -62,8 +62,8 @@ void fill_language_list(HWND list, int preselect, int installed_version) {
   std::unique_ptr<FolderNameEntry[]> folders(new (std::nothrow) FolderNameEntry[kMaxLanguageFolders]);
   if (!folders) return;  // only the standard language can be offered
   const char pattern[] = "\\taviro\\0???";
-  const int count = folder_name_table(true, pattern, static_cast<int>(sizeof pattern - 1), folders.get(),
-                                      kMaxLanguageFolders);
+  const int count =
+      folder_name_table(true, pattern, static_cast<int>(sizeof pattern - 1), folders.get(), kMaxLanguageFolders);
   for (int i = 0; i < count; ++i) {
     // An entry is a blank followed by the folder name.
     const std::string code(folders[static_cast<std::size_t>(i)].data() + 1, 4);

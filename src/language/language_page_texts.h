@@ -1,4 +1,6 @@
 // Texts of the Language page (template 151), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_LANGUAGE_LABEL "Sp&rache"
 #define T_LANGUAGE_EXTENDED "Erweiterte Sprachoptionen"

@@ -24,7 +24,8 @@ void determine_language() {
   char text[256] = {};
   int length = 0;
   profile::main_string("OPTIONS", "LANGUAGE", text, length);
-  const std::optional<std::string> code = configured_language_code(std::string_view(text, static_cast<std::size_t>(length)));
+  const std::optional<std::string> code =
+      configured_language_code(std::string_view(text, static_cast<std::size_t>(length)));
   if (!code) return;
   std::memcpy(g_state.code, code->data(), 4);
   const std::string description = ".\\" + *code + "\\language.ini";
@@ -34,8 +35,8 @@ void determine_language() {
 
 bool rewrite_path_into_language(char* path, int& length, bool must_exist, int field_size) {
   if (!g_state.mode || length < 0 || length > field_size) return false;
-  const std::optional<std::string> rewritten =
-      path_in_language_folder(std::string_view(path, static_cast<std::size_t>(length)), std::string_view(g_state.code, 4));
+  const std::optional<std::string> rewritten = path_in_language_folder(
+      std::string_view(path, static_cast<std::size_t>(length)), std::string_view(g_state.code, 4));
   if (!rewritten || static_cast<int>(rewritten->size()) > field_size) return false;
   if (must_exist && !file_exists(rewritten->c_str())) return false;
   std::memcpy(path, rewritten->data(), rewritten->size());

@@ -139,8 +139,8 @@ void place_rectangle(HWND dialog, CalibrationState& state, bool relayout = false
 void load_icons(HWND dialog, CalibrationState& state) {
   const int size = MulDiv(kIconSize, state.dpi, USER_DEFAULT_SCREEN_DPI);
   for (std::size_t i = 0; i < kArrows.size(); ++i) {
-    HICON icon = static_cast<HICON>(
-        LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(kArrows[i].icon), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    HICON icon = static_cast<HICON>(LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(kArrows[i].icon),
+                                               IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     SendDlgItemMessageA(dialog, kArrows[i].id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
     if (state.icons[i]) DestroyIcon(state.icons[i]);
     state.icons[i] = icon;
@@ -211,17 +211,20 @@ void on_preset_chosen(HWND dialog, CalibrationState& state) {
 
 LPCSTR cursor_name(SizingCursor cursor) {
   switch (cursor) {
-    case SizingCursor::both: return IDC_SIZENWSE;
-    case SizingCursor::right: return IDC_SIZEWE;
-    case SizingCursor::bottom: return IDC_SIZENS;
-    default: return IDC_ARROW;
+    case SizingCursor::both:
+      return IDC_SIZENWSE;
+    case SizingCursor::right:
+      return IDC_SIZEWE;
+    case SizingCursor::bottom:
+      return IDC_SIZENS;
+    default:
+      return IDC_ARROW;
   }
 }
 
 void on_mouse_move(HWND dialog, CalibrationState& state, WPARAM wparam, LPARAM lparam) {
   const bool was_dragging = state.model.dragging();
-  const bool changed =
-      state.model.mouse_move(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam), (wparam & MK_LBUTTON) != 0);
+  const bool changed = state.model.mouse_move(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam), (wparam & MK_LBUTTON) != 0);
   // While dragging the dialog keeps the mouse, so the edge follows it beyond the dialog.
   if (!was_dragging && state.model.dragging()) SetCapture(dialog);
   if (was_dragging && !state.model.dragging() && GetCapture() == dialog) ReleaseCapture();
@@ -293,7 +296,7 @@ INT_PTR CALLBACK calibration_dialog_procedure(HWND dialog, UINT message, WPARAM 
 void run_calibration_dialog(HWND owner) {
   CalibrationState state;
   DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_CALIBRATION), owner,
-                         controls::guarded<calibration_dialog_procedure>, reinterpret_cast<LPARAM>(&state));
+                  controls::guarded<calibration_dialog_procedure>, reinterpret_cast<LPARAM>(&state));
 }
 
 }  // namespace tav

@@ -1,4 +1,6 @@
 // Texts of the screen calibration dialog (template 103), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_CALIB_CAPTION "TAVIRO - Bildschirmgröße einstellen"
 #define T_CALIB_INSTRUCTION "Verändern Sie das angezeigte Rechteck, bis es genau 10cm x 10cm misst."

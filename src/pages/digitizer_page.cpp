@@ -14,7 +14,7 @@ namespace {
 
 struct NumberEdit {
   int id;
-  int DigitizerSettings::* setting;
+  int DigitizerSettings::*setting;
 };
 const NumberEdit kNumbers[] = {
     {IDE_DIGI_MENU_AREA, &DigitizerSettings::schablonemm},
@@ -56,7 +56,8 @@ void digitizer_page_close(HWND page) {
   }
   const int item = controls::selected_item(page, IDC_DIGI_CURSOR);
   const auto layouts = cursor_layouts();
-  if (item >= 0 && item < static_cast<int>(layouts.size())) d.lupe.assign(layouts[static_cast<std::size_t>(item)].layout);
+  if (item >= 0 && item < static_cast<int>(layouts.size()))
+    d.lupe.assign(layouts[static_cast<std::size_t>(item)].layout);
 }
 
 void digitizer_page_defaults(HWND page) {

@@ -1,4 +1,6 @@
 // Texts of the Digitizer page (template 124), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_DIGI_MENU_AREA "Größe des &Menüfeldes"
 #define T_DIGI_OK_CODE "Code-Nr. der &OK-Taste"

@@ -12,8 +12,8 @@ namespace {
 // (MARKER). The two "Background image" boxes are separate options of the two programs.
 struct ExpertBox {
   int id;
-  bool OptionsSettings::* option;
-  bool MarkerSettings::* marker;
+  bool OptionsSettings::*option;
+  bool MarkerSettings::*marker;
 };
 const ExpertBox kBoxes[] = {
     {IDX_EXPERT_GRDTAB_SUBPATH, &OptionsSettings::enable_grdtab_subpath, nullptr},

@@ -1,4 +1,6 @@
 // Texts of the Expert mode page (template 175), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_EXPERT_HEADING "Diese Optionen sind für erfahrene Anwender bestimmt und sollten nur nach einer Einweisung verwendet werden:"
 #define T_EXPERT_CONSTRUCTION "Experten-Modus Konstruktion"

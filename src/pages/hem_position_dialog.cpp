@@ -51,7 +51,7 @@ void show_angles(HWND dialog, const HemAngles& angles) {
 // The position of the selected button; the last of the group when none is selected.
 hem::Layplan chosen_layplan(HWND dialog) {
   return controls::is_checked(dialog, IDX_HEM_LAYPLAN_START) ? hem::Layplan::start_of_material
-                                                               : hem::Layplan::end_of_material;
+                                                             : hem::Layplan::end_of_material;
 }
 hem::Construction chosen_construction(HWND dialog) {
   if (controls::is_checked(dialog, IDX_HEM_CONSTRUCTION_BOTTOM)) return hem::Construction::bottom;

@@ -1,4 +1,6 @@
 // Texts of the hem position dialog (template 113), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_HEM_CAPTION "TAVIRO - Saumlage"
 #define T_HEM_CONSTRUCTION "Saumlage in der Konstruktion"

@@ -21,7 +21,7 @@ constexpr int kSearchNameSize = 260;
 
 struct LetterHeight {
   int id;
-  int MarkerSettings::* tenths;
+  int MarkerSettings::*tenths;
 };
 const LetterHeight kLetterHeights[] = {
     {IDE_LAYPLAN_MIN_PLOT_LETTER, &MarkerSettings::minplotletter},
@@ -74,11 +74,20 @@ BOOL layplanning_page_command(HWND page, WPARAM wparam, LPARAM /*lparam*/) {
   if (!is_current_page(kPageLayplanning)) return FALSE;
   if (HIWORD(wparam) != BN_CLICKED) return FALSE;
   switch (LOWORD(wparam)) {
-    case IDX_LAYPLAN_USE_AUTONESTER: enable_program(page); return TRUE;
-    case IDB_LAYPLAN_SEARCH: search_program(page); return TRUE;
-    case IDB_LAYPLAN_HEM_POSITION: run_hem_position_dialog(window_state().main_dialog); return TRUE;
-    case IDB_LAYPLAN_LINE_TYPES: run_line_types_dialog(page); return TRUE;
-    default: return FALSE;
+    case IDX_LAYPLAN_USE_AUTONESTER:
+      enable_program(page);
+      return TRUE;
+    case IDB_LAYPLAN_SEARCH:
+      search_program(page);
+      return TRUE;
+    case IDB_LAYPLAN_HEM_POSITION:
+      run_hem_position_dialog(window_state().main_dialog);
+      return TRUE;
+    case IDB_LAYPLAN_LINE_TYPES:
+      run_line_types_dialog(page);
+      return TRUE;
+    default:
+      return FALSE;
   }
 }
 
@@ -93,9 +102,8 @@ void layplanning_page_close(HWND page) {
   s.marker.addsizetofname = controls::is_checked(page, IDX_LAYPLAN_ADD_SIZE);
   s.marker.onepathonly = controls::is_checked(page, IDX_LAYPLAN_ONE_PATH);
   s.marker.autonesterexec.assign(controls::text_of(page, IDE_LAYPLAN_PROGRAM));
-  s.autonester_exec_length = controls::is_checked(page, IDX_LAYPLAN_USE_AUTONESTER)
-                                 ? s.marker.autonesterexec.significant_length()
-                                 : 0;
+  s.autonester_exec_length =
+      controls::is_checked(page, IDX_LAYPLAN_USE_AUTONESTER) ? s.marker.autonesterexec.significant_length() : 0;
 }
 
 }  // namespace tav

@@ -1,4 +1,6 @@
 // Texts of the Layplanning page (template 149), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_LAYPLAN_LETTER_HEIGHT "Minimale Schrifthöhe:"
 #define T_LAYPLAN_PLOT "&Plotten"

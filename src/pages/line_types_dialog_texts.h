@@ -1,4 +1,6 @@
 // Texts of the line types dialog (template 148), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_LINETYPES_CAPTION "TAVIRO - Linientypen"
 #define T_LINETYPES_HEADING "TAVIRO-Attribute"

@@ -27,8 +27,8 @@ constexpr int kUpDownRest = 50;
 // The flags shown by a plain check box each.
 struct FlagBox {
   int id;
-  bool Settings::* companion;  // used when the flag is not a member of OPTIONS
-  bool OptionsSettings::* option;
+  bool Settings::*companion;  // used when the flag is not a member of OPTIONS
+  bool OptionsSettings::*option;
 };
 
 bool& flag_of(Settings& s, const FlagBox& box) { return box.option ? s.options.*box.option : s.*box.companion; }
@@ -49,16 +49,17 @@ const FlagBox kFlagBoxes[] = {
 void show_preview(HWND page, int number) {
   HWND picture = GetDlgItem(page, IDT_OPTIONS_FONT_PREVIEW);
   const int bitmap_id = font_preview_bitmap(number, controls::dpi_of(page));
-  HBITMAP bitmap = bitmap_id ? static_cast<HBITMAP>(LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(bitmap_id),
-                                                                IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))
-                             : nullptr;
+  HBITMAP bitmap = bitmap_id
+                       ? static_cast<HBITMAP>(LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(bitmap_id),
+                                                         IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))
+                       : nullptr;
   if (!bitmap) {
     ShowWindow(picture, SW_HIDE);
     return;
   }
   ShowWindow(picture, SW_SHOW);
-  HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(
-      SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+  HGDIOBJ previous =
+      reinterpret_cast<HGDIOBJ>(SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
   if (previous && previous != bitmap) DeleteObject(previous);
 }
 
@@ -74,8 +75,8 @@ void make_picture(HWND page) {
 // Selects the font the list finds for `name` (its own prefix search, without regard to
 // case) and shows its preview. False when the list has no such font.
 bool select_font(HWND page, const std::string& name) {
-  const LRESULT found =
-      SendDlgItemMessageA(page, IDC_OPTIONS_FONT, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name.c_str()));
+  const LRESULT found = SendDlgItemMessageA(page, IDC_OPTIONS_FONT, CB_FINDSTRING, static_cast<WPARAM>(-1),
+                                            reinterpret_cast<LPARAM>(name.c_str()));
   if (found == CB_ERR) return false;
   controls::select_item(page, IDC_OPTIONS_FONT, static_cast<int>(found));
   make_picture(page);
@@ -173,8 +174,8 @@ void options_page_close(HWND page) {
   for (const FlagBox& box : kFlagBoxes) flag_of(s, box) = controls::is_checked(page, box.id);
 
   // The picture control does not own its bitmap.
-  HGDIOBJ bitmap = reinterpret_cast<HGDIOBJ>(
-      SendDlgItemMessageA(page, IDT_OPTIONS_FONT_PREVIEW, STM_SETIMAGE, IMAGE_BITMAP, 0));
+  HGDIOBJ bitmap =
+      reinterpret_cast<HGDIOBJ>(SendDlgItemMessageA(page, IDT_OPTIONS_FONT_PREVIEW, STM_SETIMAGE, IMAGE_BITMAP, 0));
   if (bitmap) DeleteObject(bitmap);
 }
 
@@ -183,10 +184,10 @@ void options_page_defaults(HWND page) {
   // The font is reset only when the list offers it; the other rows are reset regardless.
   if (select_font(page, kDefaultGraphicsFont)) catalogue::reset_to_defaults(s, {s.graphics_font_name.data()});
   // ENHMETAFILE keeps its value until the page is closed, which stores the unchecked box.
-  catalogue::reset_to_defaults(s, {&s.options.bakmax, &s.options.saveminutes, &s.options.editonclick,
-                                   &s.options.checkmdlonsave, &s.options.cache_chm, &s.options.hide_mirfold,
-                                   &s.interpiece_zoom, &s.options.show_bakfiles, &s.options.mdl_preview_image,
-                                   &s.options.save_verify});
+  catalogue::reset_to_defaults(
+      s, {&s.options.bakmax, &s.options.saveminutes, &s.options.editonclick, &s.options.checkmdlonsave,
+          &s.options.cache_chm, &s.options.hide_mirfold, &s.interpiece_zoom, &s.options.show_bakfiles,
+          &s.options.mdl_preview_image, &s.options.save_verify});
   show_backup_count(page);
   controls::set_unsigned(page, IDE_OPTIONS_SAVE_MINUTES, s.options.saveminutes);
   controls::check(page, IDX_OPTIONS_EDIT_ON_CLICK, false);

@@ -1,4 +1,6 @@
 // Texts of the Options page (template 116), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_OPTIONS_AUTOSAVE "&Automatisch speichern alle"
 #define T_OPTIONS_MINUTES "Min."

@@ -27,8 +27,8 @@ constexpr bool kDefaultsMenuIcons = true;
 constexpr int kDefaultsWhiteDesktop = 1;
 
 // The menu font sizes, in list order, named by the hidden labels.
-constexpr int kFontSizeLabels[kFontSizeItems] = {IDT_SCREEN_SIZE_MINI, IDT_SCREEN_SIZE_STANDARD,
-                                                 IDT_SCREEN_SIZE_LARGE, IDT_SCREEN_SIZE_EXTRA_LARGE};
+constexpr int kFontSizeLabels[kFontSizeItems] = {IDT_SCREEN_SIZE_MINI, IDT_SCREEN_SIZE_STANDARD, IDT_SCREEN_SIZE_LARGE,
+                                                 IDT_SCREEN_SIZE_EXTRA_LARGE};
 
 void show_millimetres(HWND page) {
   controls::set_unsigned(page, IDE_SCREEN_WIDTH, settings().screen.widthmm);

@@ -1,4 +1,6 @@
 // Texts of the Screen page (template 110), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_SCREEN_HEADING "Aktuelle Bildschirmmaße"
 #define T_SCREEN_WIDTH "Breite"

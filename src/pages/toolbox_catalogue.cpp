@@ -14,14 +14,22 @@ bool is_lead_byte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 // How German is written without a letter that a code page lacks.
 const char* german_without(wchar_t letter) {
   switch (letter) {
-    case L'\u00E4': return "ae";
-    case L'\u00F6': return "oe";
-    case L'\u00FC': return "ue";
-    case L'\u00C4': return "Ae";
-    case L'\u00D6': return "Oe";
-    case L'\u00DC': return "Ue";
-    case L'\u00DF': return "ss";
-    default: return "?";
+    case L'\u00E4':
+      return "ae";
+    case L'\u00F6':
+      return "oe";
+    case L'\u00FC':
+      return "ue";
+    case L'\u00C4':
+      return "Ae";
+    case L'\u00D6':
+      return "Oe";
+    case L'\u00DC':
+      return "Ue";
+    case L'\u00DF':
+      return "ss";
+    default:
+      return "?";
   }
 }
 

@@ -60,7 +60,8 @@ void fill_list(HWND page, int id, std::size_t count, TextOf text_of) {
 }
 
 void show_lists(HWND page, const ToolboxEditor& editor) {
-  fill_list(page, IDC_TOOLBOX_CONTENTS, editor.rows().toolbox.size(), [&](int row) { return editor.toolbox_text(row); });
+  fill_list(page, IDC_TOOLBOX_CONTENTS, editor.rows().toolbox.size(),
+            [&](int row) { return editor.toolbox_text(row); });
   fill_list(page, IDC_TOOLBOX_AVAILABLE, editor.rows().available.size(),
             [&](int row) { return editor.available_text(row); });
 }
@@ -116,8 +117,8 @@ BOOL toolbox_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
 }
 
 void toolbox_page_close(HWND page) {
-  current_toolbox() = controls::is_checked(page, IDX_TOOLBOX_CONSTRUCTION) ? ToolboxKind::construction
-                                                                          : ToolboxKind::layplanning;
+  current_toolbox() =
+      controls::is_checked(page, IDX_TOOLBOX_CONSTRUCTION) ? ToolboxKind::construction : ToolboxKind::layplanning;
 }
 
 }  // namespace tav

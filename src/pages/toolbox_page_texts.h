@@ -1,4 +1,6 @@
 // Texts of the Toolbox page (template 150), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_TOOLBOX_CONSTRUCTION "Schnitt&konstruktion"
 #define T_TOOLBOX_LAYPLANNING "Schnitt&bild"

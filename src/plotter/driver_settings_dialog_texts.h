@@ -1,4 +1,6 @@
 // Texts of the driver settings dialog (template 165), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_DRIVER_CAPTION "TAVIRO - Plottereinstellungen ändern"
 #define T_DRIVER_OK "&OK"

@@ -1,4 +1,6 @@
 // Texts of the plot resolution dialog (template 167), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_RESOLUTION_GROUP "Plotterauflösung"
 #define T_RESOLUTION_UNIT "mm/Schritt"

@@ -46,7 +46,8 @@ std::vector<ListedFile> listed_files(const std::string& folder, const char* patt
       ListedFile file{PlotterFileName(table_entry.raw().substr(1, 8)), {}};
       file.path = plotter_file_path(folder, file.name.raw(), extension);
       const std::size_t tail = file.path.size() - folder.size();
-      if (delivered.size() == tail && same_text(delivered.data(), file.path.data() + folder.size(), static_cast<int>(tail))) {
+      if (delivered.size() == tail &&
+          same_text(delivered.data(), file.path.data() + folder.size(), static_cast<int>(tail))) {
         file.path.replace(folder.size(), tail, delivered);
       }
       files.push_back(std::move(file));
@@ -75,7 +76,8 @@ std::string listed_driver_file(std::string_view driver, const PlotterFileName& n
 
 std::string installation_plotter_folder() {
   char stored[kFolderSize];
-  const int length = profile::get_string("PATH", "PATHPLOT", kDefaultPlotterFolder, stored, kFolderSize, profile::kMainFile);
+  const int length =
+      profile::get_string("PATH", "PATHPLOT", kDefaultPlotterFolder, stored, kFolderSize, profile::kMainFile);
   return plotter_folder(std::string_view(stored, static_cast<std::size_t>(length)));
 }
 

@@ -361,8 +361,8 @@ BOOL plotter_page_open(HWND page, int installed_version) {
   for (const Column& column : kColumns) {
     std::string title = controls::text_of(page, column.title_label).substr(0, kTitleSize - 1);
     if (title.empty()) title = column.fallback_title;
-    listview::add_column(list, title,
-                         column.title_label == IDT_PLOTTER_COLUMN_ACTIVE ? controls::scaled(list, kMarkerColumnWidth) : 0);
+    listview::add_column(
+        list, title, column.title_label == IDT_PLOTTER_COLUMN_ACTIVE ? controls::scaled(list, kMarkerColumnWidth) : 0);
   }
   PlotterPageState& state = controls::create_window_state<PlotterPageState>(page);
   state.folder = installation_plotter_folder();
@@ -396,13 +396,26 @@ BOOL plotter_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
       show_inactive_plotters() = controls::is_checked(page, IDX_PLOTTER_SHOW_INACTIVE);
       fill_list(page, *state);
       break;
-    case IDB_PLOTTER_ACTIVATE: add_queue(page, *state, false); break;
-    case IDB_PLOTTER_DUPLICATE: add_queue(page, *state, true); break;
-    case IDB_PLOTTER_DEACTIVATE: deactivate_plotter(page, *state); break;
-    case IDB_PLOTTER_REMOVE: remove_plotter(page, *state); break;
-    case IDB_PLOTTER_SETTINGS: open_settings(page, *state); break;
-    case IDB_PLOTTER_SERIAL_PORT: run_serial_port_dialog(GetAncestor(page, GA_ROOT)); break;
-    default: break;
+    case IDB_PLOTTER_ACTIVATE:
+      add_queue(page, *state, false);
+      break;
+    case IDB_PLOTTER_DUPLICATE:
+      add_queue(page, *state, true);
+      break;
+    case IDB_PLOTTER_DEACTIVATE:
+      deactivate_plotter(page, *state);
+      break;
+    case IDB_PLOTTER_REMOVE:
+      remove_plotter(page, *state);
+      break;
+    case IDB_PLOTTER_SETTINGS:
+      open_settings(page, *state);
+      break;
+    case IDB_PLOTTER_SERIAL_PORT:
+      run_serial_port_dialog(GetAncestor(page, GA_ROOT));
+      break;
+    default:
+      break;
   }
   return TRUE;
 }

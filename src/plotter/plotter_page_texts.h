@@ -1,4 +1,6 @@
 // Texts of the Plotter page (template 174), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_PLOTTER_ACTIVATE "&Aktivieren"
 #define T_PLOTTER_DUPLICATE "D&uplizieren"

@@ -1,4 +1,6 @@
 // Texts of the messages of the Plotter page and its dialogs (string table), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define S_PLOTTER_DELETE_FILE "Soll die ausgewählte Datei wirklich gelöscht werden?"
 #define S_PLOTTER_FILE_EXISTS "Die Datei existiert bereits. Überschreiben?"

@@ -21,7 +21,8 @@ constexpr std::array<const char*, kStopBitChoices> kStopBits = {"1", "1.5", "2"}
 void open_dialog(HWND dialog) {
   // A missing or unreadable file shows the defaults.
   const SerialPortChoice choice = serial_port_choice(profile::ProfileSnapshot(profile::kMainFile).document());
-  for (int position = 0; position < kBaudRates; ++position) controls::add_item(dialog, IDC_SERIAL_BAUD, baud_item(position));
+  for (int position = 0; position < kBaudRates; ++position)
+    controls::add_item(dialog, IDC_SERIAL_BAUD, baud_item(position));
   for (int position = 0; position < kParities; ++position) {
     controls::add_item(dialog, IDC_SERIAL_PARITY, controls::load_string(IDS_SERIAL_PARITY_NONE + position));
   }
@@ -43,7 +44,8 @@ bool confirm(HWND dialog) {
   choice.data_bits = controls::selected_item(dialog, IDC_SERIAL_DATA_BITS);
   choice.stop_bits = controls::selected_item(dialog, IDC_SERIAL_STOP_BITS);
   for (int position = kHandshakes - 1; position >= 0; --position) {
-    if (controls::is_checked(dialog, kHandshakeButtons[static_cast<std::size_t>(position)])) choice.handshake = position;
+    if (controls::is_checked(dialog, kHandshakeButtons[static_cast<std::size_t>(position)]))
+      choice.handshake = position;
   }
   profile::ProfileBatch batch(profile::kMainFile);
   for (const auto& [key, value] : serial_port_keys(choice)) batch.write_string(kSerialPortSection, key, value);

@@ -1,4 +1,6 @@
 // Texts of the serial port dialog (template 156), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_SERIAL_CAPTION "TAVIRO - Konfiguration COMx"
 #define T_SERIAL_GROUP "Serielle Kommunikation"

@@ -1,4 +1,6 @@
 // Texts that several templates share (the OK button, the units next to numbers), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_OK "OK"
 #define T_UNIT_MM "mm"

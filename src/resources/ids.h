@@ -59,7 +59,7 @@
 #define IDT_MAIN_TITLE_EXPERT 1022
 
 // ---- Screen calibration dialog (103) ---------------------------------------------------
-#define IDT_CALIB_FRAME 1011      // the rectangle that is to measure 10 cm by 10 cm
+#define IDT_CALIB_FRAME 1011  // the rectangle that is to measure 10 cm by 10 cm
 #define IDB_CALIB_NARROWER 1015
 #define IDB_CALIB_WIDER 1016
 #define IDB_CALIB_LOWER 1017
@@ -272,7 +272,7 @@
 #define IDX_NETWORK_REMOVE 1156
 #define IDX_NETWORK_NO_WARNING 1144
 #define IDB_NETWORK_RUN 1113
-#define IDG_NETWORK_RUN 1235        // its text is the progress window's message
+#define IDG_NETWORK_RUN 1235  // its text is the progress window's message
 // Hidden labels: column titles, the base-drive entry and the three confirmations.
 #define IDT_NETWORK_COLUMN_CODE 1232
 #define IDT_NETWORK_COLUMN_NAME 1233
@@ -305,7 +305,7 @@
 #define IDS_PLOTTER_MOVE_FAILED 1652
 #define IDS_DRIVER_BACKUP_FAILED 1653
 #define IDS_RESOLUTION_INVALID 1655
-#define IDS_SERIAL_PARITY_NONE 1656   // then odd, even, mark and space
+#define IDS_SERIAL_PARITY_NONE 1656  // then odd, even, mark and space
 #define IDS_SERIAL_PARITY_ODD 1657
 #define IDS_SERIAL_PARITY_EVEN 1658
 #define IDS_SERIAL_PARITY_MARK 1659

@@ -92,7 +92,8 @@ void show_tab(HWND dialog, int position) {
   } else {
     state.tab_position = 0;
   }
-  EnableWindow(GetDlgItem(dialog, IDB_MAIN_DEFAULTS), known && tabs[static_cast<std::size_t>(position - 1)].has_defaults);
+  EnableWindow(GetDlgItem(dialog, IDB_MAIN_DEFAULTS),
+               known && tabs[static_cast<std::size_t>(position - 1)].has_defaults);
   if (!state.page) state.tab_position = 0;
   if (tabs_had_focus) SetFocus(tab_control);
 }

@@ -1,4 +1,6 @@
 // Texts of the main dialog (template 101), per language.
+// The resource compiler reads these lines as they stand.
+// clang-format off
 #if defined(TAV_LANG_DE)
 #define T_MAIN_CANCEL "Abbruch"
 #define T_MAIN_DEFAULTS "&Standardwerte"

@@ -11,9 +11,9 @@ namespace tav {
 
 // One row per tab, from the left.
 struct TabEntry {
-  int title_label;   // hidden label of the main dialog holding the tab's title
+  int title_label;  // hidden label of the main dialog holding the tab's title
   int page_code;
-  bool has_defaults; // the Defaults button is enabled on this tab
+  bool has_defaults;  // the Defaults button is enabled on this tab
 };
 
 std::span<const PageEntry> page_entries();

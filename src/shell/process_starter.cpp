@@ -10,8 +10,8 @@
 
 namespace tav {
 
-unsigned long start_program(const char* command_line, const char* working_folder, int folder_length,
-                            int show_state, bool wait) {
+unsigned long start_program(const char* command_line, const char* working_folder, int folder_length, int show_state,
+                            bool wait) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -35,7 +35,8 @@ bool write_temporary(const std::string& temporary, std::string_view bytes) {
   // replaced; it is never read.
   SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
   stop_point("create");
-  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   bool ok = write_all(file, bytes);
   if (ok) {

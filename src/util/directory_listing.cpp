@@ -9,9 +9,9 @@
 namespace tav {
 namespace {
 
-constexpr int kWorkSize = 260;             // the work field of a search: at most 259 characters and a terminator
+constexpr int kWorkSize = 260;  // the work field of a search: at most 259 characters and a terminator
 constexpr int kLongestPattern = kWorkSize - 1;
-constexpr int kTablePatternSize = 200;     // the name buffer of the folder name table
+constexpr int kTablePatternSize = 200;  // the name buffer of the folder name table
 
 // One open search: list_folder has one, the path-exists test another.
 struct SearchSlot {
@@ -64,7 +64,8 @@ ListStatus start_search(SearchSlot& slot, char (&work)[kWorkSize], std::uint16_t
     if (n > 0 && n < static_cast<DWORD>(kWorkSize)) std::memcpy(work, shorter, n + 1);
     handle = FindFirstFileA(work, &found);
   }
-  if (handle == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_NO_MORE_FILES ? ListStatus::no_more : ListStatus::not_started;
+  if (handle == INVALID_HANDLE_VALUE)
+    return GetLastError() == ERROR_NO_MORE_FILES ? ListStatus::no_more : ListStatus::not_started;
   slot.handle = handle;
   slot.open = true;
   slot.mask = mask;
@@ -90,12 +91,13 @@ std::string_view text_of(const char (&field)[N]) {
 // Delivers the found entry (after skipping entries outside the attribute mask) into the
 // caller's fields.
 ListStatus deliver(WIN32_FIND_DATAA& found, char* name, int declared_length, int& name_length,
-                     std::uint16_t& attributes, ListingEntry& entry) {
+                   std::uint16_t& attributes, ListingEntry& entry) {
   while (g_listing.mask != 0 && (found.dwFileAttributes & g_listing.mask) == 0) {
     const ListStatus status = next_entry(g_listing, found);
     if (status != ListStatus::delivered) return status;
   }
-  const std::string_view chosen = listed_name(text_of(found.cFileName), text_of(found.cAlternateFileName), show_alias());
+  const std::string_view chosen =
+      listed_name(text_of(found.cFileName), text_of(found.cAlternateFileName), show_alias());
   const int room = declared_length < kWorkSize ? declared_length : kWorkSize;
   const int copied = static_cast<int>(chosen.size()) < room ? static_cast<int>(chosen.size()) : room;
   if (declared_length > 0) {
@@ -206,7 +208,8 @@ int folder_name_table(bool directories, const char* pattern, int pattern_length,
     if (count < max_entries) status = list_folder(ListStep::next, buffer, kTablePatternSize, length, attributes, entry);
   }
   // A full table leaves the search open; close it rather than hold the folder until the next start.
-  if (status == ListStatus::delivered) list_folder(ListStep::close, buffer, kTablePatternSize, length, attributes, entry);
+  if (status == ListStatus::delivered)
+    list_folder(ListStep::close, buffer, kTablePatternSize, length, attributes, entry);
   return count;
 }
 

@@ -66,7 +66,8 @@ HANDLE lock_in_another_process(const std::string& file, HANDLE unlock) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION child{};
-  const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child);
+  const BOOL started =
+      CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child);
   SetEnvironmentVariableA("TAVIRO_LOCK_FILE", nullptr);
   if (!started) return nullptr;
   CloseHandle(child.hThread);
@@ -89,10 +90,13 @@ TEST(MainFileSafety, FileLockedWhileTheDialogOpensIsNotOverwrittenWithDefaults) 
   HANDLE other = lock_in_another_process(installation.path("taviro.ini"), unlock);
   ASSERT_NE(other, nullptr) << "the other program did not get hold of the file";
   std::string warning;
-  with_main_dialog(true, [&](HWND) {
-    SetEvent(unlock);  // the lock ends before OK
-    WaitForSingleObject(other, 30000);
-  }, &warning);
+  with_main_dialog(
+      true,
+      [&](HWND) {
+        SetEvent(unlock);  // the lock ends before OK
+        WaitForSingleObject(other, 30000);
+      },
+      &warning);
   CloseHandle(other);
   CloseHandle(unlock);
   EXPECT_NE(warning.find("could not be read"), std::string::npos) << warning;
@@ -128,7 +132,8 @@ TEST(MainFileSafety, Utf16FileWithCharactersOutsideTheCodePageIsNeverWritten) {
   const std::string file = utf16(L"; \u0416\u0443\u043a\r\n[SCREEN]\r\nWIDTHMM=345\r\n");
   installation.write("taviro.ini", file);
   std::string warning;
-  with_main_dialog(true, [](HWND) { EXPECT_EQ(settings().screen.widthmm, 345); }, &warning);
+  with_main_dialog(
+      true, [](HWND) { EXPECT_EQ(settings().screen.widthmm, 345); }, &warning);
   EXPECT_NE(warning.find("cannot write back"), std::string::npos) << warning;
   EXPECT_EQ(installation.read("taviro.ini"), file);
   EXPECT_FALSE(profile::write_int("SCREEN", "WIDTHMM", 1, installation.path("taviro.ini").c_str()));
@@ -212,7 +217,8 @@ TEST(AtomicFileKill, KilledSaveLeavesOneWholeVersionAndTheNextSaveCleansUp) {
   SetEnvironmentVariableA("TAVIRO_SAVE_TARGET", nullptr);
   // Ends the child while its temporary file is being written, a few times over.
   const std::string temporary = temporary_name_for(target);
-  for (int tries = 0; tries < 2000 && GetFileAttributesA(temporary.c_str()) == INVALID_FILE_ATTRIBUTES; ++tries) Sleep(5);
+  for (int tries = 0; tries < 2000 && GetFileAttributesA(temporary.c_str()) == INVALID_FILE_ATTRIBUTES; ++tries)
+    Sleep(5);
   Sleep(20);
   TerminateProcess(child.hProcess, 9);
   WaitForSingleObject(child.hProcess, 10000);

@@ -76,12 +76,39 @@ std::string random_text(Random& random, std::size_t length) {
 }
 
 std::string random_value(Random& random) {
-  static const std::vector<std::string> numbers = {
-      "0", "1", "-1", "7", "+7", "-12", "0x1F", "0xffffffff", "-0x10", "0X1f", "0b101", "0o17", "017", "12abc",
-      "abc", "- 5", "+-3", "0x", "-", "4294967297", "2147483648", "-2147483649", "99999999999999999999",
-      "1234567890123456789012345678901234", "12345678901234567890123456789", "2.5", "1e3", "15"};
+  static const std::vector<std::string> numbers = {"0",
+                                                   "1",
+                                                   "-1",
+                                                   "7",
+                                                   "+7",
+                                                   "-12",
+                                                   "0x1F",
+                                                   "0xffffffff",
+                                                   "-0x10",
+                                                   "0X1f",
+                                                   "0b101",
+                                                   "0o17",
+                                                   "017",
+                                                   "12abc",
+                                                   "abc",
+                                                   "- 5",
+                                                   "+-3",
+                                                   "0x",
+                                                   "-",
+                                                   "4294967297",
+                                                   "2147483648",
+                                                   "-2147483649",
+                                                   "99999999999999999999",
+                                                   "1234567890123456789012345678901234",
+                                                   "12345678901234567890123456789",
+                                                   "2.5",
+                                                   "1e3",
+                                                   "15"};
   switch (random.below(10)) {
-    case 0: case 1: case 2: return random.pick(numbers);
+    case 0:
+    case 1:
+    case 2:
+      return random.pick(numbers);
     case 3: {  // quoted, sometimes badly
       static const std::vector<std::string> quotes = {"\"", "'"};
       std::string open = random.pick(quotes);
@@ -90,10 +117,14 @@ std::string random_value(Random& random) {
       if (random.chance(10)) inner = random_text(random, 29);
       return random.chance(10) ? open : open + inner + close;
     }
-    case 4: return "";
-    case 5: return random_text(random, 200 + random.below(800));
-    case 6: return random.chance(5) ? std::string("x\0y", 3) : random_text(random, 1 + random.below(30));
-    default: return random_text(random, random.below(20));
+    case 4:
+      return "";
+    case 5:
+      return random_text(random, 200 + random.below(800));
+    case 6:
+      return random.chance(5) ? std::string("x\0y", 3) : random_text(random, 1 + random.below(30));
+    default:
+      return random_text(random, random.below(20));
   }
 }
 
@@ -107,14 +138,23 @@ std::string random_file(Random& random) {
     if (mixed) end = random.pick(ends);
     std::string line;
     switch (random.below(12)) {
-      case 0: case 1:
+      case 0:
+      case 1:
         line = pad(random) + "[" + pad(random) + random_case(random, random.pick(kSections)) + pad(random) + "]";
         if (random.chance(10)) line += " ; note";
         break;
-      case 2: line = random.chance(50) ? "" : pad(random); break;
-      case 3: line = ";" + random.pick(kKeys) + "=" + random_value(random); break;
-      case 4: line = pad(random) + random_case(random, random.pick(kKeys)) + pad(random); break;  // no '='
-      case 5: line = random.chance(50) ? std::string("[v") : std::string("=") + random_value(random); break;
+      case 2:
+        line = random.chance(50) ? "" : pad(random);
+        break;
+      case 3:
+        line = ";" + random.pick(kKeys) + "=" + random_value(random);
+        break;
+      case 4:
+        line = pad(random) + random_case(random, random.pick(kKeys)) + pad(random);
+        break;  // no '='
+      case 5:
+        line = random.chance(50) ? std::string("[v") : std::string("=") + random_value(random);
+        break;
       default:
         line = pad(random) + random_case(random, random.pick(kKeys)) + pad(random) + "=" + pad(random) +
                random_value(random) + pad(random);
@@ -180,7 +220,8 @@ TEST(ProfileDifferential, OurReadersAgreeWithThePlatform) {
     sections.push_back("MISSING");
     for (int q = 0; q < kQueries; ++q) {
       std::string section = random.pick(sections);
-      section = random.chance(20) ? std::string(" ") + random_case(random, section) + "\t" : random_case(random, section);
+      section =
+          random.chance(20) ? std::string(" ") + random_case(random, section) + "\t" : random_case(random, section);
       std::string key = random.chance(5) ? std::string() : random_case(random, random.pick(kKeys));
       const int size = random.chance(70) ? 256 : 1 + static_cast<int>(random.below(12));
       const std::string default_text = random.chance(80) ? "DEF" : "D E  ";
@@ -201,8 +242,8 @@ TEST(ProfileDifferential, OurReadersAgreeWithThePlatform) {
       }
 
       std::vector<char> theirs(static_cast<std::size_t>(size) + 1, 'X');
-      int their_length = static_cast<int>(GetPrivateProfileStringA(section.c_str(), key.c_str(), default_text.c_str(),
-                                                                   theirs.data(), static_cast<DWORD>(size), file.c_str()));
+      int their_length = static_cast<int>(GetPrivateProfileStringA(
+          section.c_str(), key.c_str(), default_text.c_str(), theirs.data(), static_cast<DWORD>(size), file.c_str()));
       const std::string our_text(ours.data(), static_cast<std::size_t>(our_length));
       const std::string their_text(theirs.data(), static_cast<std::size_t>(their_length));
       ++compared;
@@ -214,11 +255,13 @@ TEST(ProfileDifferential, OurReadersAgreeWithThePlatform) {
         } else {
           ++unexplained;
           ADD_FAILURE() << "text [" << section << "] " << key << " size " << size << ": ours '" << shown(our_text)
-                        << "', platform '" << shown(their_text) << "' in\n" << shown(bytes);
+                        << "', platform '" << shown(their_text) << "' in\n"
+                        << shown(bytes);
         }
       }
 
-      int their_int = static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), default_value, file.c_str()));
+      int their_int =
+          static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), default_value, file.c_str()));
       ++compared;
       if (our_int != their_int) {
         std::optional<std::string_view> value = doc.find(section, key);
@@ -228,7 +271,8 @@ TEST(ProfileDifferential, OurReadersAgreeWithThePlatform) {
         } else {
           ++unexplained;
           ADD_FAILURE() << "integer [" << section << "] " << key << ": ours " << our_int << ", platform " << their_int
-                        << " in\n" << shown(bytes);
+                        << " in\n"
+                        << shown(bytes);
         }
       }
     }

@@ -41,8 +41,8 @@ TEST(ProfileSnapshot, LargeFileAnswersAsTheRulesOnTheWholeFile) {
   const std::string text = large_file();
   const IniDocument whole(text);
   const std::pair<const char*, const char*> keys[] = {
-      {"", "top"},          {"OPTIONS", "BAKMAX"}, {"OPTIONS", "TEXT"},  {"OPTIONS", "LATE"}, {"PATH", "PATHPLOT"},
-      {"OTHER1500", "K4"},  {"OTHER1999", "K0"},   {"OTHER1", "LONG"},  {"MISSING", "K0"},   {"STANDARD", "LAST"}};
+      {"", "top"},         {"OPTIONS", "BAKMAX"}, {"OPTIONS", "TEXT"}, {"OPTIONS", "LATE"}, {"PATH", "PATHPLOT"},
+      {"OTHER1500", "K4"}, {"OTHER1999", "K0"},   {"OTHER1", "LONG"},  {"MISSING", "K0"},   {"STANDARD", "LAST"}};
   for (const std::string& bytes : {text, utf16_of(text)}) {
     folder.write("large.ini", bytes);
     const profile::ProfileSnapshot snapshot(folder.file("large.ini").c_str());

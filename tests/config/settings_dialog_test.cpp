@@ -160,16 +160,57 @@ const char* const kUsersFileAfterOk =
     "B01=ZOOM\r\n"
     "B02=\r\n"
     "B03=MOVE\r\n"
-    "B04=\r\n" "B05=\r\n" "B06=\r\n" "B07=\r\n" "B08=\r\n" "B09=\r\n" "B10=\r\n" "B11=\r\n" "B12=\r\n"
-    "B13=\r\n" "B14=\r\n" "B15=\r\n" "B16=\r\n" "B17=\r\n" "B18=\r\n" "B19=\r\n" "B20=\r\n" "B21=\r\n"
-    "B22=\r\n" "B23=\r\n" "B24=\r\n" "B25=\r\n"
+    "B04=\r\n"
+    "B05=\r\n"
+    "B06=\r\n"
+    "B07=\r\n"
+    "B08=\r\n"
+    "B09=\r\n"
+    "B10=\r\n"
+    "B11=\r\n"
+    "B12=\r\n"
+    "B13=\r\n"
+    "B14=\r\n"
+    "B15=\r\n"
+    "B16=\r\n"
+    "B17=\r\n"
+    "B18=\r\n"
+    "B19=\r\n"
+    "B20=\r\n"
+    "B21=\r\n"
+    "B22=\r\n"
+    "B23=\r\n"
+    "B24=\r\n"
+    "B25=\r\n"
     "\r\n"
     "[OTHER]\r\n"
     "KEY=value\r\n"
     "[TOOLBOXS]\r\n"
-    "B01=\r\n" "B02=\r\n" "B03=\r\n" "B04=\r\n" "B05=\r\n" "B06=\r\n" "B07=\r\n" "B08=\r\n" "B09=\r\n"
-    "B10=\r\n" "B11=\r\n" "B12=\r\n" "B13=\r\n" "B14=\r\n" "B15=\r\n" "B16=\r\n" "B17=\r\n" "B18=\r\n"
-    "B19=\r\n" "B20=\r\n" "B21=\r\n" "B22=\r\n" "B23=\r\n" "B24=\r\n" "B25=\r\n";
+    "B01=\r\n"
+    "B02=\r\n"
+    "B03=\r\n"
+    "B04=\r\n"
+    "B05=\r\n"
+    "B06=\r\n"
+    "B07=\r\n"
+    "B08=\r\n"
+    "B09=\r\n"
+    "B10=\r\n"
+    "B11=\r\n"
+    "B12=\r\n"
+    "B13=\r\n"
+    "B14=\r\n"
+    "B15=\r\n"
+    "B16=\r\n"
+    "B17=\r\n"
+    "B18=\r\n"
+    "B19=\r\n"
+    "B20=\r\n"
+    "B21=\r\n"
+    "B22=\r\n"
+    "B23=\r\n"
+    "B24=\r\n"
+    "B25=\r\n";
 
 TEST(SettingsDialog, OkOnAMissingFileCreatesItWithEveryDefault) {
   test::TestInstallation installation;
@@ -263,7 +304,7 @@ TEST(SettingsDialog, BatchWriteEqualsWritingKeyByKey) {
   const std::string starts[] = {
       "",
       kUsersFile,
-      "[SCREEN]\nWIDTHMM=300\n[OPTIONS]\nLANGUAGE=7",                      // LF only, no final line break
+      "[SCREEN]\nWIDTHMM=300\n[OPTIONS]\nLANGUAGE=7",                         // LF only, no final line break
       "\xEF\xBB\xBF[screen]\r\nwidthmm=1\r\nWIDTHMM=2\r\n[Marker]\r\nX\r\n",  // mark, duplicates, key without '='
       "\r\n\r\n; only a comment\r\n",
   };

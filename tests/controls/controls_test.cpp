@@ -33,8 +33,8 @@ DWORD g_error = 0;
 // Refuses every non-empty preset as an invalid name, as Windows does for "prog.exe /x";
 // picks C:\chosen.exe when the name is empty.
 BOOL WINAPI fake_open(OPENFILENAMEA* request) {
-  g_requests.push_back({request->lpstrFile, request->lpstrTitle, request->Flags, request->nFilterIndex,
-                        request->nMaxFile});
+  g_requests.push_back(
+      {request->lpstrFile, request->lpstrTitle, request->Flags, request->nFilterIndex, request->nMaxFile});
   if (request->lpstrFile[0] == '\0') {
     lstrcpyA(request->lpstrFile, "C:\\chosen.exe");
     return TRUE;
@@ -53,9 +53,9 @@ TEST(ProgramFileChooser, InvalidPresetNameRetriedOnceWithAnEmptyName) {
   };
   const Case cases[] = {
       {"prog.exe /x", FNERR_INVALIDFILENAME, {"prog.exe /x", ""}, "C:\\chosen.exe"},
-      {"   ", FNERR_INVALIDFILENAME, {"   "}, nullptr},      // a blank name is not retried
+      {"   ", FNERR_INVALIDFILENAME, {"   "}, nullptr},                 // a blank name is not retried
       {"prog.exe /x", FNERR_BUFFERTOOSMALL, {"prog.exe /x"}, nullptr},  // nor another failure
-      {"prog.exe /x", 0, {"prog.exe /x"}, nullptr},                      // nor a cancel
+      {"prog.exe /x", 0, {"prog.exe /x"}, nullptr},                     // nor a cancel
   };
   for (const Case& c : cases) {
     g_requests.clear();
@@ -95,7 +95,8 @@ TEST(ProgramFileChooser, RealDialogReturnsTheTypedExistingFile) {
 }
 
 TEST(ListViewColumns, FittedColumnsShareTheWidestWidth) {
-  HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 600, 200, nullptr, nullptr, nullptr, nullptr);
+  HWND list =
+      CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 600, 200, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(list, nullptr);
   listview::add_column(list, "*", 15);
   listview::add_column(list, "Name", 10);

@@ -60,8 +60,8 @@ void every_page_then_ok(bool warning = false, bool refused = false) {
 struct MainFileCase {
   const char* name;
   std::function<void(const TestInstallation&)> lay_out;
-  bool warned;       // the program says the file could not be used
-  bool written;      // OK replaced the file
+  bool warned;           // the program says the file could not be used
+  bool written;          // OK replaced the file
   bool refused = false;  // OK says the file cannot be written
 };
 
@@ -126,9 +126,9 @@ TEST(HostileFiles, OtherFilesOfTheInstallation) {
     every_page_then_ok();
     ModalScript script;
     script.on(kMainCaption, on_plotter_page([](HWND page) {
-      EXPECT_NE(plotter_row(page, "ROLL60A", "ROLL60A"), -1);
-      close_main_dialog();
-    }));
+                EXPECT_NE(plotter_row(page, "ROLL60A", "ROLL60A"), -1);
+                close_main_dialog();
+              }));
     run_main_dialog_with(script);
     ModalScript network;
     network.on("TAVIRO - Setup - Network configuration", [](HWND dialog) { click(dialog, IDCANCEL); });

@@ -37,11 +37,11 @@ void plotter_action(const char* driver, const char* queue, int button, const cha
   show_inactive_plotters() = true;
   ModalScript script;
   script.on(kMainCaption, on_plotter_page([=](HWND page) {
-    const int row = plotter_row(page, driver, queue);
-    ASSERT_GE(row, 0) << driver;
-    select_plotter_row(page, row);
-    post_click(page, button);
-  }));
+              const int row = plotter_row(page, driver, queue);
+              ASSERT_GE(row, 0) << driver;
+              select_plotter_row(page, row);
+              post_click(page, button);
+            }));
   if (question) script.on(question, [](HWND box) { click(box, IDYES); });
   script.on(kMainCaption, [](HWND top) {
     if (top != window_state().main_dialog) click(top, IDOK);
@@ -67,11 +67,13 @@ const CrashAction kActivateOverExisting{
     [] { plotter_action("CUT160", "", IDB_PLOTTER_ACTIVATE, "TAVIRO - Add plotter"); },
     {"plotter\\CUT160.que"}};
 
-const CrashAction kDuplicate{"duplicate", plotter_folder,
+const CrashAction kDuplicate{"duplicate",
+                             plotter_folder,
                              [] { plotter_action("ROLL60A", "ROLL60A", IDB_PLOTTER_DUPLICATE); },
                              {"plotter\\ROLL60A2.que", "plotter\\ROLL60A.que"}};
 
-const CrashAction kDeactivate{"deactivate", plotter_folder,
+const CrashAction kDeactivate{"deactivate",
+                              plotter_folder,
                               [] { plotter_action("ROLL60A", "ROLL60A", IDB_PLOTTER_DEACTIVATE, kMainCaption); },
                               {"plotter\\ROLL60A.que", "plotter\\ROLL60A.plt"}};
 
@@ -108,24 +110,23 @@ const CrashAction kRemoveOverEarlier{
       }
     }};
 
-const CrashAction kDriverSettings{
-    "driver settings",
-    plotter_folder,
-    [] {
-      ModalScript script;
-      script.on(kMainCaption, on_plotter_page([](HWND page) {
-        select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
-        post_click(page, IDB_PLOTTER_SETTINGS);
-      }));
-      script.on("TAVIRO - Plotter setup", [](HWND dialog) {
-        set_item_text(dialog, IDE_DRIVER_PAPER_WIDTH, "1234");
-        click(dialog, IDX_DRIVER_ORIGIN_CENTRE);
-        click(dialog, IDB_DRIVER_OK);
-      });
-      script.on(kMainCaption, [](HWND) { close_main_dialog(); });
-      run_main_dialog_with(script);
-    },
-    {"plotter\\ROLL60A.plt"}};
+const CrashAction kDriverSettings{"driver settings",
+                                  plotter_folder,
+                                  [] {
+                                    ModalScript script;
+                                    script.on(kMainCaption, on_plotter_page([](HWND page) {
+                                                select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
+                                                post_click(page, IDB_PLOTTER_SETTINGS);
+                                              }));
+                                    script.on("TAVIRO - Plotter setup", [](HWND dialog) {
+                                      set_item_text(dialog, IDE_DRIVER_PAPER_WIDTH, "1234");
+                                      click(dialog, IDX_DRIVER_ORIGIN_CENTRE);
+                                      click(dialog, IDB_DRIVER_OK);
+                                    });
+                                    script.on(kMainCaption, [](HWND) { close_main_dialog(); });
+                                    run_main_dialog_with(script);
+                                  },
+                                  {"plotter\\ROLL60A.plt"}};
 
 const CrashAction kSerialPort{
     "serial port",
@@ -148,7 +149,8 @@ const Tree kMas = {{"\\m.mas", "Masse"}, {"\\tab", "<dir>"}, {"\\tab\\t1.mas", "
 
 std::string dob_system_file(const std::string& flag, const std::string& base) {
   std::string text = "Damen\r\ndob      DOB Groessen\r\nV1100\r\n" + flag + "  Datenordner\r\n";
-  for (const char* folder : {"mas", "prog", "st", "interfac", "xwert", "mask", "swert"}) text += base + folder + "\\\r\n";
+  for (const char* folder : {"mas", "prog", "st", "interfac", "xwert", "mask", "swert"})
+    text += base + folder + "\\\r\n";
   return text + "ENDE\r\n";
 }
 
@@ -243,24 +245,25 @@ const CrashAction kDataFolder{
     [](const TestInstallation& installation) { nothing_lost(kForms, installation.path("forms"), "X:\\TAVIRO\\FORMS"); },
     finish_forms_relocation};
 
-const CrashAction kMeasurementSystem{
-    "measurement system relocation",
-    relocation_installation,
-    relocate_dob,
-    {"dob\\taviro_s.kon"},
-    [](const TestInstallation& installation) { nothing_lost(kMas, installation.path("dob\\mas"), "X:\\taviro\\dob\\mas"); },
-    [] {
-      std::string system;
-      {
-        std::ifstream in("U:\\taviro\\dob\\taviro_s.kon", std::ios::binary);
-        system.assign(std::istreambuf_iterator<char>(in), {});
-      }
-      if (system.find("X:\\taviro\\dob\\") != std::string::npos) {
-        look_at_network_configuration();
-      } else {
-        relocate_dob();
-      }
-    }};
+const CrashAction kMeasurementSystem{"measurement system relocation",
+                                     relocation_installation,
+                                     relocate_dob,
+                                     {"dob\\taviro_s.kon"},
+                                     [](const TestInstallation& installation) {
+                                       nothing_lost(kMas, installation.path("dob\\mas"), "X:\\taviro\\dob\\mas");
+                                     },
+                                     [] {
+                                       std::string system;
+                                       {
+                                         std::ifstream in("U:\\taviro\\dob\\taviro_s.kon", std::ios::binary);
+                                         system.assign(std::istreambuf_iterator<char>(in), {});
+                                       }
+                                       if (system.find("X:\\taviro\\dob\\") != std::string::npos) {
+                                         look_at_network_configuration();
+                                       } else {
+                                         relocate_dob();
+                                       }
+                                     }};
 
 // The shapes folder is the basic blocks' folder too: it is copied and re-pointed, and after
 // any stop still whole where the basic blocks look for it.
@@ -268,7 +271,8 @@ const CrashAction kSharedDataFolder{
     "data folder relocation, folder kept for another key",
     [](const TestInstallation& installation) {
       relocation_installation(installation);
-      installation.write("taviro.ini", "[PATH]\r\nPATHFORM=\r\nPATHPROG=\\TAVIRO\\FORMS\\\r\n[OPTIONS]\r\nBAKMAX=1\r\n");
+      installation.write("taviro.ini",
+                         "[PATH]\r\nPATHFORM=\r\nPATHPROG=\\TAVIRO\\FORMS\\\r\n[OPTIONS]\r\nBAKMAX=1\r\n");
     },
     relocate_forms,
     {"taviro.ini"},
@@ -276,8 +280,8 @@ const CrashAction kSharedDataFolder{
     finish_forms_relocation};
 
 const std::vector<const CrashAction*> kActions = {
-    &kActivate,        &kActivateOverExisting, &kDuplicate,  &kDeactivate,       &kRemove, &kRemoveOverEarlier,
-    &kDriverSettings,  &kSerialPort,           &kDataFolder, &kSharedDataFolder, &kMeasurementSystem};
+    &kActivate,       &kActivateOverExisting, &kDuplicate,  &kDeactivate,       &kRemove,           &kRemoveOverEarlier,
+    &kDriverSettings, &kSerialPort,           &kDataFolder, &kSharedDataFolder, &kMeasurementSystem};
 const bool kRegistered = [] {
   for (const CrashAction* action : kActions) register_crash_action(*action);
   return true;

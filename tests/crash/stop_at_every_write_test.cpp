@@ -70,8 +70,8 @@ const CrashAction kLineTypes{
     },
     {"lintypes.ini"}};
 
-const bool kRegistered = register_crash_action(kMainDialogOk) && register_crash_action(kHemPosition) &&
-                         register_crash_action(kLineTypes);
+const bool kRegistered =
+    register_crash_action(kMainDialogOk) && register_crash_action(kHemPosition) && register_crash_action(kLineTypes);
 
 TEST(StopAtEveryWrite, MainDialogAndLayplanningDialogs) {
   ASSERT_TRUE(kRegistered);

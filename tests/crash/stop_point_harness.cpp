@@ -33,13 +33,15 @@ DWORD run_child(const std::string& action, const std::string& variable, const st
   SetEnvironmentVariableA(variable.c_str(), value.c_str());
   // The child's own report would only repeat the parent's; its output goes nowhere.
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-  HANDLE nowhere = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0, nullptr);
+  HANDLE nowhere =
+      CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0, nullptr);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = startup.hStdError = nowhere;
   PROCESS_INFORMATION child{};
-  const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &child);
+  const BOOL started =
+      CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &child);
   CloseHandle(nowhere);
   SetEnvironmentVariableA("TAVIRO_CRASH_ACTION", nullptr);
   SetEnvironmentVariableA(variable.c_str(), nullptr);

@@ -48,32 +48,35 @@ TEST(DrivesPage, ListsAndMovesAndWhatOkWrites) {
   test::TestInstallation inst;
   // W: is a CD-ROM drive and leaves the letters; Q: is not present and stays, unlisted.
   write_path(inst, "STARTUPDRIVE=2\r\nDRIVES=UWQX\r\nTABCALCRUN=C:\\kalk.exe\r\nTEXTPROCRUN=\r\n");
-  with_page(test::kDrivesTab, [](HWND page, HWND) {
-    EXPECT_EQ(list_items(page, IDC_DRIVES_INSTALLATION), (Entries{" U:", " X:"}));
-    EXPECT_EQ(test::combo_items(page, IDC_DRIVES_STARTUP), (Entries{" U:", " X:"}));
-    EXPECT_EQ(test::combo_selection(page, IDC_DRIVES_STARTUP), 1);
-    const Entries others = list_items(page, IDC_DRIVES_OTHER);
-    EXPECT_EQ(test_drives(others), (Entries{" V:"})) << "no CD-ROM, no installation drive";
-    EXPECT_NE(index_of(others, " C:"), -1);
-    EXPECT_EQ(test::item_text(page, IDE_DRIVES_SPREADSHEET), "C:\\kalk.exe");
+  with_page(
+      test::kDrivesTab,
+      [](HWND page, HWND) {
+        EXPECT_EQ(list_items(page, IDC_DRIVES_INSTALLATION), (Entries{" U:", " X:"}));
+        EXPECT_EQ(test::combo_items(page, IDC_DRIVES_STARTUP), (Entries{" U:", " X:"}));
+        EXPECT_EQ(test::combo_selection(page, IDC_DRIVES_STARTUP), 1);
+        const Entries others = list_items(page, IDC_DRIVES_OTHER);
+        EXPECT_EQ(test_drives(others), (Entries{" V:"})) << "no CD-ROM, no installation drive";
+        EXPECT_NE(index_of(others, " C:"), -1);
+        EXPECT_EQ(test::item_text(page, IDE_DRIVES_SPREADSHEET), "C:\\kalk.exe");
 
-    // V: in, then U: out: the start-up drive stays X:.
-    test::choose_list_item(page, IDC_DRIVES_OTHER, index_of(others, " V:"));
-    test::click(page, IDB_DRIVES_ADD);
-    EXPECT_EQ(list_items(page, IDC_DRIVES_INSTALLATION), (Entries{" U:", " V:", " X:"}));
-    EXPECT_EQ(index_of(list_items(page, IDC_DRIVES_OTHER), " V:"), -1);
-    test::choose_list_item(page, IDC_DRIVES_INSTALLATION, 0);
-    test::click(page, IDB_DRIVES_REMOVE);
-    EXPECT_EQ(list_items(page, IDC_DRIVES_INSTALLATION), (Entries{" V:", " X:"}));
-    EXPECT_EQ(test::combo_items(page, IDC_DRIVES_STARTUP), (Entries{" V:", " X:"}));
-    EXPECT_EQ(test::combo_selection(page, IDC_DRIVES_STARTUP), 1);
-    EXPECT_NE(index_of(list_items(page, IDC_DRIVES_OTHER), " U:"), -1);
-    // Without a selection the moves do nothing.
-    test::choose_list_item(page, IDC_DRIVES_OTHER, -1);
-    test::click(page, IDB_DRIVES_ADD);
-    EXPECT_EQ(list_items(page, IDC_DRIVES_INSTALLATION), (Entries{" V:", " X:"}));
-    test::set_item_text(page, IDE_DRIVES_WORD_PROCESSOR, "notepad.exe");
-  }, IDOK);
+        // V: in, then U: out: the start-up drive stays X:.
+        test::choose_list_item(page, IDC_DRIVES_OTHER, index_of(others, " V:"));
+        test::click(page, IDB_DRIVES_ADD);
+        EXPECT_EQ(list_items(page, IDC_DRIVES_INSTALLATION), (Entries{" U:", " V:", " X:"}));
+        EXPECT_EQ(index_of(list_items(page, IDC_DRIVES_OTHER), " V:"), -1);
+        test::choose_list_item(page, IDC_DRIVES_INSTALLATION, 0);
+        test::click(page, IDB_DRIVES_REMOVE);
+        EXPECT_EQ(list_items(page, IDC_DRIVES_INSTALLATION), (Entries{" V:", " X:"}));
+        EXPECT_EQ(test::combo_items(page, IDC_DRIVES_STARTUP), (Entries{" V:", " X:"}));
+        EXPECT_EQ(test::combo_selection(page, IDC_DRIVES_STARTUP), 1);
+        EXPECT_NE(index_of(list_items(page, IDC_DRIVES_OTHER), " U:"), -1);
+        // Without a selection the moves do nothing.
+        test::choose_list_item(page, IDC_DRIVES_OTHER, -1);
+        test::click(page, IDB_DRIVES_ADD);
+        EXPECT_EQ(list_items(page, IDC_DRIVES_INSTALLATION), (Entries{" V:", " X:"}));
+        test::set_item_text(page, IDE_DRIVES_WORD_PROCESSOR, "notepad.exe");
+      },
+      IDOK);
   EXPECT_EQ(main_value("PATH", "DRIVES"), "QVX");
   EXPECT_EQ(main_value("PATH", "STARTUPDRIVE"), "2");
   EXPECT_EQ(main_value("PATH", "TEXTPROCRUN"), "notepad.exe");
@@ -83,24 +86,28 @@ TEST(DrivesPage, ListsAndMovesAndWhatOkWrites) {
 TEST(DrivesPage, StartupDriveChosenWhenNoneIs) {
   test::TestInstallation inst;
   write_path(inst, "STARTUPDRIVE=5\r\nDRIVES=U\r\n");
-  with_page(test::kDrivesTab, [](HWND page, HWND) {
-    EXPECT_EQ(test::combo_selection(page, IDC_DRIVES_STARTUP), -1) << "position 5 does not exist";
-    // The only installation drive out: nothing left.
-    test::choose_list_item(page, IDC_DRIVES_INSTALLATION, 0);
-    test::click(page, IDB_DRIVES_REMOVE);
-    EXPECT_TRUE(list_items(page, IDC_DRIVES_INSTALLATION).empty());
-    EXPECT_TRUE(test::combo_items(page, IDC_DRIVES_STARTUP).empty());
-    // A fixed drive in: it becomes the start-up drive.
-    test::choose_list_item(page, IDC_DRIVES_OTHER, index_of(list_items(page, IDC_DRIVES_OTHER), " X:"));
-    test::click(page, IDB_DRIVES_ADD);
-    EXPECT_EQ(test::combo_items(page, IDC_DRIVES_STARTUP), (Entries{" X:"}));
-    EXPECT_EQ(test::combo_selection(page, IDC_DRIVES_STARTUP), 0);
-  }, IDOK);
+  with_page(
+      test::kDrivesTab,
+      [](HWND page, HWND) {
+        EXPECT_EQ(test::combo_selection(page, IDC_DRIVES_STARTUP), -1) << "position 5 does not exist";
+        // The only installation drive out: nothing left.
+        test::choose_list_item(page, IDC_DRIVES_INSTALLATION, 0);
+        test::click(page, IDB_DRIVES_REMOVE);
+        EXPECT_TRUE(list_items(page, IDC_DRIVES_INSTALLATION).empty());
+        EXPECT_TRUE(test::combo_items(page, IDC_DRIVES_STARTUP).empty());
+        // A fixed drive in: it becomes the start-up drive.
+        test::choose_list_item(page, IDC_DRIVES_OTHER, index_of(list_items(page, IDC_DRIVES_OTHER), " X:"));
+        test::click(page, IDB_DRIVES_ADD);
+        EXPECT_EQ(test::combo_items(page, IDC_DRIVES_STARTUP), (Entries{" X:"}));
+        EXPECT_EQ(test::combo_selection(page, IDC_DRIVES_STARTUP), 0);
+      },
+      IDOK);
   EXPECT_EQ(main_value("PATH", "DRIVES"), "X");
   EXPECT_EQ(main_value("PATH", "STARTUPDRIVE"), "1");
 
   write_path(inst, "STARTUPDRIVE=5\r\nDRIVES=U\r\n");
-  with_page(test::kDrivesTab, [](HWND, HWND) {}, IDOK);
+  with_page(
+      test::kDrivesTab, [](HWND, HWND) {}, IDOK);
   EXPECT_EQ(main_value("PATH", "STARTUPDRIVE"), "0");
 }
 
@@ -116,8 +123,8 @@ std::vector<Shown> g_shown;
 BOOL WINAPI refusing_open(OPENFILENAMEA* request) {
   std::string filter;
   for (const char* p = request->lpstrFilter; *p; p += lstrlenA(p) + 1) filter += std::string(p) + "|";
-  g_shown.push_back({request->lpstrFile, request->lpstrTitle, filter, request->nFilterIndex, request->Flags,
-                     request->nMaxFile});
+  g_shown.push_back(
+      {request->lpstrFile, request->lpstrTitle, filter, request->nFilterIndex, request->Flags, request->nMaxFile});
   if (request->lpstrFile[0] != '\0') return FALSE;
   lstrcpyA(request->lpstrFile, "C:\\Programme\\Schreiben\\schreib.exe");
   return TRUE;
@@ -129,13 +136,16 @@ TEST(DrivesPage, BrowseRetriesAnInvalidStoredCommandWithAnEmptyName) {
   write_path(inst, "DRIVES=U\r\nTABCALCRUN=C:\\kalk.exe /s\r\nTEXTPROCRUN=schreib.exe -neu\r\n");
   controls::ScopedOpenDialog stand_in({refusing_open, invalid_name});
   g_shown.clear();
-  with_page(test::kDrivesTab, [](HWND page, HWND) {
-    // The dialog starts from the stored command, not from what was typed since.
-    test::set_item_text(page, IDE_DRIVES_WORD_PROCESSOR, "getippt.exe");
-    test::click(page, IDB_DRIVES_BROWSE_WORD_PROCESSOR);
-    EXPECT_EQ(test::item_text(page, IDE_DRIVES_WORD_PROCESSOR), "C:\\Programme\\Schreiben\\schreib.exe");
-    EXPECT_EQ(test::item_text(page, IDE_DRIVES_SPREADSHEET), "C:\\kalk.exe /s");
-  }, IDOK);
+  with_page(
+      test::kDrivesTab,
+      [](HWND page, HWND) {
+        // The dialog starts from the stored command, not from what was typed since.
+        test::set_item_text(page, IDE_DRIVES_WORD_PROCESSOR, "getippt.exe");
+        test::click(page, IDB_DRIVES_BROWSE_WORD_PROCESSOR);
+        EXPECT_EQ(test::item_text(page, IDE_DRIVES_WORD_PROCESSOR), "C:\\Programme\\Schreiben\\schreib.exe");
+        EXPECT_EQ(test::item_text(page, IDE_DRIVES_SPREADSHEET), "C:\\kalk.exe /s");
+      },
+      IDOK);
   ASSERT_EQ(g_shown.size(), 2u);
   EXPECT_EQ(g_shown[0].name, "schreib.exe -neu");
   EXPECT_EQ(g_shown[1].name, "");
@@ -165,12 +175,14 @@ TEST(DrivesPage, BrowseWithTheSystemsDialogAndCancel) {
     PostMessageA(open, WM_COMMAND, IDOK, 0);
   });
   script.on("TAVIRO - Setup 1.58", [](HWND dialog) {
-    EXPECT_EQ(lstrcmpiA(test::item_text(test::current_page(), IDE_DRIVES_SPREADSHEET).c_str(), "U:\\taviro\\taviro.exe"), 0);
+    EXPECT_EQ(
+        lstrcmpiA(test::item_text(test::current_page(), IDE_DRIVES_SPREADSHEET).c_str(), "U:\\taviro\\taviro.exe"), 0);
     test::post_click(test::current_page(), IDB_DRIVES_BROWSE_SPREADSHEET);
   });
   script.on("TAVIRO - Tabellenkalkulation", [](HWND open) { PostMessageA(open, WM_COMMAND, IDCANCEL, 0); });
   script.on("TAVIRO - Setup 1.58", [](HWND dialog) {
-    EXPECT_EQ(lstrcmpiA(test::item_text(test::current_page(), IDE_DRIVES_SPREADSHEET).c_str(), "U:\\taviro\\taviro.exe"), 0);
+    EXPECT_EQ(
+        lstrcmpiA(test::item_text(test::current_page(), IDE_DRIVES_SPREADSHEET).c_str(), "U:\\taviro\\taviro.exe"), 0);
     SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   });
   script.run([] { run_main_dialog(nullptr); });

@@ -32,10 +32,9 @@ using test::ModalScript;
 using test::Tree;
 using test::tree_of;
 
-const Tree kForms = {{"\\kragen01.frm", "Kragen mit Steg"}, {"\\alt", "<dir>"},
-                     {"\\alt\\k0.frm", "alt"},              {"\\alt\\tief", "<dir>"},
-                     {"\\alt\\tief\\k.frm", "tief"},        {"\\leer", "<dir>"},
-                     {"\\Lange Datei.frm", "lang"}};
+const Tree kForms = {
+    {"\\kragen01.frm", "Kragen mit Steg"}, {"\\alt", "<dir>"},  {"\\alt\\k0.frm", "alt"},     {"\\alt\\tief", "<dir>"},
+    {"\\alt\\tief\\k.frm", "tief"},        {"\\leer", "<dir>"}, {"\\Lange Datei.frm", "lang"}};
 
 const std::string kIni =
     "; Hauptkonfiguration\r\n[PATH]\r\nPATHFORM=\\TAVIRO\\FORMS\\\r\nPATHTEXT=\r\n[OPTIONS]\r\nBAKMAX=3\r\n";
@@ -65,9 +64,8 @@ class FolderRelocationTest : public ::testing::Test {
     return result;
   }
   DataFolderResult forms_to(const std::string& shown, const std::string& entry, const RelocationOptions& options) {
-    return run<DataFolderResult>([&] {
-      return relocate_data_folder(nullptr, shown, entry, kShapes, options, installation_folders());
-    });
+    return run<DataFolderResult>(
+        [&] { return relocate_data_folder(nullptr, shown, entry, kShapes, options, installation_folders()); });
   }
   Tree trash() const { return tree_of(test::trash_folder() + "\\files"); }
 
@@ -166,7 +164,10 @@ TEST_F(FolderRelocationTest, AFailedCopyKeepsEverything) {
       {"a read-only file of the same size in the destination", [&] { read_only("alt\\tief\\k.frm", "TIEF"); }},
       {"a file that cannot be read", [&] { lock = std::make_unique<LockedFile>(inst.path("forms\\alt\\k0.frm")); }},
       {"a folder where a file goes", [] { test::make_folders("V:\\TAVIRO\\FORMS\\alt\\tief\\k.frm"); }},
-      {"a file where the folder goes", [] { make_tree("V:\\TAVIRO", {{"\\FORMS", "Datei"}}); }},
+      {"a file where the folder goes",
+       [] {
+         make_tree("V:\\TAVIRO", {{"\\FORMS", "Datei"}});
+       }},
       {"the main configuration file is read-only",
        [&] { SetFileAttributesA(inst.path("taviro.ini").c_str(), FILE_ATTRIBUTE_READONLY); }},
       {"the old folder on a drive without a disc", [] {}, "W:\\TAVIRO\\FORMS\\"},
@@ -248,7 +249,8 @@ TEST_F(FolderRelocationTest, AFolderIsRemovedOnlyWhenItsDataAreWholeAtTheNewPlac
                                   OPEN_EXISTING, 0, nullptr);
     GetFileTime(old_file, nullptr, nullptr, &written);
     CloseHandle(old_file);
-    HANDLE new_file = CreateFileA("V:\\TAVIRO\\FORMS\\kragen01.frm", FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE new_file =
+        CreateFileA("V:\\TAVIRO\\FORMS\\kragen01.frm", FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     SetFileTime(new_file, nullptr, nullptr, &written);
     CloseHandle(new_file);
   };
@@ -285,7 +287,8 @@ TEST_F(FolderRelocationTest, AFolderIsRemovedOnlyWhenItsDataAreWholeAtTheNewPlac
     DataFolderResult result;
     ModalScript script;
     if (c.refuse_replacing) script.on("Confirm file overwrite", [](HWND box) { test::click(box, IDNO); });
-    script.run([&] { result = relocate_data_folder(nullptr, c.shown, "V:", kShapes, c.options, installation_folders()); });
+    script.run(
+        [&] { result = relocate_data_folder(nullptr, c.shown, "V:", kShapes, c.options, installation_folders()); });
     EXPECT_EQ(result.report.fate, c.fate);
     EXPECT_EQ(result.report.copy.outcome, c.outcome) << result.report.copy.item << " " << result.report.copy.error;
     EXPECT_EQ(tree_of(inst.path("forms")), before);
@@ -299,12 +302,20 @@ TEST_F(FolderRelocationTest, AFolderIsRemovedOnlyWhenItsDataAreWholeAtTheNewPlac
 
 // ---- Measurement systems ----------------------------------------------------------------
 
-const std::vector<std::string> kSystemFile = {
-    "Damen Oberbekleidung",   "dob      DOB Gr\xF6\xDF" "en 34-54", "V1100 Stand 12.05.2023",
-    "-  Standardordner",      "\\taviro\\dob\\mas\\",     "\\taviro\\dob\\prog\\",
-    "\\taviro\\dob\\st\\",    "\\taviro\\dob\\interfac\\", "\\taviro\\dob\\xwert\\",
-    "\\taviro\\dob\\mask\\",  "\\taviro\\dob\\swert\\",   "GROESSEN 34 36 38",
-    "ENDE"};
+const std::vector<std::string> kSystemFile = {"Damen Oberbekleidung",
+                                              "dob      DOB Gr\xF6\xDF"
+                                              "en 34-54",
+                                              "V1100 Stand 12.05.2023",
+                                              "-  Standardordner",
+                                              "\\taviro\\dob\\mas\\",
+                                              "\\taviro\\dob\\prog\\",
+                                              "\\taviro\\dob\\st\\",
+                                              "\\taviro\\dob\\interfac\\",
+                                              "\\taviro\\dob\\xwert\\",
+                                              "\\taviro\\dob\\mask\\",
+                                              "\\taviro\\dob\\swert\\",
+                                              "GROESSEN 34 36 38",
+                                              "ENDE"};
 
 std::string file_of(const std::vector<std::string>& lines) {
   std::string bytes;
@@ -321,7 +332,9 @@ Tree system_data() {
     tree[folder + "\\" + std::string(name) + ".dat"] = std::string(name) + " Daten";
   }
   tree["\\mas\\alt"] = "<dir>";
-  tree["\\mas\\alt\\m0.mas"] = "alte Ma\xDF" "e";
+  tree["\\mas\\alt\\m0.mas"] =
+      "alte Ma\xDF"
+      "e";
   return tree;
 }
 
@@ -352,7 +365,8 @@ class SystemRelocationTest : public FolderRelocationTest {
     make_tree(inst.path("dob"), system_data());
   }
   int relocate(const std::string& entry, const RelocationOptions& options) {
-    return run<int>([&] { return relocate_measurement_system(nullptr, "DOB", entry, options, installation_folders()).status; });
+    return run<int>(
+        [&] { return relocate_measurement_system(nullptr, "DOB", entry, options, installation_folders()).status; });
   }
 };
 
@@ -362,7 +376,8 @@ TEST_F(SystemRelocationTest, ToADriveAndBack) {
   const std::vector<std::string> on_x = lines_on("X:");
   EXPECT_EQ(split_lines(inst.read("dob\\taviro_s.kon")), on_x);
   EXPECT_EQ(tree_of("X:\\taviro\\dob"), data);
-  EXPECT_EQ(tree_of(inst.path("dob")), (Tree{{"\\taviro_s.bk0", file_of(kSystemFile)}, {"\\taviro_s.kon", file_of(on_x)}}))
+  EXPECT_EQ(tree_of(inst.path("dob")),
+            (Tree{{"\\taviro_s.bk0", file_of(kSystemFile)}, {"\\taviro_s.kon", file_of(on_x)}}))
       << "the old folders are removed after the backup, and no work file is left";
 
   // Back, keeping the export folder where it is: its line names the base drive's folder all

@@ -52,8 +52,13 @@ void lay_out(const test::TestInstallation& inst) {
   inst.write("taviro.ini",
              "[PATH]\r\nPATHFORM=\r\nPATHPROG=\\taviro\\prog\\\r\nPATHTEXT=X:\\TAVIRO\\TEXTE\\\r\n"
              "PATHSYMB=\\TAVIRO\\SYMBOLE\\\r\n[OPTIONS]\r\nBAKMAX=2\r\n");
-  inst.write("dob\\taviro_s.kon", system_file("Damen", "dob      DOB Gr\xF6\xDF" "en", "-", "\\taviro\\dob\\"));
-  inst.write("dob\\mas\\m.mas", "Ma\xDF" "e");
+  inst.write("dob\\taviro_s.kon", system_file("Damen",
+                                              "dob      DOB Gr\xF6\xDF"
+                                              "en",
+                                              "-", "\\taviro\\dob\\"));
+  inst.write("dob\\mas\\m.mas",
+             "Ma\xDF"
+             "e");
   inst.write("herren\\taviro_s.kon", system_file("Herren Konfektion", "herren", "#", "X:\\taviro\\herren\\"));
   inst.write("hilfen\\taviro_s.kon", system_file("Hilfe", "hilfen", "-", "\\taviro\\hilfen\\"));
   inst.write("kurz\\taviro_s.kon", "Nur eine Zeile\r\n");
@@ -67,7 +72,8 @@ std::vector<Entries> rows_of(HWND dialog) {
   HWND list = GetDlgItem(dialog, IDC_NETWORK_SYSTEMS);
   std::vector<Entries> rows;
   for (int row = 0; row < listview::row_count(list); ++row) {
-    rows.push_back({listview::cell_text(list, row, 0), listview::cell_text(list, row, 1), listview::cell_text(list, row, 2)});
+    rows.push_back(
+        {listview::cell_text(list, row, 0), listview::cell_text(list, row, 1), listview::cell_text(list, row, 2)});
   }
   std::sort(rows.begin(), rows.end());
   return rows;
@@ -145,7 +151,10 @@ class NetworkDialogTest : public ::testing::Test {
 TEST_F(NetworkDialogTest, ShowsTheSystemsFoldersAndDrives) {
   ModalScript script;
   script.on(kTitle, [](HWND dialog) {
-    EXPECT_EQ(rows_of(dialog), (std::vector<Entries>{{"DOB", "DOB Gr\xF6\xDF" "en", "-"},
+    EXPECT_EQ(rows_of(dialog), (std::vector<Entries>{{"DOB",
+                                                      "DOB Gr\xF6\xDF"
+                                                      "en",
+                                                      "-"},
                                                      {"HERREN", "Herren Konfektion", "X:"}}));
     EXPECT_EQ((Entries{column_title(dialog, 0), column_title(dialog, 1), column_title(dialog, 2)}),
               (Entries{"Code", "Measurement system", "Drive"}));
@@ -219,7 +228,10 @@ TEST_F(NetworkDialogTest, ARunMovesSystemsAndFoldersAndShowsTheirNewPlaces) {
     EXPECT_FALSE(test::is_checked(dialog, IDX_NETWORK_SYSTEMS_MOVE));
     EXPECT_EQ(combo_items(dialog, IDC_NETWORK_FORMS_DRIVE).front(), "<Base drive>");
     EXPECT_FALSE(offers(dialog, IDC_NETWORK_FORMS_DRIVE, "V:"));
-    EXPECT_EQ(rows_of(dialog)[0], (Entries{"DOB", "DOB Gr\xF6\xDF" "en", "X:"}));
+    EXPECT_EQ(rows_of(dialog)[0], (Entries{"DOB",
+                                           "DOB Gr\xF6\xDF"
+                                           "en",
+                                           "X:"}));
     EXPECT_TRUE(test::is_enabled(dialog, IDX_NETWORK_FORMS_MOVE));
     EXPECT_FALSE(test::is_enabled(dialog, IDB_NETWORK_RUN));
     test::click(dialog, IDCANCEL);
@@ -229,7 +241,9 @@ TEST_F(NetworkDialogTest, ARunMovesSystemsAndFoldersAndShowsTheirNewPlaces) {
   EXPECT_EQ(test::main_value("PATH", "PATHFORM"), "V:\\TAVIRO\\FORMS\\");
   EXPECT_EQ(tree_of("V:\\TAVIRO\\FORMS"), kForms);
   EXPECT_FALSE(folder_exists(inst.path("forms")));
-  EXPECT_EQ(tree_of("X:\\taviro\\dob\\mas"), (Tree{{"\\m.mas", "Ma\xDF" "e"}}));
+  EXPECT_EQ(tree_of("X:\\taviro\\dob\\mas"), (Tree{{"\\m.mas",
+                                                    "Ma\xDF"
+                                                    "e"}}));
   EXPECT_FALSE(folder_exists(inst.path("dob\\mas")));
   EXPECT_NE(inst.read("dob\\taviro_s.kon").find("X:\\taviro\\dob\\swert\\"), std::string::npos);
   EXPECT_TRUE(inst.exists("dob\\taviro_s.bk0"));
@@ -308,7 +322,10 @@ TEST_F(NetworkDialogTest, APartlyMovedSystemIsToldAndListedOnBothDrives) {
     test::click(box, IDOK);
   });
   script.on(kTitle, [](HWND dialog) {
-    EXPECT_EQ(rows_of(dialog)[0], (Entries{"DOB", "DOB Gr\xF6\xDF" "en", "-, X:"}));
+    EXPECT_EQ(rows_of(dialog)[0], (Entries{"DOB",
+                                           "DOB Gr\xF6\xDF"
+                                           "en",
+                                           "-, X:"}));
     test::click(dialog, IDCANCEL);
   });
   open(script);
@@ -332,7 +349,9 @@ TEST_F(NetworkDialog_de, TextsComeFromTheGermanTemplate) {
   script.on(title, [](HWND dialog) {
     EXPECT_EQ(column_title(dialog, 1), "Ma\xDFsystem");
     EXPECT_EQ(combo_items(dialog, IDC_NETWORK_SYSTEMS_DRIVE).front(), "<Basislaufwerk>");
-    EXPECT_EQ(test::plain_text(test::item_text(dialog, IDX_NETWORK_NO_WARNING)), "ohne Warnung \xFC" "berschreiben oder l\xF6schen");
+    EXPECT_EQ(test::plain_text(test::item_text(dialog, IDX_NETWORK_NO_WARNING)),
+              "ohne Warnung \xFC"
+              "berschreiben oder l\xF6schen");
     move_to(dialog, IDX_NETWORK_TEXT_MOVE, IDC_NETWORK_TEXT_DRIVE, "<Basislaufwerk>");
     test::click(dialog, IDX_NETWORK_REMOVE);
     test::click(dialog, IDX_NETWORK_NO_WARNING);
@@ -340,7 +359,8 @@ TEST_F(NetworkDialog_de, TextsComeFromTheGermanTemplate) {
   });
   script.on(title, [](HWND box) {
     EXPECT_EQ(test::message_text(box),
-              "Soll das Entfernen der alten Dateien und Ordner wirklich ohne R\xFC" "ckfrage erfolgen?");
+              "Soll das Entfernen der alten Dateien und Ordner wirklich ohne R\xFC"
+              "ckfrage erfolgen?");
     test::click(box, IDNO);
   });
   script.on(title, [](HWND dialog) {

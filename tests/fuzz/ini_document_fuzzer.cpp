@@ -71,8 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Another key keeps its value (unless it is the same key by another spelling).
   const auto other_after = document.find(other_section, other_key);
   const std::string other_now = other_after ? std::string(*other_after) : std::string("<missing>");
-  const bool same_key = tav::IniDocument(first).find(other_section, other_key) == read &&
-                        other_now == trimmed(value);
+  const bool same_key = tav::IniDocument(first).find(other_section, other_key) == read && other_now == trimmed(value);
   check(other_now == other_value || same_key);
 
   // Writing it again, or writing back what was read, changes nothing.

@@ -49,11 +49,14 @@ class LanguagePage : public ::testing::Test {
   // The languages of a TAVIRO 11.00 installation, some of which do not belong to it.
   void add_languages() {
     add_language("0440", "english", "english", "VERSION=1100\r\n");
-    add_language("0490", "deutsch", "german", "VERSION=1080\r\n");   // 20 below: listed
-    add_language("0330", "fran\xE7" "ais", "french", "VERSION=1079\r\n");  // 21 below: not listed
-    add_language("0358", "", "finnish", "VERSION=1100\r\n");         // no NAMEEXACT: no language
-    add_language("0abc", "abc", "abc", "VERSION=1100\r\n");          // not a number
-    installation.make_folder("0123");                                 // no language.ini
+    add_language("0490", "deutsch", "german", "VERSION=1080\r\n");  // 20 below: listed
+    add_language("0330",
+                 "fran\xE7"
+                 "ais",
+                 "french", "VERSION=1079\r\n");               // 21 below: not listed
+    add_language("0358", "", "finnish", "VERSION=1100\r\n");  // no NAMEEXACT: no language
+    add_language("0abc", "abc", "abc", "VERSION=1100\r\n");   // not a number
+    installation.make_folder("0123");                         // no language.ini
   }
 
   // Opens the main dialog on the Language tab, runs step on the page, and ends the dialog.
@@ -93,7 +96,7 @@ TEST_F(LanguagePage, ListsTheLanguagesOfTheInstalledVersion) {
 TEST_F(LanguagePage, BaseFolderLanguageAndOlderInstallations) {
   install(1000, "LANGUAGE=0777\r\n");
   add_language("", "deutsch", "german", "");
-  add_language("0440", "english", "english", "");                // no VERSION: listed below 11.00
+  add_language("0440", "english", "english", "");                 // no VERSION: listed below 11.00
   add_language("0490", "deutsch", "german", "VERSION=1095\r\n");  // 95 above: not listed
   with_page([](HWND, HWND page) {
     EXPECT_EQ(test::combo_items(page, IDC_LANGUAGE_LIST), (Strings{"deutsch (german) *", "english (english)"}));
@@ -173,25 +176,29 @@ TEST_F(LanguagePage, ClosesItselfBelowVersion900AndKeepsTheOptions) {
 
 TEST_F(LanguagePage, EnglishCaptions) {
   install(1100);
-  with_page([](HWND, HWND page) {
-    EXPECT_EQ(test::plain_text(test::item_text(page, IDX_LANGUAGE_USE_TTF)), "Use Windows fonts for plot output");
-    EXPECT_EQ(test::plain_text(test::item_text(page, IDX_LANGUAGE_MULTIBYTE)),
-              "Activate multi-byte characters in Taviro texts");
-    EXPECT_EQ(GetNextDlgTabItem(page, nullptr, FALSE), GetDlgItem(page, IDC_LANGUAGE_LIST));
-  }, IDCANCEL);
+  with_page(
+      [](HWND, HWND page) {
+        EXPECT_EQ(test::plain_text(test::item_text(page, IDX_LANGUAGE_USE_TTF)), "Use Windows fonts for plot output");
+        EXPECT_EQ(test::plain_text(test::item_text(page, IDX_LANGUAGE_MULTIBYTE)),
+                  "Activate multi-byte characters in Taviro texts");
+        EXPECT_EQ(GetNextDlgTabItem(page, nullptr, FALSE), GetDlgItem(page, IDC_LANGUAGE_LIST));
+      },
+      IDCANCEL);
 }
 
 class LanguagePage_de : public LanguagePage {};
 
 TEST_F(LanguagePage_de, GermanCaptions) {
   install(1100);
-  with_page([](HWND, HWND page) {
-    EXPECT_EQ(test::plain_text(test::item_text(page, IDX_LANGUAGE_USE_TTF)),
-              "Windows-Schriften f\xFCr die Plotausgabe verwenden");
-    EXPECT_EQ(test::plain_text(test::item_text(page, IDX_LANGUAGE_MULTIBYTE)),
-              "Multibyte-Zeichen in Taviro-Texten aktivieren");
-    EXPECT_EQ(test::combo_items(page, IDC_LANGUAGE_LIST), (Strings{"   -    (standard)"}));
-  }, IDCANCEL);
+  with_page(
+      [](HWND, HWND page) {
+        EXPECT_EQ(test::plain_text(test::item_text(page, IDX_LANGUAGE_USE_TTF)),
+                  "Windows-Schriften f\xFCr die Plotausgabe verwenden");
+        EXPECT_EQ(test::plain_text(test::item_text(page, IDX_LANGUAGE_MULTIBYTE)),
+                  "Multibyte-Zeichen in Taviro-Texten aktivieren");
+        EXPECT_EQ(test::combo_items(page, IDC_LANGUAGE_LIST), (Strings{"   -    (standard)"}));
+      },
+      IDCANCEL);
 }
 
 }  // namespace

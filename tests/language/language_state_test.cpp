@@ -75,7 +75,8 @@ TEST_F(LanguageStartup, CodesThatLeaveLanguageModeOff) {
     installation.write(std::string(code) + "\\menues\\dialog.ini", "");
     determine_language();
     EXPECT_FALSE(language_state().mode) << code;
-    EXPECT_EQ(rewritten("\\taviro\\menues\\dialog.ini", false), std::make_pair(false, std::string("\\taviro\\menues\\dialog.ini")));
+    EXPECT_EQ(rewritten("\\taviro\\menues\\dialog.ini", false),
+              std::make_pair(false, std::string("\\taviro\\menues\\dialog.ini")));
   }
 }
 
@@ -111,11 +112,16 @@ TEST_F(LanguageStartup, PathsMoveIntoTheLanguageFolder) {
 class LanguageToolboxLabels : public LanguageStartup {
  protected:
   void SetUp() override {
-    installation.write("menues\\dialog.ini", "[IDR_TAVIRO_MENU1]\r\nID_OEFFNEN=Modell &laden (Basis)\r\n"
-                                             "[SB$IDR_TAVIRO_MENU1]\r\nIDM_UNDO=Zur\xFC" "ck (Basis)\r\n");
-    installation.write("0440\\menues\\dialog.ini", "[IDR_TAVIRO_MENU1]\r\nID_OEFFNEN=&Open model\r\n"
-                                                   "[SB$IDR_TAVIRO_MENU1]\r\nIDM_UNDO=&Undo\r\n");
-    installation.write("0490\\menues\\dialog.ini", "[IDR_TAVIRO_MENU1]\r\nID_OEFFNEN=Modell \xF6" "ffnen (deutsch)\r\n");
+    installation.write("menues\\dialog.ini",
+                       "[IDR_TAVIRO_MENU1]\r\nID_OEFFNEN=Modell &laden (Basis)\r\n"
+                       "[SB$IDR_TAVIRO_MENU1]\r\nIDM_UNDO=Zur\xFC"
+                       "ck (Basis)\r\n");
+    installation.write("0440\\menues\\dialog.ini",
+                       "[IDR_TAVIRO_MENU1]\r\nID_OEFFNEN=&Open model\r\n"
+                       "[SB$IDR_TAVIRO_MENU1]\r\nIDM_UNDO=&Undo\r\n");
+    installation.write("0490\\menues\\dialog.ini",
+                       "[IDR_TAVIRO_MENU1]\r\nID_OEFFNEN=Modell \xF6"
+                       "ffnen (deutsch)\r\n");
     add_language(installation, "0440", 1100);
     add_language(installation, "0490", 1050);
   }
@@ -142,7 +148,9 @@ TEST_F(LanguageToolboxLabels, VersionOutsideTheWindowGivesTheBaseLabels) {
   prepare_run(GetModuleHandleA(nullptr));
   EXPECT_FALSE(language_state().mode);
   EXPECT_EQ(open_label(), "Modell laden (Basis)");
-  EXPECT_EQ(undo_label(), "Zur\xFC" "ck (Basis)");
+  EXPECT_EQ(undo_label(),
+            "Zur\xFC"
+            "ck (Basis)");
 }
 
 TEST_F(LanguageToolboxLabels, LanguageFolderWithoutMenuFileGivesTheBaseLabels) {

@@ -43,10 +43,13 @@ TEST(ExpertPage, EachBoxStoresOnlyItsOwnKey) {
   test::TestInstallation installation;
   for (const ExpertOption& checked : kOptions) {
     installation.remove("taviro.ini");
-    with_page(test::kExpertTab, [&](HWND page, HWND) {
-      for (const ExpertOption& option : kOptions) EXPECT_FALSE(test::is_checked(page, option.id)) << option.id;
-      test::click(page, checked.id);
-    }, IDOK);
+    with_page(
+        test::kExpertTab,
+        [&](HWND page, HWND) {
+          for (const ExpertOption& option : kOptions) EXPECT_FALSE(test::is_checked(page, option.id)) << option.id;
+          test::click(page, checked.id);
+        },
+        IDOK);
     for (const ExpertOption& option : kOptions) {
       EXPECT_EQ(main_value(option.section, option.key), &option == &checked ? "1" : "0")
           << "box " << checked.id << ": " << option.section << "/" << option.key;
@@ -56,22 +59,26 @@ TEST(ExpertPage, EachBoxStoresOnlyItsOwnKey) {
 
 TEST(ExpertPage, OpensWithTheStoredFlags) {
   test::TestInstallation installation;
-  installation.write("taviro.ini",
-                     "[OPTIONS]\r\nENABLE_BG_PIC=1\r\nDUPLICTREE=1\r\n[MARKER]\r\nENABLE_BG_PIC=0\r\nENABLE_SHRINK_ASST=1\r\n");
-  with_page(test::kExpertTab, [](HWND page, HWND) {
-    EXPECT_TRUE(test::is_checked(page, IDX_EXPERT_CONSTRUCTION_BG_PIC));
-    EXPECT_TRUE(test::is_checked(page, IDX_EXPERT_DUPLICTREE));
-    EXPECT_TRUE(test::is_checked(page, IDX_EXPERT_SHRINK_ASST));
-    EXPECT_FALSE(test::is_checked(page, IDX_EXPERT_LAYPLANNING_BG_PIC));
-    EXPECT_FALSE(test::is_checked(page, IDX_EXPERT_GRDTAB_ZGON));
-    // Checking the lay-planning "Background image" leaves the construction one alone.
-    test::click(page, IDX_EXPERT_LAYPLANNING_BG_PIC);
-    test::click(page, IDX_EXPERT_CONSTRUCTION_BG_PIC);
-    EXPECT_TRUE(test::is_checked(page, IDX_EXPERT_LAYPLANNING_BG_PIC));
-    EXPECT_FALSE(test::is_checked(page, IDX_EXPERT_CONSTRUCTION_BG_PIC));
-    EXPECT_EQ(test::plain_text(test::item_text(page, IDX_EXPERT_LAYPLANNING_BG_PIC)), "Background image");
-    EXPECT_EQ(test::plain_text(test::item_text(page, IDX_EXPERT_CONSTRUCTION_BG_PIC)), "Background image");
-  }, IDOK);
+  installation.write(
+      "taviro.ini",
+      "[OPTIONS]\r\nENABLE_BG_PIC=1\r\nDUPLICTREE=1\r\n[MARKER]\r\nENABLE_BG_PIC=0\r\nENABLE_SHRINK_ASST=1\r\n");
+  with_page(
+      test::kExpertTab,
+      [](HWND page, HWND) {
+        EXPECT_TRUE(test::is_checked(page, IDX_EXPERT_CONSTRUCTION_BG_PIC));
+        EXPECT_TRUE(test::is_checked(page, IDX_EXPERT_DUPLICTREE));
+        EXPECT_TRUE(test::is_checked(page, IDX_EXPERT_SHRINK_ASST));
+        EXPECT_FALSE(test::is_checked(page, IDX_EXPERT_LAYPLANNING_BG_PIC));
+        EXPECT_FALSE(test::is_checked(page, IDX_EXPERT_GRDTAB_ZGON));
+        // Checking the lay-planning "Background image" leaves the construction one alone.
+        test::click(page, IDX_EXPERT_LAYPLANNING_BG_PIC);
+        test::click(page, IDX_EXPERT_CONSTRUCTION_BG_PIC);
+        EXPECT_TRUE(test::is_checked(page, IDX_EXPERT_LAYPLANNING_BG_PIC));
+        EXPECT_FALSE(test::is_checked(page, IDX_EXPERT_CONSTRUCTION_BG_PIC));
+        EXPECT_EQ(test::plain_text(test::item_text(page, IDX_EXPERT_LAYPLANNING_BG_PIC)), "Background image");
+        EXPECT_EQ(test::plain_text(test::item_text(page, IDX_EXPERT_CONSTRUCTION_BG_PIC)), "Background image");
+      },
+      IDOK);
   EXPECT_EQ(main_value("MARKER", "ENABLE_BG_PIC"), "1");
   EXPECT_EQ(main_value("OPTIONS", "ENABLE_BG_PIC"), "0");
   EXPECT_EQ(main_value("OPTIONS", "DUPLICTREE"), "1");
@@ -90,23 +97,30 @@ TEST(ExpertPage, DefaultsUncheckEveryBox) {
   installation.write("taviro.ini", file);
 
   // Defaults followed by Cancel leaves the file as it was.
-  with_page(test::kExpertTab, [](HWND page, HWND dialog) {
-    for (const ExpertOption& option : kOptions) EXPECT_TRUE(test::is_checked(page, option.id)) << option.id;
-    test::click(dialog, IDB_MAIN_DEFAULTS);
-    for (const ExpertOption& option : kOptions) EXPECT_FALSE(test::is_checked(page, option.id)) << option.id;
-  }, IDCANCEL);
+  with_page(
+      test::kExpertTab,
+      [](HWND page, HWND dialog) {
+        for (const ExpertOption& option : kOptions) EXPECT_TRUE(test::is_checked(page, option.id)) << option.id;
+        test::click(dialog, IDB_MAIN_DEFAULTS);
+        for (const ExpertOption& option : kOptions) EXPECT_FALSE(test::is_checked(page, option.id)) << option.id;
+      },
+      IDCANCEL);
   EXPECT_EQ(installation.read("taviro.ini"), file);
 
-  with_page(test::kExpertTab, [](HWND, HWND dialog) { test::click(dialog, IDB_MAIN_DEFAULTS); }, IDOK);
+  with_page(
+      test::kExpertTab, [](HWND, HWND dialog) { test::click(dialog, IDB_MAIN_DEFAULTS); }, IDOK);
   for (const ExpertOption& option : kOptions) EXPECT_EQ(main_value(option.section, option.key), "0") << option.key;
 }
 
 TEST(ExpertPage_de, GermanTexts) {
   test::TestInstallation installation;
-  with_page(test::kExpertTab, [](HWND page, HWND) {
-    EXPECT_EQ(test::plain_text(test::item_text(page, IDX_EXPERT_LAYPLANNING_BG_PIC)), "Hintergrundbild");
-    EXPECT_EQ(test::plain_text(test::item_text(page, IDX_EXPERT_SYMBLEN)), "Symboll\xe4nge \xe4ndern");
-  }, IDCANCEL);
+  with_page(
+      test::kExpertTab,
+      [](HWND page, HWND) {
+        EXPECT_EQ(test::plain_text(test::item_text(page, IDX_EXPERT_LAYPLANNING_BG_PIC)), "Hintergrundbild");
+        EXPECT_EQ(test::plain_text(test::item_text(page, IDX_EXPERT_SYMBLEN)), "Symboll\xe4nge \xe4ndern");
+      },
+      IDCANCEL);
 }
 
 }  // namespace

@@ -77,7 +77,8 @@ TEST(HemPositionDialog, MissingFileKeepsTheAnglesOfTheRun) {
 // The drop-down lists' selections, then the marking and the auxiliary lines.
 std::string shown(HWND dialog) {
   std::string text;
-  for (const int id : {IDC_LINETYPES_GRAIN, IDC_LINETYPES_ANNOTATION, IDC_LINETYPES_SPLIT, IDC_LINETYPES_CUT_INTERNAL}) {
+  for (const int id :
+       {IDC_LINETYPES_GRAIN, IDC_LINETYPES_ANNOTATION, IDC_LINETYPES_SPLIT, IDC_LINETYPES_CUT_INTERNAL}) {
     text.append(std::to_string(test::combo_selection(dialog, id))).append(" ");
   }
   for (const int id : {IDC_LINETYPES_MARKING, IDC_LINETYPES_AUXILIARY}) {
@@ -137,10 +138,20 @@ TEST(LayplanningDialogs_de, GermanTextsAndNamesInTheAnsiCodePage) {
   });
   EXPECT_FALSE(installation.exists("lintypes.ini"));
 
-  installation.write("lintypes.ini", line_type(2, "H\xFC" "ftlinie", 3) + line_type(3, "\xD6sen", 4) +
-                                         line_type(4, "Gr\xF6\xDF" "en", 4));
+  installation.write("lintypes.ini", line_type(2,
+                                               "H\xFC"
+                                               "ftlinie",
+                                               3) +
+                                         line_type(3, "\xD6sen", 4) +
+                                         line_type(4,
+                                                   "Gr\xF6\xDF"
+                                                   "en",
+                                                   4));
   with_dialog(IDB_LAYPLAN_LINE_TYPES, "TAVIRO - Linientypen", IDOK, [](HWND dialog) {
-    EXPECT_EQ(shown(dialog), "0 0 0 0 | H\xFC" "ftlinie| Gr\xF6\xDF" "en Linientyp 5 Linientyp 6 \xD6sen");
+    EXPECT_EQ(shown(dialog),
+              "0 0 0 0 | H\xFC"
+              "ftlinie| Gr\xF6\xDF"
+              "en Linientyp 5 Linientyp 6 \xD6sen");
     test::choose_list_item(dialog, IDC_LINETYPES_AUXILIARY, 3);
     test::click(dialog, IDB_LINETYPES_TO_MARKING);
   });

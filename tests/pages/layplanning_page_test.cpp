@@ -30,7 +30,8 @@ void install(const test::TestInstallation& installation, int version, const std:
 }
 
 void on_page(const std::function<void(HWND page)>& step) {
-  test::with_page(test::kLayplanningTab, [&](HWND page, HWND) { step(page); }, IDOK);
+  test::with_page(
+      test::kLayplanningTab, [&](HWND page, HWND) { step(page); }, IDOK);
 }
 
 std::string autonester_written() {

@@ -34,14 +34,16 @@ void write_options(const test::TestInstallation& installation, const std::string
 std::vector<unsigned char> bitmap_bits(HBITMAP bitmap) {
   BITMAP info{};
   if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return {};
-  std::vector<unsigned char> bits(static_cast<std::size_t>(info.bmWidthBytes) * static_cast<std::size_t>(info.bmHeight));
+  std::vector<unsigned char> bits(static_cast<std::size_t>(info.bmWidthBytes) *
+                                  static_cast<std::size_t>(info.bmHeight));
   GetBitmapBits(bitmap, static_cast<LONG>(bits.size()), bits.data());
   return bits;
 }
 
 // True when the preview shows the bitmap resource `id`.
 bool preview_shows(HWND page, int id) {
-  HBITMAP shown = reinterpret_cast<HBITMAP>(SendDlgItemMessageA(page, IDT_OPTIONS_FONT_PREVIEW, STM_GETIMAGE, IMAGE_BITMAP, 0));
+  HBITMAP shown =
+      reinterpret_cast<HBITMAP>(SendDlgItemMessageA(page, IDT_OPTIONS_FONT_PREVIEW, STM_GETIMAGE, IMAGE_BITMAP, 0));
   HBITMAP expected = static_cast<HBITMAP>(
       LoadImageA(controls::program_instance(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
   const bool same = shown && !bitmap_bits(shown).empty() && bitmap_bits(shown) == bitmap_bits(expected);
@@ -59,28 +61,31 @@ TEST(OptionsPage, ShowsTheSettingsAndStoresThemOnOk) {
   write_options(installation,
                 "SAVEMINUTES=15\r\nBAKMAX=3\r\nTAVIROFONT=TAVIRO0.FNT\r\nEDITONCLICK=1\r\nENHMETAFILE=0\r\n"
                 "CHECKMDLONSAVE=1\r\nSHOW_BAKFILES=1\r\nSAVE_VERIFY=0\r\nMDL_PREVIEW_IMAGE=1\r\n");
-  with_page(test::kOptionsTab, [](HWND page, HWND) {
-    EXPECT_EQ(test::item_text(page, IDE_OPTIONS_SAVE_MINUTES), "15");
-    EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "3");
-    EXPECT_EQ(test::combo_items(page, IDC_OPTIONS_FONT),
-              (std::vector<std::string>{"TAVIRO0", "TAVIRO1", "TAVIRO2", "TAVIRO3", "TAVIRO4", "TAVIRO5"}));
-    EXPECT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), 0);
-    EXPECT_TRUE(preview_shows(page, 134));
-    EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_EDIT_ON_CLICK));
-    EXPECT_FALSE(test::is_checked(page, IDX_OPTIONS_ENH_METAFILE));
-    EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_CHECK_MODEL));
-    EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_SHOW_BACKUPS));
-    EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_PREVIEW_IMAGE));
-    EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_AUTOZOOM));  // NO_INTERBB_ZOOM missing
-    test::click(page, IDX_OPTIONS_EDIT_ON_CLICK);
-    test::click(page, IDX_OPTIONS_ENH_METAFILE);
-    test::click(page, IDX_OPTIONS_SAVE_VERIFY);
-    test::click(page, IDX_OPTIONS_CACHE_HELP);
-    test::click(page, IDX_OPTIONS_HIDE_MIRRORED);
-    test::choose_combo_item(page, IDC_OPTIONS_FONT, 5);
-    EXPECT_TRUE(preview_shows(page, 135));
-    test::set_item_text(page, IDE_OPTIONS_SAVE_MINUTES, "250");
-  }, IDOK);
+  with_page(
+      test::kOptionsTab,
+      [](HWND page, HWND) {
+        EXPECT_EQ(test::item_text(page, IDE_OPTIONS_SAVE_MINUTES), "15");
+        EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "3");
+        EXPECT_EQ(test::combo_items(page, IDC_OPTIONS_FONT),
+                  (std::vector<std::string>{"TAVIRO0", "TAVIRO1", "TAVIRO2", "TAVIRO3", "TAVIRO4", "TAVIRO5"}));
+        EXPECT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), 0);
+        EXPECT_TRUE(preview_shows(page, 134));
+        EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_EDIT_ON_CLICK));
+        EXPECT_FALSE(test::is_checked(page, IDX_OPTIONS_ENH_METAFILE));
+        EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_CHECK_MODEL));
+        EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_SHOW_BACKUPS));
+        EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_PREVIEW_IMAGE));
+        EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_AUTOZOOM));  // NO_INTERBB_ZOOM missing
+        test::click(page, IDX_OPTIONS_EDIT_ON_CLICK);
+        test::click(page, IDX_OPTIONS_ENH_METAFILE);
+        test::click(page, IDX_OPTIONS_SAVE_VERIFY);
+        test::click(page, IDX_OPTIONS_CACHE_HELP);
+        test::click(page, IDX_OPTIONS_HIDE_MIRRORED);
+        test::choose_combo_item(page, IDC_OPTIONS_FONT, 5);
+        EXPECT_TRUE(preview_shows(page, 135));
+        test::set_item_text(page, IDE_OPTIONS_SAVE_MINUTES, "250");
+      },
+      IDOK);
   EXPECT_EQ(main_value("OPTIONS", "SAVEMINUTES"), "99");
   EXPECT_EQ(main_value("OPTIONS", "BAKMAX"), "3");
   EXPECT_EQ(main_value("OPTIONS", "TAVIROFONT"), "TAVIRO5.FNT");
@@ -98,67 +103,79 @@ TEST(OptionsPage, ShowsTheSettingsAndStoresThemOnOk) {
 TEST(OptionsPage, InvalidAutoSaveEntryKeepsTheSetting) {
   test::TestInstallation installation;
   write_options(installation, "SAVEMINUTES=20\r\n");
-  with_page(test::kOptionsTab, [](HWND page, HWND) { test::set_item_text(page, IDE_OPTIONS_SAVE_MINUTES, ""); },
-            IDOK);
+  with_page(
+      test::kOptionsTab, [](HWND page, HWND) { test::set_item_text(page, IDE_OPTIONS_SAVE_MINUTES, ""); }, IDOK);
   EXPECT_EQ(main_value("OPTIONS", "SAVEMINUTES"), "20");
-  with_page(test::kOptionsTab, [](HWND page, HWND) { test::set_item_text(page, IDE_OPTIONS_SAVE_MINUTES, "-5"); },
-            IDOK);
+  with_page(
+      test::kOptionsTab, [](HWND page, HWND) { test::set_item_text(page, IDE_OPTIONS_SAVE_MINUTES, "-5"); }, IDOK);
   EXPECT_EQ(main_value("OPTIONS", "SAVEMINUTES"), "20");
 }
 
 TEST(OptionsPage, LowerCaseFontNameFindsItsItemAndPicture) {
   test::TestInstallation installation;
   write_options(installation, "TAVIROFONT=taviro4.fnt\r\n");
-  with_page(test::kOptionsTab, [](HWND page, HWND) {
-    EXPECT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), 4);
-    EXPECT_TRUE(preview_shows(page, 138));
-    test::choose_combo_item(page, IDC_OPTIONS_FONT, 1);
-    EXPECT_TRUE(preview_shows(page, 139));
-    test::choose_combo_item(page, IDC_OPTIONS_FONT, -1);  // no selection: no picture
-    EXPECT_FALSE(test::is_visible(page, IDT_OPTIONS_FONT_PREVIEW));
-    test::choose_combo_item(page, IDC_OPTIONS_FONT, 3);
-    EXPECT_TRUE(preview_shows(page, 137));
-  }, IDOK);
+  with_page(
+      test::kOptionsTab,
+      [](HWND page, HWND) {
+        EXPECT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), 4);
+        EXPECT_TRUE(preview_shows(page, 138));
+        test::choose_combo_item(page, IDC_OPTIONS_FONT, 1);
+        EXPECT_TRUE(preview_shows(page, 139));
+        test::choose_combo_item(page, IDC_OPTIONS_FONT, -1);  // no selection: no picture
+        EXPECT_FALSE(test::is_visible(page, IDT_OPTIONS_FONT_PREVIEW));
+        test::choose_combo_item(page, IDC_OPTIONS_FONT, 3);
+        EXPECT_TRUE(preview_shows(page, 137));
+      },
+      IDOK);
   EXPECT_EQ(main_value("OPTIONS", "TAVIROFONT"), "TAVIRO3.FNT");
 }
 
 TEST(OptionsPage, UnknownFontSelectsNothingAndStoresTaviro2) {
   test::TestInstallation installation;
   write_options(installation, "TAVIROFONT=OTHER.FNT\r\n");
-  with_page(test::kOptionsTab, [](HWND page, HWND) {
-    EXPECT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), -1);
-    // The picture keeps the template's state: a visible, empty frame.
-    HWND picture = GetDlgItem(page, IDT_OPTIONS_FONT_PREVIEW);
-    EXPECT_EQ(GetWindowLongPtrA(picture, GWL_STYLE) & SS_TYPEMASK, SS_ETCHEDFRAME);
-    EXPECT_TRUE(IsWindowVisible(picture));
-  }, IDOK);
+  with_page(
+      test::kOptionsTab,
+      [](HWND page, HWND) {
+        EXPECT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), -1);
+        // The picture keeps the template's state: a visible, empty frame.
+        HWND picture = GetDlgItem(page, IDT_OPTIONS_FONT_PREVIEW);
+        EXPECT_EQ(GetWindowLongPtrA(picture, GWL_STYLE) & SS_TYPEMASK, SS_ETCHEDFRAME);
+        EXPECT_TRUE(IsWindowVisible(picture));
+      },
+      IDOK);
   EXPECT_EQ(main_value("OPTIONS", "TAVIROFONT"), "TAVIRO2.FNT");
 }
 
 TEST(OptionsPage, UpArrowRaisesTheBackupCountWithinZeroToNine) {
   test::TestInstallation installation;
   write_options(installation, "BAKMAX=8\r\n");
-  with_page(test::kOptionsTab, [](HWND page, HWND) {
-    press_arrow(page, VK_UP);
-    EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "9");
-    EXPECT_EQ(settings().options.bakmax, 9);  // stored at once
-    press_arrow(page, VK_UP);
-    EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "9");
-    for (int i = 0; i < 12; ++i) press_arrow(page, VK_DOWN);
-    EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "0");
-    press_arrow(page, VK_UP);
-    press_arrow(page, VK_UP);
-  }, IDOK);
+  with_page(
+      test::kOptionsTab,
+      [](HWND page, HWND) {
+        press_arrow(page, VK_UP);
+        EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "9");
+        EXPECT_EQ(settings().options.bakmax, 9);  // stored at once
+        press_arrow(page, VK_UP);
+        EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "9");
+        for (int i = 0; i < 12; ++i) press_arrow(page, VK_DOWN);
+        EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "0");
+        press_arrow(page, VK_UP);
+        press_arrow(page, VK_UP);
+      },
+      IDOK);
   EXPECT_EQ(main_value("OPTIONS", "BAKMAX"), "2");
 }
 
 TEST(OptionsPage, AutozoomShowsTheInverseOfNoInterpieceZoom) {
   test::TestInstallation installation;
   write_options(installation, "NO_INTERBB_ZOOM=1\r\n");
-  with_page(test::kOptionsTab, [](HWND page, HWND) {
-    EXPECT_FALSE(test::is_checked(page, IDX_OPTIONS_AUTOZOOM));
-    test::click(page, IDX_OPTIONS_AUTOZOOM);
-  }, IDOK);
+  with_page(
+      test::kOptionsTab,
+      [](HWND page, HWND) {
+        EXPECT_FALSE(test::is_checked(page, IDX_OPTIONS_AUTOZOOM));
+        test::click(page, IDX_OPTIONS_AUTOZOOM);
+      },
+      IDOK);
   EXPECT_EQ(main_value("OPTIONS", "NO_INTERBB_ZOOM"), "0");
 }
 
@@ -212,20 +229,26 @@ TEST(OptionsPage, OptionsHiddenBelowTheirVersions) {
 
 TEST(OptionsPage, TheFrameworkHandsTheInstalledVersionToThePage) {
   test::TestInstallation installation;
-  with_page(test::kOptionsTab, [](HWND page, HWND) {
-    const int version = installed_version("\\", 1);
-    EXPECT_EQ(test::is_visible(page, IDX_OPTIONS_CHECK_MODEL), version >= 902) << version;
-    EXPECT_EQ(test::is_visible(page, IDX_OPTIONS_AUTOZOOM), version >= 990) << version;
-  }, IDCANCEL);
+  with_page(
+      test::kOptionsTab,
+      [](HWND page, HWND) {
+        const int version = installed_version("\\", 1);
+        EXPECT_EQ(test::is_visible(page, IDX_OPTIONS_CHECK_MODEL), version >= 902) << version;
+        EXPECT_EQ(test::is_visible(page, IDX_OPTIONS_AUTOZOOM), version >= 990) << version;
+      },
+      IDCANCEL);
 }
 
 TEST(OptionsPage, ErrorLogButtonsStartTheEditor) {
   test::TestInstallation installation;
   test::ProbeLog log;
-  with_page(test::kOptionsTab, [](HWND page, HWND) {
-    test::click(page, IDB_OPTIONS_ERROR_LOG);
-    test::click(page, IDB_OPTIONS_ERROR_LOG_SB);
-  }, IDCANCEL);
+  with_page(
+      test::kOptionsTab,
+      [](HWND page, HWND) {
+        test::click(page, IDB_OPTIONS_ERROR_LOG);
+        test::click(page, IDB_OPTIONS_ERROR_LOG_SB);
+      },
+      IDCANCEL);
   auto lines = log.lines(2);
   // The editor gets the command as it stands and runs in the program's current folder. The
   // two editors run on their own, so either may write its line first.
@@ -261,15 +284,18 @@ TEST(OptionsPage, FailedEditorStartShowsError) {
   ASSERT_TRUE(editor.locked());
   std::string box_text;
   test::ModalScript script;
-  script.on("TAVIRO - Setup 1.58", [](HWND dialog) {
-          test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), test::kOptionsTab);
-          test::post_click(test::current_page(), IDB_OPTIONS_ERROR_LOG_SB);
-        })
-      .on("Error", [&](HWND box) {
-        box_text = test::message_text(box);
-        EXPECT_EQ(GetWindow(box, GW_OWNER), GetParent(test::current_page()));  // owned by the page's window
-        test::click(box, IDOK);
-      })
+  script
+      .on("TAVIRO - Setup 1.58",
+          [](HWND dialog) {
+            test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), test::kOptionsTab);
+            test::post_click(test::current_page(), IDB_OPTIONS_ERROR_LOG_SB);
+          })
+      .on("Error",
+          [&](HWND box) {
+            box_text = test::message_text(box);
+            EXPECT_EQ(GetWindow(box, GW_OWNER), GetParent(test::current_page()));  // owned by the page's window
+            test::click(box, IDOK);
+          })
       .on("TAVIRO - Setup 1.58", [](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
   script.run([] { run_main_dialog(nullptr); });
   EXPECT_EQ(box_text, "Error");
@@ -282,22 +308,25 @@ TEST(OptionsPage, DefaultsShownAtOnceAndWrittenOnOk) {
                 "SAVEMINUTES=30\r\nBAKMAX=5\r\nTAVIROFONT=TAVIRO4.FNT\r\nEDITONCLICK=1\r\nENHMETAFILE=1\r\n"
                 "CHECKMDLONSAVE=1\r\nCACHE_CHM=1\r\nHIDE_MIRFOLD=1\r\nNO_INTERBB_ZOOM=1\r\nSHOW_BAKFILES=1\r\n"
                 "MDL_PREVIEW_IMAGE=1\r\nSAVE_VERIFY=1\r\n");
-  with_page(test::kOptionsTab, [](HWND page, HWND dialog) {
-    test::click(dialog, IDB_MAIN_DEFAULTS);
-    EXPECT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), 2);
-    EXPECT_TRUE(preview_shows(page, 136));
-    EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "1");
-    EXPECT_EQ(test::item_text(page, IDE_OPTIONS_SAVE_MINUTES), "0");
-    for (int id : {IDX_OPTIONS_EDIT_ON_CLICK, IDX_OPTIONS_ENH_METAFILE, IDX_OPTIONS_CHECK_MODEL, IDX_OPTIONS_CACHE_HELP,
-                   IDX_OPTIONS_HIDE_MIRRORED, IDX_OPTIONS_SHOW_BACKUPS, IDX_OPTIONS_PREVIEW_IMAGE,
-                   IDX_OPTIONS_SAVE_VERIFY}) {
-      EXPECT_FALSE(test::is_checked(page, id)) << id;
-    }
-    EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_AUTOZOOM));
-    // The held clipboard flag changes only when the page stores its unchecked box.
-    EXPECT_EQ(settings().options.enhmetafile, 1);
-    EXPECT_EQ(settings().options.editonclick, 0);
-  }, IDOK);
+  with_page(
+      test::kOptionsTab,
+      [](HWND page, HWND dialog) {
+        test::click(dialog, IDB_MAIN_DEFAULTS);
+        EXPECT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), 2);
+        EXPECT_TRUE(preview_shows(page, 136));
+        EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "1");
+        EXPECT_EQ(test::item_text(page, IDE_OPTIONS_SAVE_MINUTES), "0");
+        for (int id : {IDX_OPTIONS_EDIT_ON_CLICK, IDX_OPTIONS_ENH_METAFILE, IDX_OPTIONS_CHECK_MODEL,
+                       IDX_OPTIONS_CACHE_HELP, IDX_OPTIONS_HIDE_MIRRORED, IDX_OPTIONS_SHOW_BACKUPS,
+                       IDX_OPTIONS_PREVIEW_IMAGE, IDX_OPTIONS_SAVE_VERIFY}) {
+          EXPECT_FALSE(test::is_checked(page, id)) << id;
+        }
+        EXPECT_TRUE(test::is_checked(page, IDX_OPTIONS_AUTOZOOM));
+        // The held clipboard flag changes only when the page stores its unchecked box.
+        EXPECT_EQ(settings().options.enhmetafile, 1);
+        EXPECT_EQ(settings().options.editonclick, 0);
+      },
+      IDOK);
   EXPECT_EQ(main_value("OPTIONS", "TAVIROFONT"), "TAVIRO2.FNT");
   EXPECT_EQ(main_value("OPTIONS", "BAKMAX"), "1");
   EXPECT_EQ(main_value("OPTIONS", "SAVEMINUTES"), "0");
@@ -312,15 +341,18 @@ TEST(OptionsPage, DefaultsShownAtOnceAndWrittenOnOk) {
 TEST(OptionsPage, DefaultsLeaveTheFontAloneWhenTaviro2IsMissing) {
   test::TestInstallation installation;
   write_options(installation, "TAVIROFONT=TAVIRO4.FNT\r\nBAKMAX=5\r\nSAVE_VERIFY=1\r\n");
-  with_page(test::kOptionsTab, [](HWND page, HWND dialog) {
-    SendDlgItemMessageA(page, IDC_OPTIONS_FONT, CB_DELETESTRING, 2, 0);  // TAVIRO2
-    ASSERT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), 3);       // TAVIRO4 moved up
-    test::click(dialog, IDB_MAIN_DEFAULTS);
-    EXPECT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), 3);
-    EXPECT_TRUE(preview_shows(page, 138));
-    EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "1");
-    EXPECT_FALSE(test::is_checked(page, IDX_OPTIONS_SAVE_VERIFY));
-  }, IDOK);
+  with_page(
+      test::kOptionsTab,
+      [](HWND page, HWND dialog) {
+        SendDlgItemMessageA(page, IDC_OPTIONS_FONT, CB_DELETESTRING, 2, 0);  // TAVIRO2
+        ASSERT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), 3);         // TAVIRO4 moved up
+        test::click(dialog, IDB_MAIN_DEFAULTS);
+        EXPECT_EQ(test::combo_selection(page, IDC_OPTIONS_FONT), 3);
+        EXPECT_TRUE(preview_shows(page, 138));
+        EXPECT_EQ(test::item_text(page, IDE_OPTIONS_BACKUPS), "1");
+        EXPECT_FALSE(test::is_checked(page, IDX_OPTIONS_SAVE_VERIFY));
+      },
+      IDOK);
   EXPECT_EQ(main_value("OPTIONS", "TAVIROFONT"), "TAVIRO4.FNT");
   EXPECT_EQ(main_value("OPTIONS", "BAKMAX"), "1");
   EXPECT_EQ(main_value("OPTIONS", "SAVE_VERIFY"), "0");
@@ -328,12 +360,19 @@ TEST(OptionsPage, DefaultsLeaveTheFontAloneWhenTaviro2IsMissing) {
 
 TEST(OptionsPage_de, GermanTexts) {
   test::TestInstallation installation;
-  with_page(test::kOptionsTab, [](HWND page, HWND) {
-    EXPECT_EQ(test::plain_text(test::item_text(page, IDB_OPTIONS_ERROR_LOG)), "Fehlerprotokoll \xf6""ffnen");
-    EXPECT_EQ(test::plain_text(test::item_text(page, IDB_OPTIONS_ERROR_LOG_SB)), "Fehlerprotokoll \xf6""ffnen (SB)");
-    EXPECT_EQ(test::plain_text(test::item_text(page, IDT_OPTIONS_AUTOSAVE)), "Automatisch speichern alle");
-    EXPECT_EQ(test::combo_items(page, IDC_OPTIONS_FONT).front(), "TAVIRO0");
-  }, IDCANCEL);
+  with_page(
+      test::kOptionsTab,
+      [](HWND page, HWND) {
+        EXPECT_EQ(test::plain_text(test::item_text(page, IDB_OPTIONS_ERROR_LOG)),
+                  "Fehlerprotokoll \xf6"
+                  "ffnen");
+        EXPECT_EQ(test::plain_text(test::item_text(page, IDB_OPTIONS_ERROR_LOG_SB)),
+                  "Fehlerprotokoll \xf6"
+                  "ffnen (SB)");
+        EXPECT_EQ(test::plain_text(test::item_text(page, IDT_OPTIONS_AUTOSAVE)), "Automatisch speichern alle");
+        EXPECT_EQ(test::combo_items(page, IDC_OPTIONS_FONT).front(), "TAVIRO0");
+      },
+      IDCANCEL);
 }
 
 }  // namespace

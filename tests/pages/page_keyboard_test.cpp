@@ -63,18 +63,21 @@ void expect_tab_stops(HWND page, const std::string& where) {
 void check_pages(const char* language) {
   test::TestInstallation installation;
   for (int tab : {test::kScreenTab, test::kDigitizerTab, test::kOptionsTab, test::kExpertTab}) {
-    test::with_page(tab, [&](HWND page, HWND dialog) {
-      const std::string where = std::string(language) + " tab " + std::to_string(tab + 1);
-      std::map<char, std::string> keys;
-      for (int id : {IDOK, IDCANCEL, IDB_MAIN_DEFAULTS, IDB_MAIN_HELP}) {
-        HWND button = GetDlgItem(dialog, id);
-        if (!(GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE)) continue;
-        const char key = access_key(test::window_text(button));
-        if (key) keys[key] = test::window_text(button);
-      }
-      collect_keys(page, keys, where);
-      expect_tab_stops(page, where);
-    }, IDCANCEL);
+    test::with_page(
+        tab,
+        [&](HWND page, HWND dialog) {
+          const std::string where = std::string(language) + " tab " + std::to_string(tab + 1);
+          std::map<char, std::string> keys;
+          for (int id : {IDOK, IDCANCEL, IDB_MAIN_DEFAULTS, IDB_MAIN_HELP}) {
+            HWND button = GetDlgItem(dialog, id);
+            if (!(GetWindowLongPtrA(button, GWL_STYLE) & WS_VISIBLE)) continue;
+            const char key = access_key(test::window_text(button));
+            if (key) keys[key] = test::window_text(button);
+          }
+          collect_keys(page, keys, where);
+          expect_tab_stops(page, where);
+        },
+        IDCANCEL);
   }
 }
 

@@ -70,12 +70,16 @@ TEST_F(ToolboxPage, ListsStopAtTheFirstEmptySlotAndTheLaterSlotIsWrittenBack) {
       [](HWND, HWND page) {
         EXPECT_TRUE(test::is_checked(page, IDX_TOOLBOX_CONSTRUCTION));
         EXPECT_FALSE(test::is_checked(page, IDX_TOOLBOX_LAYPLANNING));
-        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS),
-                  (Strings{"Modell \xF6" "ffnen", "Modell speichern", "Neu im aktuellen Ma\xDFsystem (neu)",
-                           "Neu (mit Ma\xDFsystemwahl) (neu)"}));
+        EXPECT_EQ(
+            list_items(page, IDC_TOOLBOX_CONTENTS),
+            (Strings{"Modell \xF6"
+                     "ffnen",
+                     "Modell speichern", "Neu im aktuellen Ma\xDFsystem (neu)", "Neu (mit Ma\xDFsystemwahl) (neu)"}));
         const Strings available = list_items(page, IDC_TOOLBOX_AVAILABLE);
         ASSERT_EQ(available.size(), 35u);
-        EXPECT_EQ(available[0], "Modell schlie\xDF" "en");
+        EXPECT_EQ(available[0],
+                  "Modell schlie\xDF"
+                  "en");
         EXPECT_EQ(available[1], "Schieben/Zoomen");
         EXPECT_EQ(available[34], "Taschenrechner");
       },
@@ -93,11 +97,15 @@ TEST_F(ToolboxPage, AddFillsTheFirstEmptySlotAndKeepsTheSelectionPlace) {
         test::choose_list_item(page, IDC_TOOLBOX_AVAILABLE, 1);
         test::click(page, IDB_TOOLBOX_ADD);
         EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS),
-                  (Strings{"Modell \xF6" "ffnen", "Neu im aktuellen Ma\xDFsystem (neu)", "Modell speichern"}));
+                  (Strings{"Modell \xF6"
+                           "ffnen",
+                           "Neu im aktuellen Ma\xDFsystem (neu)", "Modell speichern"}));
         EXPECT_EQ(list_selection(page, IDC_TOOLBOX_AVAILABLE), 1);
         // SAVE now lies before the first empty slot and has left "Available:".
         EXPECT_EQ(list_items(page, IDC_TOOLBOX_AVAILABLE)[0], "Neu (mit Ma\xDFsystemwahl) (neu)");
-        EXPECT_EQ(list_items(page, IDC_TOOLBOX_AVAILABLE)[1], "Modell schlie\xDF" "en");
+        EXPECT_EQ(list_items(page, IDC_TOOLBOX_AVAILABLE)[1],
+                  "Modell schlie\xDF"
+                  "en");
         // The last available command: the new last row is selected.
         const int last = static_cast<int>(list_items(page, IDC_TOOLBOX_AVAILABLE).size()) - 1;
         test::choose_list_item(page, IDC_TOOLBOX_AVAILABLE, last);
@@ -124,17 +132,23 @@ TEST_F(ToolboxPage, RemoveUpAndDownKeepTheMovedCommandSelected) {
         test::choose_list_item(page, IDC_TOOLBOX_CONTENTS, 0);
         test::click(page, IDB_TOOLBOX_DOWN);
         EXPECT_EQ(list_selection(page, IDC_TOOLBOX_CONTENTS), 1);
-        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS)[1], "Modell \xF6" "ffnen");
+        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS)[1],
+                  "Modell \xF6"
+                  "ffnen");
         test::click(page, IDB_TOOLBOX_UP);
         test::click(page, IDB_TOOLBOX_UP);  // already at the top: nothing moves
         EXPECT_EQ(list_selection(page, IDC_TOOLBOX_CONTENTS), 0);
-        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS)[0], "Modell \xF6" "ffnen");
+        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS)[0],
+                  "Modell \xF6"
+                  "ffnen");
         test::choose_list_item(page, IDC_TOOLBOX_CONTENTS, 3);
         test::click(page, IDB_TOOLBOX_DOWN);  // already at the bottom
         EXPECT_EQ(list_selection(page, IDC_TOOLBOX_CONTENTS), 3);
         test::click(page, IDB_TOOLBOX_UP);
         EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS),
-                  (Strings{"Modell \xF6" "ffnen", "Modell speichern", "Taschenrechner", "Schieben/Zoomen"}));
+                  (Strings{"Modell \xF6"
+                           "ffnen",
+                           "Modell speichern", "Taschenrechner", "Schieben/Zoomen"}));
         // Remove the last row: the one before it is selected.
         test::choose_list_item(page, IDC_TOOLBOX_CONTENTS, 3);
         test::click(page, IDB_TOOLBOX_REMOVE);
@@ -157,13 +171,16 @@ TEST_F(ToolboxPage, UnknownCodeBeforeKnownOnesKeepsItsSlot) {
   installation.write("taviro.ini", main_file({"B01=XXXX", "B02=OPEN", "B03=SAVE", "B04=ZOOM"}));
   with_page(
       [](HWND, HWND page) {
-        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS),
-                  (Strings{"Modell \xF6" "ffnen", "Modell speichern", "Schieben/Zoomen"}));
+        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS), (Strings{"Modell \xF6"
+                                                                   "ffnen",
+                                                                   "Modell speichern", "Schieben/Zoomen"}));
         test::choose_list_item(page, IDC_TOOLBOX_CONTENTS, 0);
         test::click(page, IDB_TOOLBOX_DOWN);
         test::choose_list_item(page, IDC_TOOLBOX_CONTENTS, 2);
         test::click(page, IDB_TOOLBOX_REMOVE);
-        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS), (Strings{"Modell speichern", "Modell \xF6" "ffnen"}));
+        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS), (Strings{"Modell speichern",
+                                                                   "Modell \xF6"
+                                                                   "ffnen"}));
         EXPECT_EQ(list_selection(page, IDC_TOOLBOX_CONTENTS), 1);
       },
       IDOK);
@@ -199,16 +216,22 @@ TEST_F(ToolboxPage, LayplanningButtonsLeaveTheConstructionToolboxAlone) {
   with_page(
       [](HWND, HWND page) {
         test::click(page, IDX_TOOLBOX_LAYPLANNING);
-        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS), (Strings{"R\xFC" "ckg\xE4ngig", "Wiederholen"}));
+        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS), (Strings{"R\xFC"
+                                                                   "ckg\xE4ngig",
+                                                                   "Wiederholen"}));
         EXPECT_EQ(list_items(page, IDC_TOOLBOX_AVAILABLE).size(), 33u);
-        EXPECT_EQ(list_items(page, IDC_TOOLBOX_AVAILABLE)[0], "Schnittbild \xF6" "ffnen");
+        EXPECT_EQ(list_items(page, IDC_TOOLBOX_AVAILABLE)[0],
+                  "Schnittbild \xF6"
+                  "ffnen");
         test::choose_list_item(page, IDC_TOOLBOX_CONTENTS, 0);
         test::click(page, IDB_TOOLBOX_DOWN);
         test::click(page, IDB_TOOLBOX_REMOVE);
         test::choose_list_item(page, IDC_TOOLBOX_AVAILABLE, 0);
         test::click(page, IDB_TOOLBOX_ADD);
         test::click(page, IDB_TOOLBOX_UP);
-        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS), (Strings{"Wiederholen", "Schnittbild \xF6" "ffnen"}));
+        EXPECT_EQ(list_items(page, IDC_TOOLBOX_CONTENTS), (Strings{"Wiederholen",
+                                                                   "Schnittbild \xF6"
+                                                                   "ffnen"}));
       },
       IDOK);
   EXPECT_EQ(written("TOOLBOX2", "B01"), "OPEN");
@@ -232,9 +255,13 @@ TEST_F(ToolboxPage, ChosenProgramAndChangesSurviveATabChangeButNotCancel) {
     HWND again = window_state().page;
     EXPECT_TRUE(test::is_checked(again, IDX_TOOLBOX_LAYPLANNING));
     EXPECT_FALSE(test::is_checked(again, IDX_TOOLBOX_CONSTRUCTION));
-    EXPECT_EQ(list_items(again, IDC_TOOLBOX_CONTENTS), (Strings{"R\xFC" "ckg\xE4ngig", "Schnittbild \xF6" "ffnen"}));
+    EXPECT_EQ(list_items(again, IDC_TOOLBOX_CONTENTS), (Strings{"R\xFC"
+                                                                "ckg\xE4ngig",
+                                                                "Schnittbild \xF6"
+                                                                "ffnen"}));
     test::click(again, IDX_TOOLBOX_CONSTRUCTION);
-    EXPECT_EQ(list_items(again, IDC_TOOLBOX_CONTENTS), (Strings{"Modell \xF6" "ffnen"}));
+    EXPECT_EQ(list_items(again, IDC_TOOLBOX_CONTENTS), (Strings{"Modell \xF6"
+                                                                "ffnen"}));
   });
   EXPECT_EQ(current_toolbox(), ToolboxKind::construction);
   EXPECT_EQ(installation.read("taviro.ini"), main_file({"B01=OPEN"}, {"B01=UNDO"}));
@@ -255,8 +282,8 @@ TEST_F(ToolboxPage, EnglishCaptionsAndKeyboardOrder) {
       order.push_back(GetDlgCtrlID(control));
       control = GetNextDlgTabItem(page, control, FALSE);
     }
-    EXPECT_EQ(order, (std::vector<int>{IDX_TOOLBOX_CONSTRUCTION, IDC_TOOLBOX_CONTENTS, IDB_TOOLBOX_UP,
-                                       IDB_TOOLBOX_DOWN, IDB_TOOLBOX_ADD, IDB_TOOLBOX_REMOVE, IDC_TOOLBOX_AVAILABLE}));
+    EXPECT_EQ(order, (std::vector<int>{IDX_TOOLBOX_CONSTRUCTION, IDC_TOOLBOX_CONTENTS, IDB_TOOLBOX_UP, IDB_TOOLBOX_DOWN,
+                                       IDB_TOOLBOX_ADD, IDB_TOOLBOX_REMOVE, IDC_TOOLBOX_AVAILABLE}));
   });
 }
 
@@ -268,7 +295,9 @@ TEST_F(ToolboxPage_de, GermanCaptions) {
     EXPECT_EQ(test::plain_text(test::item_text(page, IDX_TOOLBOX_LAYPLANNING)), "Schnittbild");
     EXPECT_EQ(test::plain_text(test::item_text(page, IDB_TOOLBOX_UP)), "Nach oben");
     EXPECT_EQ(test::plain_text(test::item_text(page, IDB_TOOLBOX_DOWN)), "Nach unten");
-    EXPECT_EQ(list_items(page, IDC_TOOLBOX_AVAILABLE)[0], "Modell \xF6" "ffnen");
+    EXPECT_EQ(list_items(page, IDC_TOOLBOX_AVAILABLE)[0],
+              "Modell \xF6"
+              "ffnen");
   });
 }
 

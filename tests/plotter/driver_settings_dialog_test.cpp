@@ -100,12 +100,14 @@ TEST_F(DriverSettingsDialogTest, OkKeepsABackupAndRewritesOnlyTheSettingLines) {
 
 TEST_F(DriverSettingsDialogTest, EnterTakesThePaperWidthAndKeepsTheDialogOpen) {
   test::ModalScript script;
-  script.on(kCaption, [](HWND dialog) {
-        HWND width = GetDlgItem(dialog, IDE_DRIVER_PAPER_WIDTH);
-        SetFocus(width);
-        type_into(width, "900");
-        PostMessageA(width, WM_KEYDOWN, VK_RETURN, 0);
-      })
+  script
+      .on(kCaption,
+          [](HWND dialog) {
+            HWND width = GetDlgItem(dialog, IDE_DRIVER_PAPER_WIDTH);
+            SetFocus(width);
+            type_into(width, "900");
+            PostMessageA(width, WM_KEYDOWN, VK_RETURN, 0);
+          })
       .on(kCaption, [](HWND dialog) {
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDB_DRIVER_OK));
         // What Enter took stays when the field no longer holds a number.
@@ -125,14 +127,17 @@ TEST_F(DriverSettingsDialogTest, EnterTakesThePaperWidthAndKeepsTheDialogOpen) {
 // the driver file as it was.
 void DriverSettingsDialogTest::expect_save_refused(const std::string& message, const std::string& logged) {
   test::ModalScript script;
-  script.on(kCaption, [](HWND dialog) {
-        test::set_item_text(dialog, IDE_DRIVER_PAPER_WIDTH, "1200");
-        test::post_click(dialog, IDB_DRIVER_OK);
-      })
-      .on(kCaption, [&](HWND box) {
-        EXPECT_EQ(test::message_text(box), message);
-        test::click(box, IDOK);
-      })
+  script
+      .on(kCaption,
+          [](HWND dialog) {
+            test::set_item_text(dialog, IDE_DRIVER_PAPER_WIDTH, "1200");
+            test::post_click(dialog, IDB_DRIVER_OK);
+          })
+      .on(kCaption,
+          [&](HWND box) {
+            EXPECT_EQ(test::message_text(box), message);
+            test::click(box, IDOK);
+          })
       .on(kCaption, [](HWND dialog) { test::click(dialog, IDCANCEL); });
   run(script);
   SetFileAttributesA(inst.path("plotter\\ROLL60A.plt").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -180,24 +185,28 @@ TEST_F(DriverSettingsDialogTest, ALineOfAHundredThousandCharactersIsCarriedWhole
 TEST_F(DriverSettingsDialogTest, RecalculatedResolutionIsShownAndWritten) {
   test::ModalScript script;
   script.on(kCaption, [](HWND dialog) { test::post_click(dialog, IDB_DRIVER_ADAPT); })
-      .on(kResolutionCaption, [](HWND dialog) {
-        EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "0,025");
-        EXPECT_EQ(test::combo_items(dialog, IDC_RESOLUTION_Y), (std::vector<std::string>{"0,025", "0,0254", "0,01", "0,1"}));
-        test::set_item_text(dialog, IDE_RESOLUTION_DESIRED_X, "1000");
-        test::set_item_text(dialog, IDE_RESOLUTION_ACTUAL_X, "1004");
-        test::click(dialog, IDB_RESOLUTION_RECALCULATE);
-        EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "0,0251");
-        test::click(dialog, IDOK);
-      })
-      .on(kCaption, [this](HWND dialog) {
-        EXPECT_EQ(test::item_text(dialog, IDE_DRIVER_RESOLUTION_X), "0,0251");
-        EXPECT_EQ(file(), driver.build());  // only OK writes what was adapted
-        test::post_click(dialog, IDB_DRIVER_ADAPT);
-      })
-      .on(kResolutionCaption, [](HWND dialog) {
-        test::choose_combo_item(dialog, IDC_RESOLUTION_Y, 2);
-        test::click(dialog, IDCANCEL);
-      })
+      .on(kResolutionCaption,
+          [](HWND dialog) {
+            EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "0,025");
+            EXPECT_EQ(test::combo_items(dialog, IDC_RESOLUTION_Y),
+                      (std::vector<std::string>{"0,025", "0,0254", "0,01", "0,1"}));
+            test::set_item_text(dialog, IDE_RESOLUTION_DESIRED_X, "1000");
+            test::set_item_text(dialog, IDE_RESOLUTION_ACTUAL_X, "1004");
+            test::click(dialog, IDB_RESOLUTION_RECALCULATE);
+            EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "0,0251");
+            test::click(dialog, IDOK);
+          })
+      .on(kCaption,
+          [this](HWND dialog) {
+            EXPECT_EQ(test::item_text(dialog, IDE_DRIVER_RESOLUTION_X), "0,0251");
+            EXPECT_EQ(file(), driver.build());  // only OK writes what was adapted
+            test::post_click(dialog, IDB_DRIVER_ADAPT);
+          })
+      .on(kResolutionCaption,
+          [](HWND dialog) {
+            test::choose_combo_item(dialog, IDC_RESOLUTION_Y, 2);
+            test::click(dialog, IDCANCEL);
+          })
       .on(kCaption, [](HWND dialog) {
         EXPECT_EQ(test::item_text(dialog, IDE_DRIVER_RESOLUTION_Y), "0,0254");
         test::click(dialog, IDB_DRIVER_OK);
@@ -216,23 +225,27 @@ TEST_F(DriverSettingsDialogTest, ValuesThatCannotBeReadShowEmptyAndStayInTheFile
   driver.values[53] = "914mm";
   inst.write("plotter\\ROLL60A.plt", driver.build());
   test::ModalScript script;
-  script.on(kCaption, [](HWND dialog) {
-        for (int id : {IDE_DRIVER_PENS, IDE_DRIVER_RESOLUTION_X, IDE_DRIVER_PAPER_WIDTH}) {
-          EXPECT_EQ(test::item_text(dialog, id), "") << id;
-        }
-        test::click(dialog, IDX_DRIVER_EACH_PAGE);
-        test::post_click(dialog, IDB_DRIVER_ADAPT);
-      })
-      .on(kResolutionCaption, [](HWND dialog) {
-        EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "");
-        test::set_item_text(dialog, IDC_RESOLUTION_X, "fein");
-        test::post_click(dialog, IDOK);
-      })
+  script
+      .on(kCaption,
+          [](HWND dialog) {
+            for (int id : {IDE_DRIVER_PENS, IDE_DRIVER_RESOLUTION_X, IDE_DRIVER_PAPER_WIDTH}) {
+              EXPECT_EQ(test::item_text(dialog, id), "") << id;
+            }
+            test::click(dialog, IDX_DRIVER_EACH_PAGE);
+            test::post_click(dialog, IDB_DRIVER_ADAPT);
+          })
+      .on(kResolutionCaption,
+          [](HWND dialog) {
+            EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "");
+            test::set_item_text(dialog, IDC_RESOLUTION_X, "fein");
+            test::post_click(dialog, IDOK);
+          })
       .on(kResolutionCaption, [](HWND box) { test::click(box, IDOK); })  // a bad number is refused
-      .on(kResolutionCaption, [](HWND dialog) {
-        test::set_item_text(dialog, IDC_RESOLUTION_X, "");
-        test::click(dialog, IDOK);
-      })
+      .on(kResolutionCaption,
+          [](HWND dialog) {
+            test::set_item_text(dialog, IDC_RESOLUTION_X, "");
+            test::click(dialog, IDOK);
+          })
       .on(kCaption, [](HWND dialog) { test::click(dialog, IDB_DRIVER_OK); });
   run(script);
   DriverText expected = driver;
@@ -264,42 +277,46 @@ class PlotResolutionDialogTest : public ::testing::Test {
 bool read_only(HWND dialog, int id) { return GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & ES_READONLY; }
 
 TEST_F(PlotResolutionDialogTest, ChoosingAResolutionClosesThatAxisComparison) {
-  run([](HWND dialog) {
-    test::set_item_text(dialog, IDE_RESOLUTION_DESIRED_X, "1000");
-    test::choose_combo_item(dialog, IDC_RESOLUTION_X, 2);
-    EXPECT_EQ(test::item_text(dialog, IDE_RESOLUTION_DESIRED_X), "");
-    EXPECT_TRUE(read_only(dialog, IDE_RESOLUTION_DESIRED_X) && read_only(dialog, IDE_RESOLUTION_ACTUAL_X));
-    EXPECT_FALSE(read_only(dialog, IDE_RESOLUTION_DESIRED_Y));
-    EXPECT_TRUE(test::is_enabled(dialog, IDB_RESOLUTION_RECALCULATE));
-    type_into(combo_edit(dialog, IDC_RESOLUTION_Y), "0.0254");  // typed with a decimal point
-    EXPECT_FALSE(test::is_enabled(dialog, IDB_RESOLUTION_RECALCULATE));
-    EXPECT_TRUE(test::is_enabled(dialog, IDC_RESOLUTION_X));
-    test::click(dialog, IDOK);
-  }, IDOK);
+  run(
+      [](HWND dialog) {
+        test::set_item_text(dialog, IDE_RESOLUTION_DESIRED_X, "1000");
+        test::choose_combo_item(dialog, IDC_RESOLUTION_X, 2);
+        EXPECT_EQ(test::item_text(dialog, IDE_RESOLUTION_DESIRED_X), "");
+        EXPECT_TRUE(read_only(dialog, IDE_RESOLUTION_DESIRED_X) && read_only(dialog, IDE_RESOLUTION_ACTUAL_X));
+        EXPECT_FALSE(read_only(dialog, IDE_RESOLUTION_DESIRED_Y));
+        EXPECT_TRUE(test::is_enabled(dialog, IDB_RESOLUTION_RECALCULATE));
+        type_into(combo_edit(dialog, IDC_RESOLUTION_Y), "0.0254");  // typed with a decimal point
+        EXPECT_FALSE(test::is_enabled(dialog, IDB_RESOLUTION_RECALCULATE));
+        EXPECT_TRUE(test::is_enabled(dialog, IDC_RESOLUTION_X));
+        test::click(dialog, IDOK);
+      },
+      IDOK);
   EXPECT_FLOAT_EQ(values.resolution_x.value_or(0), 0.01f);
   EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.0254f);
 }
 
 TEST_F(PlotResolutionDialogTest, RecalculatingBothAxesLocksTheDialog) {
-  run([](HWND dialog) {
-    // An empty field or a desired length of 0 is no measurement.
-    test::set_item_text(dialog, IDE_RESOLUTION_DESIRED_X, "0");
-    test::set_item_text(dialog, IDE_RESOLUTION_ACTUAL_X, "1004");
-    test::click(dialog, IDB_RESOLUTION_RECALCULATE);
-    EXPECT_TRUE(test::is_enabled(dialog, IDC_RESOLUTION_X));
-    EXPECT_TRUE(test::is_enabled(dialog, IDC_RESOLUTION_Y));
-    EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "0,025");
-    test::set_item_text(dialog, IDE_RESOLUTION_DESIRED_X, "1000");
-    test::set_item_text(dialog, IDE_RESOLUTION_DESIRED_Y, "500,0");
-    test::set_item_text(dialog, IDE_RESOLUTION_ACTUAL_Y, "499,5");
-    test::click(dialog, IDB_RESOLUTION_RECALCULATE);
-    EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "0,0251");
-    EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_Y), "0,025");
-    EXPECT_FALSE(test::is_enabled(dialog, IDB_RESOLUTION_RECALCULATE));
-    EXPECT_FALSE(test::is_enabled(dialog, IDC_RESOLUTION_X) || test::is_enabled(dialog, IDC_RESOLUTION_Y));
-    EXPECT_TRUE(read_only(dialog, IDE_RESOLUTION_ACTUAL_Y));
-    test::click(dialog, IDOK);
-  }, IDOK);
+  run(
+      [](HWND dialog) {
+        // An empty field or a desired length of 0 is no measurement.
+        test::set_item_text(dialog, IDE_RESOLUTION_DESIRED_X, "0");
+        test::set_item_text(dialog, IDE_RESOLUTION_ACTUAL_X, "1004");
+        test::click(dialog, IDB_RESOLUTION_RECALCULATE);
+        EXPECT_TRUE(test::is_enabled(dialog, IDC_RESOLUTION_X));
+        EXPECT_TRUE(test::is_enabled(dialog, IDC_RESOLUTION_Y));
+        EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "0,025");
+        test::set_item_text(dialog, IDE_RESOLUTION_DESIRED_X, "1000");
+        test::set_item_text(dialog, IDE_RESOLUTION_DESIRED_Y, "500,0");
+        test::set_item_text(dialog, IDE_RESOLUTION_ACTUAL_Y, "499,5");
+        test::click(dialog, IDB_RESOLUTION_RECALCULATE);
+        EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_X), "0,0251");
+        EXPECT_EQ(test::item_text(dialog, IDC_RESOLUTION_Y), "0,025");
+        EXPECT_FALSE(test::is_enabled(dialog, IDB_RESOLUTION_RECALCULATE));
+        EXPECT_FALSE(test::is_enabled(dialog, IDC_RESOLUTION_X) || test::is_enabled(dialog, IDC_RESOLUTION_Y));
+        EXPECT_TRUE(read_only(dialog, IDE_RESOLUTION_ACTUAL_Y));
+        test::click(dialog, IDOK);
+      },
+      IDOK);
   EXPECT_FLOAT_EQ(values.resolution_x.value_or(0), 0.0251f);
   EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.025f);  // 0.024975 shown with four decimals
 }
@@ -307,19 +324,24 @@ TEST_F(PlotResolutionDialogTest, RecalculatingBothAxesLocksTheDialog) {
 TEST_F(PlotResolutionDialogTest, AResolutionThatIsNoPositiveNumberIsRefused) {
   values.resolution_x = 0.02541f;
   test::ModalScript script;
-  script.on(kResolutionCaption, [](HWND dialog) {
-        test::set_item_text(dialog, IDC_RESOLUTION_Y, "0");
-        test::post_click(dialog, IDOK);
-      })
-      .on(kResolutionCaption, [](HWND box) {
-        EXPECT_EQ(test::message_text(box), "Please enter the plot resolution as a positive number, for example 0,025.");
-        test::click(box, IDOK);
-      })
-      .on(kResolutionCaption, [&](HWND dialog) {
-        EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.025f);
-        test::set_item_text(dialog, IDC_RESOLUTION_Y, "fein");
-        test::post_click(dialog, IDOK);
-      })
+  script
+      .on(kResolutionCaption,
+          [](HWND dialog) {
+            test::set_item_text(dialog, IDC_RESOLUTION_Y, "0");
+            test::post_click(dialog, IDOK);
+          })
+      .on(kResolutionCaption,
+          [](HWND box) {
+            EXPECT_EQ(test::message_text(box),
+                      "Please enter the plot resolution as a positive number, for example 0,025.");
+            test::click(box, IDOK);
+          })
+      .on(kResolutionCaption,
+          [&](HWND dialog) {
+            EXPECT_FLOAT_EQ(values.resolution_y.value_or(0), 0.025f);
+            test::set_item_text(dialog, IDC_RESOLUTION_Y, "fein");
+            test::post_click(dialog, IDOK);
+          })
       .on(kResolutionCaption, [](HWND box) { test::click(box, IDOK); })
       .on(kResolutionCaption, [](HWND dialog) {
         test::set_item_text(dialog, IDC_RESOLUTION_Y, "0,0254");

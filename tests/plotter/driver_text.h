@@ -9,7 +9,7 @@
 namespace tav::test {
 
 struct DriverText {
-  std::map<int, std::string> values;   // bracket line number -> text between its brackets
+  std::map<int, std::string> values;  // bracket line number -> text between its brackets
   std::string device = " 12 01 0 00 01 0";
   std::string eol = "\r\n";
   int bracket_lines = 58;
@@ -17,12 +17,20 @@ struct DriverText {
   std::string value(int number) const {
     if (auto found = values.find(number); found != values.end()) return found->second;
     switch (number) {
-      case 6: return "N";
-      case 26: case 27: return "0.0254";
-      case 34: case 45: return "N";
-      case 51: return "Tintenstrahlplotter 180 cm";
-      case 53: return "1800";
-      default: return std::to_string(number % 7);
+      case 6:
+        return "N";
+      case 26:
+      case 27:
+        return "0.0254";
+      case 34:
+      case 45:
+        return "N";
+      case 51:
+        return "Tintenstrahlplotter 180 cm";
+      case 53:
+        return "1800";
+      default:
+        return std::to_string(number % 7);
     }
   }
 

@@ -68,9 +68,9 @@ class PlotterPageTest : public ::testing::Test {
   void on_plotter(const std::function<void(HWND page)>& step) {
     test::ModalScript script;
     script.on(kMainCaption, on_plotter_page([&](HWND page) {
-      step(page);
-      test::close_main_dialog();
-    }));
+                step(page);
+                test::close_main_dialog();
+              }));
     test::run_main_dialog_with(script);
   }
 
@@ -80,10 +80,11 @@ class PlotterPageTest : public ::testing::Test {
   void confirm_on_row(const std::string& driver, const std::string& queue, int button, const std::string& question,
                       const std::string& failure, const Rows& rows) {
     test::ModalScript script;
-    script.on(kMainCaption, on_plotter_page([&](HWND page) {
-            select_plotter_row(page, plotter_row(page, driver, queue));
-            test::post_click(page, button);
-          }))
+    script
+        .on(kMainCaption, on_plotter_page([&](HWND page) {
+              select_plotter_row(page, plotter_row(page, driver, queue));
+              test::post_click(page, button);
+            }))
         .on(kMainCaption, [&](HWND box) {
           if (!question.empty()) {
             EXPECT_EQ(message_text(box), question);
@@ -97,9 +98,9 @@ class PlotterPageTest : public ::testing::Test {
       });
     }
     script.on(kMainCaption, on_page([&](HWND page) {
-      EXPECT_EQ(plotter_rows(page), rows);
-      test::close_main_dialog();
-    }));
+                EXPECT_EQ(plotter_rows(page), rows);
+                test::close_main_dialog();
+              }));
     test::run_main_dialog_with(script);
   }
 
@@ -149,27 +150,29 @@ TEST_F(PlotterPageTest, ActivateAsksBeforeOverwritingAQueueFileAndKeepsABackup) 
   show_inactive_plotters() = true;
   const std::string old_queue = "[DEVICE]\r\nNAME=alt\r\nBAUD=1\r\n\r\n[QUEUE]\r\nCOPIES=2\r\n";
   test::ModalScript script;
-  script.on(kMainCaption, on_plotter_page([&](HWND page) {
-          inst.write("plotter\\PEN90.que", old_queue);  // appears while the page is open
-          select_plotter_row(page, plotter_row(page, "PEN90", ""));
-          test::post_click(page, IDB_PLOTTER_ACTIVATE);
-        }))
-      .on("TAVIRO - Add plotter", [&](HWND box) {
-        EXPECT_EQ(message_text(box), "File already exists. Overwrite?");
-        EXPECT_TRUE(GetWindowLongA(GetDlgItem(box, IDNO), GWL_STYLE) & BS_DEFPUSHBUTTON);
-        test::click(box, IDNO);
-      })
+  script
+      .on(kMainCaption, on_plotter_page([&](HWND page) {
+            inst.write("plotter\\PEN90.que", old_queue);  // appears while the page is open
+            select_plotter_row(page, plotter_row(page, "PEN90", ""));
+            test::post_click(page, IDB_PLOTTER_ACTIVATE);
+          }))
+      .on("TAVIRO - Add plotter",
+          [&](HWND box) {
+            EXPECT_EQ(message_text(box), "File already exists. Overwrite?");
+            EXPECT_TRUE(GetWindowLongA(GetDlgItem(box, IDNO), GWL_STYLE) & BS_DEFPUSHBUTTON);
+            test::click(box, IDNO);
+          })
       .on(kMainCaption, on_page([&](HWND page) {
-        EXPECT_EQ(plotter("PEN90.que"), old_queue);
-        EXPECT_FALSE(has("PEN90.bk0"));
-        test::post_click(page, IDB_PLOTTER_ACTIVATE);
-      }))
+            EXPECT_EQ(plotter("PEN90.que"), old_queue);
+            EXPECT_FALSE(has("PEN90.bk0"));
+            test::post_click(page, IDB_PLOTTER_ACTIVATE);
+          }))
       .on("TAVIRO - Add plotter", [&](HWND box) { test::click(box, IDYES); })
       .on(kMainCaption, on_page([&](HWND page) {
-        EXPECT_EQ(plotter_rows(page)[static_cast<std::size_t>(plotter_row(page, "PEN90", "PEN90"))],
-                  "*|Stiftplotter 90|PEN90|PEN90");
-        test::close_main_dialog();
-      }));
+            EXPECT_EQ(plotter_rows(page)[static_cast<std::size_t>(plotter_row(page, "PEN90", "PEN90"))],
+                      "*|Stiftplotter 90|PEN90|PEN90");
+            test::close_main_dialog();
+          }));
   test::run_main_dialog_with(script);
   EXPECT_EQ(plotter("PEN90.que"),
             "[DEVICE]\r\nNAME=Stiftplotter 90\r\nBAUD=1\r\nPORT=FILE:\r\nDRIVER=PEN90.PLT\r\nRASTER=0\r\nCUTTER=0\r\n"
@@ -190,8 +193,9 @@ TEST_F(PlotterPageTest, DuplicateTakesTheNextFreeNumberedName) {
     EXPECT_NE(plotter_row(page, "ROLL60A", "ROLL6011"), -1);
     EXPECT_EQ(plotter_rows(page).size(), 11u);
   });
-  EXPECT_EQ(plotter("ROLL6010.que"), "[DEVICE]\r\nNAME=Rollenplotter 60 (ROLL6010.que)\r\nPORT=FILE:\r\n"
-                                     "DRIVER=ROLL60A.PLT\r\nRASTER=0\r\nCUTTER=0\r\n");
+  EXPECT_EQ(plotter("ROLL6010.que"),
+            "[DEVICE]\r\nNAME=Rollenplotter 60 (ROLL6010.que)\r\nPORT=FILE:\r\n"
+            "DRIVER=ROLL60A.PLT\r\nRASTER=0\r\nCUTTER=0\r\n");
   EXPECT_TRUE(has("ROLL6011.que"));
 }
 
@@ -208,27 +212,28 @@ TEST_F(PlotterPageTest, DeactivateWhileInactivePlottersAreShown) {
   show_inactive_plotters() = true;
   inst.write("plotter\\ROLL60A2.que", test::queue_file("Rolle Halle 2", "ROLL60A.PLT"));
   test::ModalScript script;
-  script.on(kMainCaption, on_plotter_page([&](HWND page) {
-          // Another queue uses the driver: the entry goes.
-          select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A2"));
-          test::post_click(page, IDB_PLOTTER_DEACTIVATE);
-        }))
+  script
+      .on(kMainCaption, on_plotter_page([&](HWND page) {
+            // Another queue uses the driver: the entry goes.
+            select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A2"));
+            test::post_click(page, IDB_PLOTTER_DEACTIVATE);
+          }))
       .on(kMainCaption, [](HWND box) { test::click(box, IDYES); })
       .on(kMainCaption, on_page([&](HWND page) {
-        EXPECT_EQ(plotter_rows(page).size(), 3u);
-        EXPECT_EQ(plotter_row(page, "ROLL60A", "ROLL60A2"), -1);
-        select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
-        test::post_click(page, IDB_PLOTTER_DEACTIVATE);
-      }))
+            EXPECT_EQ(plotter_rows(page).size(), 3u);
+            EXPECT_EQ(plotter_row(page, "ROLL60A", "ROLL60A2"), -1);
+            select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
+            test::post_click(page, IDB_PLOTTER_DEACTIVATE);
+          }))
       .on(kMainCaption, [](HWND box) { test::click(box, IDYES); })
       .on(kMainCaption, on_page([&](HWND page) {
-        // The last queue of the driver: the row stays, now inactive.
-        EXPECT_EQ(plotter_rows(page)[0], "|Rolle Halle 1|ROLL60A|");
-        EXPECT_EQ(plotter_rows(page).size(), 3u);
-        select_plotter_row(page, 0);
-        EXPECT_EQ(enabled_actions(page), "A--SR");
-        test::close_main_dialog();
-      }));
+            // The last queue of the driver: the row stays, now inactive.
+            EXPECT_EQ(plotter_rows(page)[0], "|Rolle Halle 1|ROLL60A|");
+            EXPECT_EQ(plotter_rows(page).size(), 3u);
+            select_plotter_row(page, 0);
+            EXPECT_EQ(enabled_actions(page), "A--SR");
+            test::close_main_dialog();
+          }));
   test::run_main_dialog_with(script);
   EXPECT_FALSE(has("ROLL60A.que"));
   EXPECT_FALSE(has("ROLL60A2.que"));
@@ -248,12 +253,27 @@ TEST_F(PlotterPageTest, ActionsTakeTheFilesTheirRowsWereListedFrom) {
     const char* line;
   };
   const Case cases[] = {
-      {IDB_PLOTTER_DEACTIVATE, "Klein", true, {"ABC.que", "PEN90.PLT", "ROLL60A.plt", "abc.bk0", "pen90.plt"}, {},
-       "ABC.que", "NAME=Gross"},
-      {IDB_PLOTTER_REMOVE, "Klein", true, {"ABC.que", "PEN90.PLT", "ROLL60A.plt", "pen90.plt"},
-       {"ROLL60A.plt", "abc.que"}, "diverse\\abc.que", "NAME=Klein"},
-      {IDB_PLOTTER_ACTIVATE, "Stift klein", false,
-       {"ABC.que", "PEN90.PLT", "PEN90.que", "ROLL60A.plt", "abc.que", "pen90.plt"}, {}, "PEN90.que", "NAME=Stift klein"},
+      {IDB_PLOTTER_DEACTIVATE,
+       "Klein",
+       true,
+       {"ABC.que", "PEN90.PLT", "ROLL60A.plt", "abc.bk0", "pen90.plt"},
+       {},
+       "ABC.que",
+       "NAME=Gross"},
+      {IDB_PLOTTER_REMOVE,
+       "Klein",
+       true,
+       {"ABC.que", "PEN90.PLT", "ROLL60A.plt", "pen90.plt"},
+       {"ROLL60A.plt", "abc.que"},
+       "diverse\\abc.que",
+       "NAME=Klein"},
+      {IDB_PLOTTER_ACTIVATE,
+       "Stift klein",
+       false,
+       {"ABC.que", "PEN90.PLT", "PEN90.que", "ROLL60A.plt", "abc.que", "pen90.plt"},
+       {},
+       "PEN90.que",
+       "NAME=Stift klein"},
   };
   show_inactive_plotters() = true;
   for (const Case& c : cases) {
@@ -266,9 +286,9 @@ TEST_F(PlotterPageTest, ActionsTakeTheFilesTheirRowsWereListedFrom) {
     test::write_case_twin(installation, "plotter\\pen90.plt", test::driver_file("Stift klein"));
     test::ModalScript script;
     script.on(kMainCaption, on_plotter_page([&](HWND page) {
-      select_plotter_row(page, test::plotter_row_named(page, c.row));
-      test::post_click(page, c.button);
-    }));
+                select_plotter_row(page, test::plotter_row_named(page, c.row));
+                test::post_click(page, c.button);
+              }));
     if (c.asks) script.on(kMainCaption, [](HWND box) { test::click(box, IDYES); });
     script.on(kMainCaption, [](HWND) { test::close_main_dialog(); });
     test::run_main_dialog_with(script);
@@ -284,36 +304,41 @@ TEST_F(PlotterPageTest, RemoveMovesTheFilesKeepsTheEarlierOnesAndTheRowsBelowKee
   inst.write("plotter\\diverse\\ROLL60A.que", "old removed queue");
   inst.write("plotter\\diverse\\ROLL60A.bk0", "older");
   test::ModalScript script;
-  script.on(kMainCaption, on_plotter_page([&](HWND page) {
-          select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
-          test::post_click(page, IDB_PLOTTER_REMOVE);
-        }))
-      .on(kMainCaption, [](HWND box) {
-        EXPECT_EQ(message_text(box), "Really remove the selected plotter? For a backup the current settings are moved "
-                                     "to subfolder \"Diverse\" .");
-        test::click(box, IDYES);
-      })
-      .on(kMainCaption, [](HWND box) {
-        EXPECT_EQ(message_text(box), "Subfolder \"Diverse\" already held files of these names. They are kept under new "
-                                     "names:\nROLL60A.plt is now ROLL60A.bk1\nROLL60A.que is now ROLL60A.bk2");
-        test::click(box, IDOK);
-      })
+  script
+      .on(kMainCaption, on_plotter_page([&](HWND page) {
+            select_plotter_row(page, plotter_row(page, "ROLL60A", "ROLL60A"));
+            test::post_click(page, IDB_PLOTTER_REMOVE);
+          }))
+      .on(kMainCaption,
+          [](HWND box) {
+            EXPECT_EQ(message_text(box),
+                      "Really remove the selected plotter? For a backup the current settings are moved "
+                      "to subfolder \"Diverse\" .");
+            test::click(box, IDYES);
+          })
+      .on(kMainCaption,
+          [](HWND box) {
+            EXPECT_EQ(message_text(box),
+                      "Subfolder \"Diverse\" already held files of these names. They are kept under new "
+                      "names:\nROLL60A.plt is now ROLL60A.bk1\nROLL60A.que is now ROLL60A.bk2");
+            test::click(box, IDOK);
+          })
       .on(kMainCaption, on_page([&](HWND page) {
-        EXPECT_EQ(plotter_rows(page).size(), 2u);
-        EXPECT_EQ(enabled_actions(page), "-----");
-        // The rows that moved up still act on their own plotters.
-        const int pen = plotter_row(page, "PEN90", "");
-        select_plotter_row(page, pen);
-        test::click(page, IDB_PLOTTER_ACTIVATE);
-        EXPECT_EQ(plotter_rows(page)[static_cast<std::size_t>(pen)], "*|Stiftplotter 90|PEN90|PEN90");
-        select_plotter_row(page, plotter_row(page, "CUT160", ""));
-        test::post_click(page, IDB_PLOTTER_REMOVE);
-      }))
+            EXPECT_EQ(plotter_rows(page).size(), 2u);
+            EXPECT_EQ(enabled_actions(page), "-----");
+            // The rows that moved up still act on their own plotters.
+            const int pen = plotter_row(page, "PEN90", "");
+            select_plotter_row(page, pen);
+            test::click(page, IDB_PLOTTER_ACTIVATE);
+            EXPECT_EQ(plotter_rows(page)[static_cast<std::size_t>(pen)], "*|Stiftplotter 90|PEN90|PEN90");
+            select_plotter_row(page, plotter_row(page, "CUT160", ""));
+            test::post_click(page, IDB_PLOTTER_REMOVE);
+          }))
       .on(kMainCaption, [](HWND box) { test::click(box, IDYES); })
       .on(kMainCaption, on_page([&](HWND page) {
-        EXPECT_EQ(plotter_rows(page), (Rows{"*|Stiftplotter 90|PEN90|PEN90"}));
-        test::close_main_dialog();
-      }));
+            EXPECT_EQ(plotter_rows(page), (Rows{"*|Stiftplotter 90|PEN90|PEN90"}));
+            test::close_main_dialog();
+          }));
   test::run_main_dialog_with(script);
   EXPECT_EQ(plotter("diverse\\ROLL60A.plt"), test::driver_file("Rollenplotter 60"));
   EXPECT_EQ(plotter("diverse\\ROLL60A.que"), test::queue_file("Rolle Halle 1", "ROLL60A.PLT"));
@@ -335,11 +360,13 @@ TEST_F(PlotterPageTest, RemoveThatCannotKeepOrMoveAFileMovesNothing) {
   };
   const std::string reason = system_error_text(ERROR_SHARING_VIOLATION);
   const Case cases[] = {
-      {{"ROLL60A.plt"}, "diverse\\ROLL60A.plt",
+      {{"ROLL60A.plt"},
+       "diverse\\ROLL60A.plt",
        "The earlier removed file U:\\taviro\\plotter\\diverse\\ROLL60A.plt could not be renamed to ROLL60A.bk0:\n" +
            reason + "\n\nThe plotter was not removed.",
        "keep removed plotter file"},
-      {{}, "ROLL60A.plt",
+      {{},
+       "ROLL60A.plt",
        "The file U:\\taviro\\plotter\\ROLL60A.plt could not be moved to subfolder \"Diverse\":\n" + reason,
        "remove plotter"},
   };
@@ -370,22 +397,25 @@ TEST_F(PlotterPageTest, AQueueFileThatCannotBeWrittenStaysAsItWas) {
   show_inactive_plotters() = true;
   const std::string old_queue = test::queue_file("alt", "OTHER.PLT");
   test::ModalScript script;
-  script.on(kMainCaption, on_plotter_page([&](HWND page) {
-          inst.write("plotter\\PEN90.que", old_queue);
-          SetFileAttributesA(inst.path("plotter\\PEN90.que").c_str(), FILE_ATTRIBUTE_READONLY);
-          select_plotter_row(page, plotter_row(page, "PEN90", ""));
-          test::post_click(page, IDB_PLOTTER_ACTIVATE);
-        }))
+  script
+      .on(kMainCaption, on_plotter_page([&](HWND page) {
+            inst.write("plotter\\PEN90.que", old_queue);
+            SetFileAttributesA(inst.path("plotter\\PEN90.que").c_str(), FILE_ATTRIBUTE_READONLY);
+            select_plotter_row(page, plotter_row(page, "PEN90", ""));
+            test::post_click(page, IDB_PLOTTER_ACTIVATE);
+          }))
       .on("TAVIRO - Add plotter", [](HWND box) { test::click(box, IDYES); })
-      .on(kMainCaption, [](HWND box) {
-        EXPECT_EQ(message_text(box), "Error when creating file U:\\taviro\\plotter\\PEN90.que:\n" +
-                                         system_error_text(ERROR_ACCESS_DENIED));
-        test::click(box, IDOK);
-      })
+      .on(kMainCaption,
+          [](HWND box) {
+            EXPECT_EQ(message_text(box), "Error when creating file U:\\taviro\\plotter\\PEN90.que:\n" +
+                                             system_error_text(ERROR_ACCESS_DENIED));
+            test::click(box, IDOK);
+          })
       .on(kMainCaption, on_page([&](HWND page) {
-        EXPECT_EQ(plotter_rows(page)[static_cast<std::size_t>(plotter_row(page, "PEN90", ""))], "|Stiftplotter 90|PEN90|");
-        test::close_main_dialog();
-      }));
+            EXPECT_EQ(plotter_rows(page)[static_cast<std::size_t>(plotter_row(page, "PEN90", ""))],
+                      "|Stiftplotter 90|PEN90|");
+            test::close_main_dialog();
+          }));
   test::run_main_dialog_with(script);
   EXPECT_EQ(plotter("PEN90.que"), old_queue);
   expect_logged("create queue file", "PEN90.que");
@@ -409,23 +439,25 @@ TEST_F(PlotterPageTest, DoubleClickOpensTheDriverSettingsOfTheRow) {
   test::write_case_twin(inst, "plotter\\dj.plt", test::driver_file("Tinte klein"));
   std::string shown_file, shown_name;
   test::ModalScript script;
-  script.on(kMainCaption, on_plotter_page([&](HWND page) {
-          HWND list = GetDlgItem(page, IDC_PLOTTER_LIST);
-          RECT cell{};
-          cell.left = LVIR_LABEL;
-          const int row = test::plotter_row_named(page, "Tinte klein");
-          SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-          const LPARAM at = MAKELPARAM(cell.left + 4, (cell.top + cell.bottom) / 2);
-          SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-          SendMessageA(list, WM_LBUTTONUP, 0, at);
-          SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-          SendMessageA(list, WM_LBUTTONUP, 0, at);
-        }))
-      .on("TAVIRO - Plotter setup", [&](HWND dialog) {
-        shown_file = test::item_text(dialog, IDE_DRIVER_FILE);
-        shown_name = test::item_text(dialog, IDE_DRIVER_PLOTTER_NAME);
-        test::click(dialog, IDCANCEL);
-      })
+  script
+      .on(kMainCaption, on_plotter_page([&](HWND page) {
+            HWND list = GetDlgItem(page, IDC_PLOTTER_LIST);
+            RECT cell{};
+            cell.left = LVIR_LABEL;
+            const int row = test::plotter_row_named(page, "Tinte klein");
+            SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+            const LPARAM at = MAKELPARAM(cell.left + 4, (cell.top + cell.bottom) / 2);
+            SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            SendMessageA(list, WM_LBUTTONUP, 0, at);
+            SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+            SendMessageA(list, WM_LBUTTONUP, 0, at);
+          }))
+      .on("TAVIRO - Plotter setup",
+          [&](HWND dialog) {
+            shown_file = test::item_text(dialog, IDE_DRIVER_FILE);
+            shown_name = test::item_text(dialog, IDE_DRIVER_PLOTTER_NAME);
+            test::click(dialog, IDCANCEL);
+          })
       .on(kMainCaption, [](HWND) { test::close_main_dialog(); });
   test::run_main_dialog_with(script);
   EXPECT_EQ(shown_file + "|" + shown_name, "dj.plt|Tinte klein");

@@ -80,7 +80,8 @@ std::string column_titles(HWND page) {
     info.mask = LVCF_TEXT;
     info.pszText = title;
     info.cchTextMax = sizeof title;
-    SendDlgItemMessageA(page, IDC_PLOTTER_LIST, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
+    SendDlgItemMessageA(page, IDC_PLOTTER_LIST, LVM_GETCOLUMNA, static_cast<WPARAM>(column),
+                        reinterpret_cast<LPARAM>(&info));
     if (column > 0) titles += ',';
     titles += title;
   }

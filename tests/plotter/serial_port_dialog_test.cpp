@@ -54,7 +54,8 @@ TEST_F(SerialPortDialogTest, OkWritesWhatTheDialogShows) {
   } cases[] = {
       {"[OPTIONS]\r\nBAKMAX=2\r\n", " 9600|None|8|1|Hardware (DSR)",
        "[OPTIONS]\r\nBAKMAX=2\r\n[SERIALPORT]\r\nBAUDRATE=9600\r\nPARITY=0\r\nDATABIT=8\r\nSTOPBIT=0\r\nFLOW=\r\n"},
-      {"[SERIALPORT]\r\nBAUDRATE=115200\r\nPARITY=7\r\nDATABIT=9\r\nSTOPBIT=1\r\nFLOW=8\r\n", " 9600|-|-|1.5|Hardware (DSR)",
+      {"[SERIALPORT]\r\nBAUDRATE=115200\r\nPARITY=7\r\nDATABIT=9\r\nSTOPBIT=1\r\nFLOW=8\r\n",
+       " 9600|-|-|1.5|Hardware (DSR)",
        "[SERIALPORT]\r\nBAUDRATE=9600\r\nPARITY=7\r\nDATABIT=9\r\nSTOPBIT=1\r\nFLOW=\r\n"},
   };
   for (const auto& c : cases) {
@@ -97,11 +98,13 @@ TEST_F(SerialPortDialogTest, ChoicesAreWrittenOnOkOnlyAndShownAgain) {
 TEST_F(SerialPortDialogTest, TheMainDialogsOkKeepsWhatTheDialogWrote) {
   inst.write("taviro.ini", "[SCREEN]\r\nWIDTHMM=300\r\n");
   test::ModalScript script;
-  script.on(test::kMainCaption, test::on_plotter_page([](HWND page) { test::post_click(page, IDB_PLOTTER_SERIAL_PORT); }))
-      .on(kCaption, [](HWND dialog) {
-        test::click(dialog, IDX_SERIAL_CTS_RTS);
-        test::click(dialog, IDOK);
-      })
+  script
+      .on(test::kMainCaption, test::on_plotter_page([](HWND page) { test::post_click(page, IDB_PLOTTER_SERIAL_PORT); }))
+      .on(kCaption,
+          [](HWND dialog) {
+            test::click(dialog, IDX_SERIAL_CTS_RTS);
+            test::click(dialog, IDOK);
+          })
       .on(test::kMainCaption, [](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDOK, 0); });
   test::run_main_dialog_with(script);
   EXPECT_EQ(test::main_value("SERIALPORT", "FLOW"), "8236");

@@ -62,11 +62,11 @@ std::set<LANGID> six_languages() {
 
 TEST(DialogTemplates, EveryTemplateInAllSixLanguages) {
   const Templates templates = all_templates();
-  const std::set<int> expected = {IDD_MAIN,          IDD_CALIBRATION,     IDD_PAGE_DRIVES,     IDD_PAGE_SCREEN,
-                                  IDD_HEM_POSITION,  IDD_PAGE_OPTIONS,    IDD_PAGE_DIGITIZER,  IDD_LINE_TYPES,
-                                  IDD_PAGE_LAYPLANNING, IDD_PAGE_TOOLBOX, IDD_PAGE_LANGUAGE,   IDD_SERIAL_PORT,
-                                  IDD_DRIVER_SETTINGS, IDD_PLOT_RESOLUTION, IDD_PAGE_PLOTTER,  IDD_PAGE_EXPERT,
-                                  IDD_NETWORK,       IDD_PROGRESS};
+  const std::set<int> expected = {
+      IDD_MAIN,          IDD_CALIBRATION,    IDD_PAGE_DRIVES,     IDD_PAGE_SCREEN,      IDD_HEM_POSITION,
+      IDD_PAGE_OPTIONS,  IDD_PAGE_DIGITIZER, IDD_LINE_TYPES,      IDD_PAGE_LAYPLANNING, IDD_PAGE_TOOLBOX,
+      IDD_PAGE_LANGUAGE, IDD_SERIAL_PORT,    IDD_DRIVER_SETTINGS, IDD_PLOT_RESOLUTION,  IDD_PAGE_PLOTTER,
+      IDD_PAGE_EXPERT,   IDD_NETWORK,        IDD_PROGRESS};
   for (int id : expected) EXPECT_TRUE(templates.count(id)) << "template " << id << " is missing";
   for (const auto& [id, languages] : templates) {
     std::set<LANGID> present;
@@ -122,7 +122,8 @@ TEST(DialogTemplates, AllLanguagesShareTheEnglishLayout) {
       EXPECT_EQ(form.cx, english.cx) << "template " << id << " " << name_of(language);
       EXPECT_EQ(form.cy, english.cy) << "template " << id << " " << name_of(language);
       EXPECT_TRUE(std::equal(form.controls.begin(), form.controls.end(), english.controls.begin(),
-                             english.controls.end(), [](const Control& a, const Control& b) { return a.same_layout(b); }))
+                             english.controls.end(),
+                             [](const Control& a, const Control& b) { return a.same_layout(b); }))
           << "template " << id << " " << name_of(language);
     }
   }
@@ -163,8 +164,8 @@ TEST(DialogTemplates, NoAccessKeyTwiceWithinOneDialogOrPage) {
       for (const Control* c : live) {
         const wchar_t key = shows_access_key(*c) ? access_key(c->text) : 0;
         if (!key) continue;
-        EXPECT_FALSE(keys.count(key)) << "template " << id << " (" << name_of(language) << "): \""
-                                      << utf8(c->text) << "\" and \"" << utf8(keys[key]) << "\"";
+        EXPECT_FALSE(keys.count(key)) << "template " << id << " (" << name_of(language) << "): \"" << utf8(c->text)
+                                      << "\" and \"" << utf8(keys[key]) << "\"";
         keys.emplace(key, c->text);
       }
     }
@@ -193,7 +194,8 @@ TEST(DialogTemplates, EveryLabelAndButtonHasAnAccessKey) {
       const Control* keyed_label = nullptr;  // a label whose key leads to the next tab stop
       for (std::size_t i = 0; i < controls.size(); ++i) {
         const Control& c = controls[i];
-        const std::string where = "template " + std::to_string(id) + " (" + name_of(language) + "): \"" + utf8(c.text) + "\"";
+        const std::string where =
+            "template " + std::to_string(id) + " (" + name_of(language) + "): \"" + utf8(c.text) + "\"";
         const Control* next = i + 1 < controls.size() ? &controls[i + 1] : nullptr;
         if (!(c.style & WS_VISIBLE)) continue;
         const wchar_t key = access_key(c.text);
@@ -216,7 +218,8 @@ TEST(DialogTemplates, EveryLabelAndButtonHasAnAccessKey) {
           }
           continue;
         }
-        const bool has_words = std::any_of(c.text.begin(), c.text.end(), [](wchar_t ch) { return IsCharAlphaW(ch) != FALSE; });
+        const bool has_words =
+            std::any_of(c.text.begin(), c.text.end(), [](wchar_t ch) { return IsCharAlphaW(ch) != FALSE; });
         if (is_button(c) && has_words && c.id != IDOK && c.id != IDCANCEL) {
           EXPECT_TRUE(key || keyed_label) << where << " has no access key";
         }
@@ -238,7 +241,8 @@ TEST(DialogTemplates, RadioButtonsFormGroupsOfTheirOwn) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
       if (!is_radio(controls[i])) continue;
       if (i == 0 || !is_radio(controls[i - 1])) {
-        EXPECT_EQ(controls[i].style & (WS_GROUP | WS_TABSTOP), DWORD{WS_GROUP | WS_TABSTOP}) << "template " << id << " control " << controls[i].id;
+        EXPECT_EQ(controls[i].style & (WS_GROUP | WS_TABSTOP), DWORD{WS_GROUP | WS_TABSTOP})
+            << "template " << id << " control " << controls[i].id;
       }
       if (i + 1 < controls.size() && !is_radio(controls[i + 1])) {
         EXPECT_TRUE(controls[i + 1].style & WS_GROUP) << "template " << id << " control " << controls[i + 1].id;
@@ -254,7 +258,9 @@ TEST(DialogTemplates, RadioButtonsFormGroupsOfTheirOwn) {
 TEST(DialogTemplates, EnterIsOkAndEscapeIsCancel) {
   struct Keys {
     bool enter_is_ok, escape_is_cancel;
-    bool operator==(const Keys& o) const { return enter_is_ok == o.enter_is_ok && escape_is_cancel == o.escape_is_cancel; }
+    bool operator==(const Keys& o) const {
+      return enter_is_ok == o.enter_is_ok && escape_is_cancel == o.escape_is_cancel;
+    }
   };
   const std::map<int, Keys> exceptions = {{IDD_CALIBRATION, {true, false}},
                                           {IDD_DRIVER_SETTINGS, {false, true}},

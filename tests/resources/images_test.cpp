@@ -53,8 +53,8 @@ TEST(Images, ArrowIconsHaveAnImageForEveryScaling) {
     // 24 pixels at 100 %, 125 %, 150 % and 200 %: drawn for the size, not stretched.
     for (int size : {24, 30, 36, 48}) {
       EXPECT_TRUE(sizes.count(size)) << "icon " << id << ", " << size << " pixels";
-      HICON icon = static_cast<HICON>(LoadImageA(tav::controls::program_instance(), MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                                 size, size, LR_DEFAULTCOLOR));
+      HICON icon = static_cast<HICON>(
+          LoadImageA(tav::controls::program_instance(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
       ASSERT_NE(icon, nullptr) << "icon " << id;
       ICONINFO info{};
       ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -67,9 +67,7 @@ TEST(Images, ArrowIconsHaveAnImageForEveryScaling) {
 }
 
 TEST(Images, FontPreviewsLoadForEveryScaling) {
-  const struct {
-    int dpi, width, height;
-  } kScales[] = {{96, 144, 36}, {144, 216, 54}, {192, 288, 72}};
+  const struct { int dpi, width, height; } kScales[] = {{96, 144, 36}, {144, 216, 54}, {192, 288, 72}};
   for (int number = 0; number < tav::kGraphicFonts; ++number) {
     for (const auto& scale : kScales) {
       const int id = tav::font_preview_bitmap(number, scale.dpi);

@@ -12,8 +12,18 @@ namespace {
 class Reader {
  public:
   explicit Reader(const BYTE* data) : p_(data) {}
-  WORD word() { WORD v; std::memcpy(&v, p_, 2); p_ += 2; return v; }
-  DWORD dword() { DWORD v; std::memcpy(&v, p_, 4); p_ += 4; return v; }
+  WORD word() {
+    WORD v;
+    std::memcpy(&v, p_, 2);
+    p_ += 2;
+    return v;
+  }
+  DWORD dword() {
+    DWORD v;
+    std::memcpy(&v, p_, 4);
+    p_ += 4;
+    return v;
+  }
   std::wstring text_or_ordinal() {
     const WORD first = word();
     if (first == 0) return {};
@@ -83,8 +93,9 @@ void each_resource(LPCSTR type, const Visit& visit) {
             module, type, name,
             [](HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR data) -> BOOL {
               HRSRC found = FindResourceExA(module, type, name, language);
-              (*reinterpret_cast<const Visit*>(data))(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name)), language,
-                                                      static_cast<const BYTE*>(LockResource(LoadResource(module, found))));
+              (*reinterpret_cast<const Visit*>(data))(
+                  static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name)), language,
+                  static_cast<const BYTE*>(LockResource(LoadResource(module, found))));
               return TRUE;
             },
             data);

@@ -23,7 +23,8 @@ std::map<std::string, int> g_opened;
 
 void record(const char* path) {
   std::string name(path);
-  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   ++g_opened[name];
 }
 
@@ -48,9 +49,11 @@ TEST(FileReads, EachFileOncePerStartUpStepAndPerPageShown) {
   test::TestInstallation installation;
   installation.add_program_files();
   installation.write("settings.ini", "[SHELL]\r\nLASTVERSION=1100\r\n");
-  installation.write("taviro.ini", "[OPTIONS]\r\nLANGUAGE=0440\r\nBAKMAX=3\r\n[PATH]\r\nPATHPLOT=\\taviro\\plotter\\\r\n");
+  installation.write("taviro.ini",
+                     "[OPTIONS]\r\nLANGUAGE=0440\r\nBAKMAX=3\r\n[PATH]\r\nPATHPLOT=\\taviro\\plotter\\\r\n");
   installation.write("language.ini", "[LANGUAGE]\r\nNAMEEXACT=deutsch\r\nNAMEENGLISH=german\r\n");
-  installation.write("0440\\language.ini", "[LANGUAGE]\r\nNAMEEXACT=english\r\nNAMEENGLISH=english\r\nVERSION=1100\r\n");
+  installation.write("0440\\language.ini",
+                     "[LANGUAGE]\r\nNAMEEXACT=english\r\nNAMEENGLISH=english\r\nVERSION=1100\r\n");
   installation.write("0440\\menues\\dialog.ini", "[STANDARD]\r\nA=Text\r\n[TOOLBOX]\r\nB0=#A#\r\n");
   installation.write("plotter\\Q0000001.que", "[DEVICE]\r\nNAME=Plotter\r\nDRIVER=D1.PLT\r\n");
   set_file_open_observer(record);

@@ -154,8 +154,7 @@ TEST_F(HelpFileTest, EveryLinkAndPictureLeadsToAPartOfTheFile) {
   EXPECT_GE(pages_.size(), 2u);
   for (const std::string& part : missing_) ADD_FAILURE() << part << " is linked but not in the help file";
   for (const auto& [page, targets] : links_)
-    for (const std::string& target : targets)
-      EXPECT_NE(target.rfind("(outside", 0), 0u) << page << " links " << target;
+    for (const std::string& target : targets) EXPECT_NE(target.rfind("(outside", 0), 0u) << page << " links " << target;
 }
 
 TEST_F(HelpFileTest, EveryPageHasATitleTheStylesheetAndItsCodePage) {
@@ -202,8 +201,10 @@ TEST_F(HelpFileTest, EachLanguageDocumentsEveryDialogAndStaysInItsLanguage) {
       const std::string name = page.substr(language.folder.size());
       names[language.folder].insert(name);
       const auto ids = matches(bytes, std::regex(R"(<meta name="dialog" content="([0-9]+))"), 1);
-      if (ids.empty()) ADD_FAILURE() << page << " names no dialog";
-      else documented.insert(std::stoi(ids[0]));
+      if (ids.empty())
+        ADD_FAILURE() << page << " names no dialog";
+      else
+        documented.insert(std::stoi(ids[0]));
       EXPECT_NE(bytes.find(language.folder == "/en/" ? "lang=\"en\"" : "lang=\"de\""), std::string::npos) << page;
       const std::string other = language.folder == "/en/" ? "/de/" : "/en/";
       for (const std::string& target : links_[page]) {
@@ -240,7 +241,8 @@ TEST_F(HelpFileTest, QuotedCaptionsAreThoseOfTheTemplatesInThePagesLanguage) {
       bool complete = true;
       for (int id : ids) {
         const auto found = templates.find(id);
-        if (found == templates.end() || found->second.size() < 2) complete = false;
+        if (found == templates.end() || found->second.size() < 2)
+          complete = false;
         else
           for (const std::wstring& text : found->second) allowed.insert(normalized(text));
       }

@@ -32,8 +32,8 @@ struct LanguageTexts {
 
 std::wstring from_code_page(UINT code_page, const std::string& text) {
   std::wstring wide(text.size() + 1, L'\0');
-  wide.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(code_page, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
+  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(code_page, 0, text.data(), static_cast<int>(text.size()),
+                                                           wide.data(), static_cast<int>(wide.size()))));
   return wide;
 }
 
@@ -66,12 +66,15 @@ void check(const LanguageTexts& expected) {
   const auto utf8 = [](const char* text) { return from_code_page(CP_UTF8, text); };
   const auto ansi = [](const std::string& text) { return from_code_page(CP_ACP, text); };
   test::TestInstallation installation;
-  test::with_page(test::kScreenTab, [&](HWND page, HWND dialog) {
-    const std::wstring title = ansi(tab_title(dialog, test::kLayplanningTab));
-    EXPECT_EQ(title, utf8(expected.layplanning_tab));
-    EXPECT_TRUE(font_draws(GetDlgItem(dialog, IDC_MAIN_TABS), title));
-    EXPECT_EQ(ansi(test::combo_items(page, IDC_SCREEN_GRID_COLOUR).at(1)), utf8(expected.cool_grid_colour));
-  }, IDCANCEL);
+  test::with_page(
+      test::kScreenTab,
+      [&](HWND page, HWND dialog) {
+        const std::wstring title = ansi(tab_title(dialog, test::kLayplanningTab));
+        EXPECT_EQ(title, utf8(expected.layplanning_tab));
+        EXPECT_TRUE(font_draws(GetDlgItem(dialog, IDC_MAIN_TABS), title));
+        EXPECT_EQ(ansi(test::combo_items(page, IDC_SCREEN_GRID_COLOUR).at(1)), utf8(expected.cool_grid_colour));
+      },
+      IDCANCEL);
   EXPECT_EQ(ansi(controls::load_string(IDS_PLOTTER_FILE_EXISTS)), utf8(expected.file_exists));
   set_up_toolbox_catalogue(ToolboxKind::construction, "U:\\no such folder\\dialog.ini");
   std::string description;
@@ -96,9 +99,7 @@ TEST(LanguageTexts_pl, Polish) {
 TEST(LanguageTexts_ru, Russian) {
   check({1251, "Раскладка", "холодная (серо-голубая)", "Файл уже существует. Заменить его?", "Groessen loeschen"});
 }
-TEST(LanguageTexts_zh, Chinese) {
-  check({936, "排料", "冷色（蓝灰）", "文件已存在。是否覆盖？", "Groessen loeschen"});
-}
+TEST(LanguageTexts_zh, Chinese) { check({936, "排料", "冷色（蓝灰）", "文件已存在。是否覆盖？", "Groessen loeschen"}); }
 
 }  // namespace
 }  // namespace tav

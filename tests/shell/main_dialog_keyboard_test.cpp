@@ -50,40 +50,49 @@ TEST(MainDialogKeyboard, AccessKeysCtrlTabAndEscape) {
   const std::string before = installation.read("taviro.ini");
   test::ModalScript script;
   // Tab goes from the page to the buttons, then to the tabs and back into the page.
-  script.on(kMain, [](HWND dialog) {
-        SetFocus(GetDlgItem(dialog, IDB_MAIN_DEFAULTS));
-        press({}, VK_TAB);  // Help is hidden: there is no help file
-      })
-      .on(kMain, [](HWND dialog) {
-        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_MAIN_TABS));
-        press({}, VK_TAB);
-      })
-      .on(kMain, [](HWND) {
-        EXPECT_EQ(GetFocus(), focused_in_page(IDB_SCREEN_CALIBRATE));
-        press({VK_MENU}, 'B');  // "&Button size for Toolbox"
-      })
-      .on(kMain, [](HWND) {
-        EXPECT_EQ(GetFocus(), focused_in_page(IDC_SCREEN_TOOL_BUTTONS));
-        press({VK_MENU}, 'W');  // the check box "&White TAVIRO desktop" is clicked
-      })
-      .on(kMain, [](HWND) {
-        EXPECT_EQ(GetFocus(), focused_in_page(IDX_SCREEN_WHITE_DESKTOP));
-        press({VK_CONTROL}, VK_TAB);
-      })
-      .on(kMain, [](HWND dialog) {
-        EXPECT_EQ(selected_tab(dialog), test::kDrivesTab);
-        EXPECT_NE(focused_in_page(IDC_DRIVES_INSTALLATION), nullptr);
-        press({VK_CONTROL, VK_SHIFT}, VK_TAB);
-      })
-      .on(kMain, [](HWND dialog) {
-        EXPECT_EQ(selected_tab(dialog), test::kScreenTab);
-        press({VK_CONTROL, VK_SHIFT}, VK_TAB);  // from the first tab round to the last
-      })
-      .on(kMain, [](HWND dialog) {
-        EXPECT_EQ(selected_tab(dialog), test::kExpertTab);
-        EXPECT_NE(focused_in_page(IDX_EXPERT_BDL_FLIP), nullptr);
-        press({VK_MENU}, 'I');  // "Permit 'Swap d&irection'"
-      })
+  script
+      .on(kMain,
+          [](HWND dialog) {
+            SetFocus(GetDlgItem(dialog, IDB_MAIN_DEFAULTS));
+            press({}, VK_TAB);  // Help is hidden: there is no help file
+          })
+      .on(kMain,
+          [](HWND dialog) {
+            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_MAIN_TABS));
+            press({}, VK_TAB);
+          })
+      .on(kMain,
+          [](HWND) {
+            EXPECT_EQ(GetFocus(), focused_in_page(IDB_SCREEN_CALIBRATE));
+            press({VK_MENU}, 'B');  // "&Button size for Toolbox"
+          })
+      .on(kMain,
+          [](HWND) {
+            EXPECT_EQ(GetFocus(), focused_in_page(IDC_SCREEN_TOOL_BUTTONS));
+            press({VK_MENU}, 'W');  // the check box "&White TAVIRO desktop" is clicked
+          })
+      .on(kMain,
+          [](HWND) {
+            EXPECT_EQ(GetFocus(), focused_in_page(IDX_SCREEN_WHITE_DESKTOP));
+            press({VK_CONTROL}, VK_TAB);
+          })
+      .on(kMain,
+          [](HWND dialog) {
+            EXPECT_EQ(selected_tab(dialog), test::kDrivesTab);
+            EXPECT_NE(focused_in_page(IDC_DRIVES_INSTALLATION), nullptr);
+            press({VK_CONTROL, VK_SHIFT}, VK_TAB);
+          })
+      .on(kMain,
+          [](HWND dialog) {
+            EXPECT_EQ(selected_tab(dialog), test::kScreenTab);
+            press({VK_CONTROL, VK_SHIFT}, VK_TAB);  // from the first tab round to the last
+          })
+      .on(kMain,
+          [](HWND dialog) {
+            EXPECT_EQ(selected_tab(dialog), test::kExpertTab);
+            EXPECT_NE(focused_in_page(IDX_EXPERT_BDL_FLIP), nullptr);
+            press({VK_MENU}, 'I');  // "Permit 'Swap d&irection'"
+          })
       .on(kMain, [](HWND) {
         EXPECT_EQ(IsDlgButtonChecked(test::current_page(), IDX_EXPERT_BDL_FLIP), BST_CHECKED);
         press({}, VK_ESCAPE);
@@ -98,20 +107,24 @@ TEST(MainDialogKeyboard, EnterPressesTheFocusedButtonOrOk) {
   test::TestInstallation installation;
   installation.write("taviro.ini", "[SCREEN]\r\nMENUFONTHIGHT=14\r\n");
   test::ModalScript script;
-  script.on(kMain, [](HWND) {
-        ASSERT_EQ(GetFocus(), focused_in_page(IDB_SCREEN_CALIBRATE));  // the page's first control
-        press({}, VK_RETURN);  // "Edit values" opens the calibration
-      })
+  script
+      .on(kMain,
+          [](HWND) {
+            ASSERT_EQ(GetFocus(), focused_in_page(IDB_SCREEN_CALIBRATE));  // the page's first control
+            press({}, VK_RETURN);                                          // "Edit values" opens the calibration
+          })
       .on("TAVIRO - Adjust screen size", [](HWND) { press({}, VK_ESCAPE); })
       .on("TAVIRO - Adjust screen size", [](HWND) { press({}, VK_RETURN); })
-      .on(kMain, [](HWND) {
-        EXPECT_EQ(GetFocus(), focused_in_page(IDB_SCREEN_CALIBRATE));
-        press({VK_MENU}, 'F');  // "&Font size for TAVIRO menu"
-      })
-      .on(kMain, [](HWND) {
-        ASSERT_EQ(GetFocus(), focused_in_page(IDC_SCREEN_FONT_SIZE));
-        press({}, VK_DOWN);
-      })
+      .on(kMain,
+          [](HWND) {
+            EXPECT_EQ(GetFocus(), focused_in_page(IDB_SCREEN_CALIBRATE));
+            press({VK_MENU}, 'F');  // "&Font size for TAVIRO menu"
+          })
+      .on(kMain,
+          [](HWND) {
+            ASSERT_EQ(GetFocus(), focused_in_page(IDC_SCREEN_FONT_SIZE));
+            press({}, VK_DOWN);
+          })
       .on(kMain, [](HWND) { press({}, VK_RETURN); });
   script.run([] { run_main_dialog(nullptr); });
   EXPECT_EQ(script.steps_done(), 6u);
@@ -158,11 +171,13 @@ TEST(MainDialogKeyboard, SubDialogsOpenWithTheirKeysAndCloseWithEscape) {
 TEST(MainDialogKeyboard_ru, CyrillicAccessKeys) {
   test::TestInstallation installation;
   test::ModalScript script;
-  script.on(kMain, [](HWND) { PostMessageA(GetFocus(), WM_SYSCHAR, 0xF0, 0x20000000); })  // "&Размер шрифта"
-      .on(kMain, [](HWND) {
-        EXPECT_EQ(GetFocus(), focused_in_page(IDC_SCREEN_FONT_SIZE));
-        PostMessageA(GetFocus(), WM_SYSCHAR, 0xF6, 0x20000000);  // "&Цветовая схема таблиц"
-      })
+  script
+      .on(kMain, [](HWND) { PostMessageA(GetFocus(), WM_SYSCHAR, 0xF0, 0x20000000); })  // "&Размер шрифта"
+      .on(kMain,
+          [](HWND) {
+            EXPECT_EQ(GetFocus(), focused_in_page(IDC_SCREEN_FONT_SIZE));
+            PostMessageA(GetFocus(), WM_SYSCHAR, 0xF6, 0x20000000);  // "&Цветовая схема таблиц"
+          })
       .on(kMain, [](HWND dialog) {
         EXPECT_EQ(GetFocus(), focused_in_page(IDC_SCREEN_GRID_COLOUR));
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);

@@ -55,8 +55,8 @@ void with_main_dialog(const ModalScript::Step& step, int closing_command = IDCAN
 TEST(MainDialog, NineTabsWithEnglishTitlesAndTheScreenPage) {
   test::TestInstallation installation;
   with_main_dialog([](HWND dialog) {
-    const std::vector<std::string> expected = {"Screen",      "Drives",   "Plotter", "Digitizer",  "Layplanning",
-                                               "Toolbox",     "Language", "Options", "Expert Mode"};
+    const std::vector<std::string> expected = {"Screen",  "Drives",   "Plotter", "Digitizer",  "Layplanning",
+                                               "Toolbox", "Language", "Options", "Expert Mode"};
     EXPECT_EQ(tab_titles(dialog), expected);
     EXPECT_EQ(test::window_text(dialog), kCaption);
     EXPECT_EQ(test::item_text(dialog, IDCANCEL), "Cancel");

@@ -22,15 +22,15 @@ namespace {
 constexpr const char* kMainCaption = "TAVIRO - Setup 1.58";
 
 struct SaveCase {
-  const char* file;              // relative to U:\taviro, held open while OK is first pressed
-  std::string before;            // its contents
-  int tab;                       // the page with the button that opens the dialog
-  int button;                    // 0: the main dialog's own OK
-  const char* caption;           // the dialog that saves
+  const char* file;                  // relative to U:\taviro, held open while OK is first pressed
+  std::string before;                // its contents
+  int tab;                           // the page with the button that opens the dialog
+  int button;                        // 0: the main dialog's own OK
+  const char* caption;               // the dialog that saves
   std::function<void(HWND)> change;  // the user's change in that dialog
   std::function<bool(HWND)> kept;    // the change is still shown
-  const char* saved;             // a line of the file once saved
-  const char* action;            // the action the log names
+  const char* saved;                 // a line of the file once saved
+  const char* action;                // the action the log names
 };
 
 TEST(SaveFailure, TheDialogStaysWithTheChangesAndOkSavesOnceTheFileIsFree) {
@@ -113,7 +113,8 @@ TEST(SaveFailure, TheLogHoldsWhatTheUserWasTold) {
     script.run([] { run_main_dialog(nullptr); });
     const auto lines = log.lines();
     ASSERT_EQ(lines.size(), unreadable ? 1u : 0u);
-    if (unreadable) EXPECT_NE(lines[0].find("\tread settings\tU:\\taviro\\taviro.ini\t"), std::string::npos) << lines[0];
+    if (unreadable)
+      EXPECT_NE(lines[0].find("\tread settings\tU:\\taviro\\taviro.ini\t"), std::string::npos) << lines[0];
     if (!unreadable) EXPECT_TRUE(installation.exists("taviro.ini"));
   }
 }

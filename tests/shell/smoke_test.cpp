@@ -31,10 +31,12 @@ struct Captions {
 // A UTF-8 text in the ANSI code page, as the dialogs' captions read.
 std::string ansi(const char* utf8) {
   std::wstring wide(std::strlen(utf8) + 1, L'\0');
-  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), static_cast<int>(wide.size())) - 1));
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), static_cast<int>(wide.size())) - 1));
   std::string text(wide.size() * 2 + 1, '\0');
   text.resize(static_cast<std::size_t>(
-      WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text.data(), static_cast<int>(text.size()), nullptr, nullptr) - 1));
+      WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text.data(), static_cast<int>(text.size()), nullptr, nullptr) -
+      1));
   return text;
 }
 
@@ -94,10 +96,11 @@ void open_everything(const Captions& captions) {
       .on(main_caption, open_from(2, IDB_PLOTTER_SERIAL_PORT))
       .on(ansi(captions.serial_port), close_with(IDCANCEL))
       .on(main_caption, open_from(2, IDB_PLOTTER_SETTINGS, 0))
-      .on(ansi(captions.driver_settings), [&](HWND dialog) {
-        ++dialogs_seen;
-        test::post_click(dialog, IDB_DRIVER_ADAPT);
-      })
+      .on(ansi(captions.driver_settings),
+          [&](HWND dialog) {
+            ++dialogs_seen;
+            test::post_click(dialog, IDB_DRIVER_ADAPT);
+          })
       .on("TAVIRO - Setup", close_with(IDCANCEL))  // the plot resolution dialog
       .on(ansi(captions.driver_settings), [](HWND dialog) { test::click(dialog, IDCANCEL); })
       .on(main_caption, open_from(4, IDB_LAYPLAN_HEM_POSITION))

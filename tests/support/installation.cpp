@@ -38,8 +38,8 @@ bool remove_wide_tree(const std::wstring& folder) {
 
 bool remove_tree(const std::string& folder) {
   std::wstring wide(folder.size(), L'\0');
-  wide.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()), wide.data(), static_cast<int>(wide.size()))));
+  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, folder.data(), static_cast<int>(folder.size()),
+                                                           wide.data(), static_cast<int>(wide.size()))));
   if (wide.size() >= 3 && wide[1] == L':' && wide[2] == L'\\') wide.insert(0, L"\\\\?\\");
   return remove_wide_tree(wide);
 }

@@ -35,7 +35,8 @@ void pass(const char* /*what*/) {
 
 void install_stop_points_from_environment() {
   char text[32] = {};
-  if (GetEnvironmentVariableA("TAVIRO_STOP_AT", text, sizeof text) > 0) g_points.stop_at = std::strtol(text, nullptr, 10);
+  if (GetEnvironmentVariableA("TAVIRO_STOP_AT", text, sizeof text) > 0)
+    g_points.stop_at = std::strtol(text, nullptr, 10);
   if (GetEnvironmentVariableA("TAVIRO_COUNT_STOPS", g_points.count_file, sizeof g_points.count_file) >=
       sizeof g_points.count_file) {
     g_points.count_file[0] = '\0';

@@ -55,10 +55,10 @@ TEST_F(BackupTest, RotationKeepsBakmaxCopies) {
   inst.write("dob\\taviro_s.bk1", "b1");
   inst.write("dob\\taviro_s.bk2", "b2");
   EXPECT_TRUE(backup("dob\\taviro_s.kon", 0));
-  EXPECT_EQ(files("dob\\taviro_s"), (Files{{"taviro_s.kon", "current"},
-                                           {"taviro_s.bk0", "current"},
-                                           {"taviro_s.bk1", "b0"},
-                                           {"taviro_s.bk2", "b1"}}));
+  EXPECT_EQ(
+      files("dob\\taviro_s"),
+      (Files{
+          {"taviro_s.kon", "current"}, {"taviro_s.bk0", "current"}, {"taviro_s.bk1", "b0"}, {"taviro_s.bk2", "b1"}}));
 }
 
 TEST_F(BackupTest, NoBackupWithoutBakmaxAndWithoutMinimum) {
@@ -79,17 +79,14 @@ TEST_F(BackupTest, MinimumCountsWhenLargerThanBakmax) {
   inst.write("plotter\\ROLL60A.bk1", "q1");
   inst.write("plotter\\ROLL60A.bk2", "q2");
   EXPECT_TRUE(backup("plotter\\ROLL60A.que", 3));
-  EXPECT_EQ(files("plotter\\ROLL60A"), (Files{{"ROLL60A.que", "queue"},
-                                              {"ROLL60A.bk0", "queue"},
-                                              {"ROLL60A.bk1", "q0"},
-                                              {"ROLL60A.bk2", "q1"}}));
+  EXPECT_EQ(files("plotter\\ROLL60A"),
+            (Files{{"ROLL60A.que", "queue"}, {"ROLL60A.bk0", "queue"}, {"ROLL60A.bk1", "q0"}, {"ROLL60A.bk2", "q1"}}));
   // Without the minimum only the newest copy is replaced.
   inst.write("plotter\\ROLL60A.que", "queue 2");
   EXPECT_TRUE(backup("plotter\\ROLL60A.que", 0));
-  EXPECT_EQ(files("plotter\\ROLL60A"), (Files{{"ROLL60A.que", "queue 2"},
-                                              {"ROLL60A.bk0", "queue 2"},
-                                              {"ROLL60A.bk1", "q0"},
-                                              {"ROLL60A.bk2", "q1"}}));
+  EXPECT_EQ(
+      files("plotter\\ROLL60A"),
+      (Files{{"ROLL60A.que", "queue 2"}, {"ROLL60A.bk0", "queue 2"}, {"ROLL60A.bk1", "q0"}, {"ROLL60A.bk2", "q1"}}));
 }
 
 TEST_F(BackupTest, BakmaxIsReadOnceAndClampedToNine) {
@@ -144,7 +141,8 @@ TEST_F(BackupTest, BlankPaddedFieldAndAFailedCopyWithinTheRotation) {
   inst.write("m\\taviro_s.kon", "current");
   inst.write("m\\taviro_s.bk1", "b1");  // bk0 is missing: its shift fails, the rotation goes on
   EXPECT_TRUE(numbered_backup(name.data(), name.size(), 0));
-  EXPECT_EQ(files("m\\taviro_s"), (Files{{"taviro_s.kon", "current"}, {"taviro_s.bk0", "current"}, {"taviro_s.bk1", "b1"}}));
+  EXPECT_EQ(files("m\\taviro_s"),
+            (Files{{"taviro_s.kon", "current"}, {"taviro_s.bk0", "current"}, {"taviro_s.bk1", "b1"}}));
 
   // A missing file: the older copies still shift, and the last copy's failure is the status.
   inst.remove("m\\taviro_s.kon");

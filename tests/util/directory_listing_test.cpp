@@ -83,7 +83,9 @@ class ListingTest : public ::testing::Test {
     ASSERT_FALSE(long_file_alias.empty());
   }
   void TearDown() override { set_show_alias_reader(stored_show_alias); }
-  void set_show_alias(const char* value) { inst.write("taviro.ini", std::string("[OPTIONS]\r\nSHOW_ALIAS=") + value + "\r\n"); }
+  void set_show_alias(const char* value) {
+    inst.write("taviro.ini", std::string("[OPTIONS]\r\nSHOW_ALIAS=") + value + "\r\n");
+  }
 
   TestInstallation inst;
   std::string long_folder_alias, long_file_alias, dots_alias;
@@ -181,7 +183,8 @@ TEST_F(ListingTest, NameIsBlankPaddedAndCutToTheCallersField) {
 
 TEST_F(ListingTest, StatusesOfStartNextCloseAndUnknownModes) {
   EXPECT_EQ(start_status("U:\\taviro\\fehlt\\*.*"), ListStatus::not_started);  // missing folder
-  EXPECT_EQ(start_status("U:\\taviro\\liste\\*.xyz"), ListStatus::not_started);  // no match: the system says file not found
+  EXPECT_EQ(start_status("U:\\taviro\\liste\\*.xyz"),
+            ListStatus::not_started);  // no match: the system says file not found
   EXPECT_EQ(start_status(""), ListStatus::not_started);
   EXPECT_EQ(start_status("\\taviro\\liste\\*.*"), ListStatus::delivered);  // no drive letter: the current drive U:
 
@@ -260,8 +263,8 @@ class FolderNameTableTest : public ::testing::Test {
   std::vector<std::string> table(bool directories, const std::string& pattern, int max_entries, int* count = nullptr) {
     std::vector<FolderNameEntry> entries(static_cast<std::size_t>(max_entries) + 1);
     entries.back().assign("sentinel");
-    const int n = folder_name_table(directories, pattern.data(), static_cast<int>(pattern.size()), entries.data(),
-                                    max_entries);
+    const int n =
+        folder_name_table(directories, pattern.data(), static_cast<int>(pattern.size()), entries.data(), max_entries);
     EXPECT_EQ(entries.back(), FolderNameEntry("sentinel")) << "an entry beyond the maximum was written";
     if (count) *count = n;
     std::vector<std::string> out;
@@ -316,7 +319,7 @@ TEST_F(FolderNameTableTest, UnreadableFolderOrOverlongPatternGivesAnEmptyTable) 
   ASSERT_EQ(folder.size(), 196u);
   test::make_folders(folder + "\\sub");
   EXPECT_EQ(table(true, folder + "\\*.*", 10), std::vector<std::string>{" SUB      "});  // 200 characters
-  EXPECT_TRUE(table(true, folder + "\\*.**", 10).empty());                             // 201 characters
+  EXPECT_TRUE(table(true, folder + "\\*.**", 10).empty());                               // 201 characters
 }
 
 TEST(PathExists, FoldersAndFilesThatExist) {
@@ -343,7 +346,8 @@ TEST(PathExists, LongPathsAreReportedNotCut) {
   EXPECT_FALSE(path_exists(deep260.c_str(), 260));
   const std::string deep300 = test::path_of_length("U:\\taviro\\lang", 300, false);
   EXPECT_FALSE(path_exists(deep300.c_str(), 300));
-  EXPECT_EQ(reports.seen, (std::vector<test::Report>{{ErrorKind::bad_argument, "path_exists-1", 0}, {ErrorKind::bad_argument, "path_exists-1", 0}}));
+  EXPECT_EQ(reports.seen, (std::vector<test::Report>{{ErrorKind::bad_argument, "path_exists-1", 0},
+                                                     {ErrorKind::bad_argument, "path_exists-1", 0}}));
 }
 
 TEST(PathExists, UsesItsOwnSearchBesideAnOpenListing) {

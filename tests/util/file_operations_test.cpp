@@ -37,9 +37,7 @@ class FileOperationsTest : public ::testing::Test {
     inst.write("quelle.plt", "driver settings");
     inst.write("alt.plt", "old contents");
   }
-  void TearDown() override {
-    SetFileAttributesA(inst.path("alt.plt").c_str(), FILE_ATTRIBUTE_NORMAL);
-  }
+  void TearDown() override { SetFileAttributesA(inst.path("alt.plt").c_str(), FILE_ATTRIBUTE_NORMAL); }
   TestInstallation inst;
   ReportedTags reports;
   const std::string source = "U:\\taviro\\quelle.plt";
@@ -67,7 +65,7 @@ TEST_F(FileOperationsTest, CopyOntoAReadOnlyTargetFailsAndKeepsIt) {
 }
 
 TEST_F(FileOperationsTest, CopyFailuresAndTheirReports) {
-  EXPECT_FALSE(copy_by_name("U:\\taviro\\fehlt.plt", target));  // file not found
+  EXPECT_FALSE(copy_by_name("U:\\taviro\\fehlt.plt", target));     // file not found
   EXPECT_FALSE(copy_by_name(source, "U:\\taviro\\fehlt\\x.plt"));  // path not found
   EXPECT_TRUE(reports.seen.empty());
   {
@@ -82,7 +80,8 @@ TEST_F(FileOperationsTest, CopyWithLengthsOfZeroOrLess) {
   EXPECT_FALSE(copy_file(source.data(), 0, target.data(), len(target)));
   EXPECT_FALSE(copy_file(source.data(), len(source), target.data(), -4));
   EXPECT_EQ(inst.read("alt.plt"), "old contents");
-  EXPECT_EQ(reports.seen, (std::vector<Report>{{ErrorKind::length_cut, "copy_file-length", 0}, {ErrorKind::length_cut, "copy_file-length", 0}}));
+  EXPECT_EQ(reports.seen, (std::vector<Report>{{ErrorKind::length_cut, "copy_file-length", 0},
+                                               {ErrorKind::length_cut, "copy_file-length", 0}}));
 }
 
 TEST_F(FileOperationsTest, NamesLongerThanTheFieldAreRefusedNotCut) {
@@ -139,7 +138,8 @@ TEST_F(FileOperationsTest, MoveWithLengthsOfZeroOrLess) {
   EXPECT_FALSE(rename_file(source.data(), len(source), "U:\\taviro\\neu.plt", -1));
   EXPECT_TRUE(inst.exists("quelle.plt"));
   EXPECT_FALSE(inst.exists("neu.plt"));
-  EXPECT_EQ(reports.seen, (std::vector<Report>{{ErrorKind::bad_argument, "rename_file-1", 0}, {ErrorKind::bad_argument, "rename_file-1", 0}}));
+  EXPECT_EQ(reports.seen, (std::vector<Report>{{ErrorKind::bad_argument, "rename_file-1", 0},
+                                               {ErrorKind::bad_argument, "rename_file-1", 0}}));
 }
 
 }  // namespace

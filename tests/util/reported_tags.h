@@ -14,7 +14,9 @@ struct Report {
   long value;
   bool operator==(const Report&) const = default;
 };
-inline void PrintTo(const Report& r, std::ostream* out) { *out << static_cast<int>(r.kind) << ":" << r.tag << ":" << r.value; }
+inline void PrintTo(const Report& r, std::ostream* out) {
+  *out << static_cast<int>(r.kind) << ":" << r.tag << ":" << r.value;
+}
 
 class ReportedTags {
  public:

@@ -35,10 +35,14 @@ void make_tree(const TestInstallation& inst, const std::string& folder) {
   inst.write(folder + "\\mas\\alt dat\\tief\\x.dat", "deep");
   inst.make_folder(folder + "\\leer");
 }
-const Tree kTree{{"\\taviro_s.kon", "system"},   {"\\mas", "<dir>"},
-                 {"\\mas\\m1.mas", "measures"},  {"\\mas\\alt dat", "<dir>"},
-                 {"\\mas\\alt dat\\m0.mas", "older"}, {"\\mas\\alt dat\\tief", "<dir>"},
-                 {"\\mas\\alt dat\\tief\\x.dat", "deep"}, {"\\leer", "<dir>"}};
+const Tree kTree{{"\\taviro_s.kon", "system"},
+                 {"\\mas", "<dir>"},
+                 {"\\mas\\m1.mas", "measures"},
+                 {"\\mas\\alt dat", "<dir>"},
+                 {"\\mas\\alt dat\\m0.mas", "older"},
+                 {"\\mas\\alt dat\\tief", "<dir>"},
+                 {"\\mas\\alt dat\\tief\\x.dat", "deep"},
+                 {"\\leer", "<dir>"}};
 
 // A path list: terminated paths and an extra terminator.
 std::string list_of(std::initializer_list<std::string> paths) {
@@ -49,15 +53,13 @@ std::string list_of(std::initializer_list<std::string> paths) {
 
 bool copy(const std::string& from, const std::string& to, bool multi, bool quiet) {
   return shell_copy_trees(nullptr, from.data(), static_cast<int>(from.size()), to.data(), static_cast<int>(to.size()),
-                     multi, quiet);
+                          multi, quiet);
 }
 bool remove(const std::string& list, bool quiet) {
   return shell_recycle(nullptr, list.data(), static_cast<int>(list.size()), quiet);
 }
 
-bool running_under_wine() {
-  return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
+bool running_under_wine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
 
 // The trash of the host as a Windows path (drive Z: is the host's root), or empty.
 std::string trash_files_folder() {
@@ -93,7 +95,8 @@ TEST_F(ShellOperationsTest, CopyTreeIntoANewFolderWithAndWithoutConfirmation) {
   EXPECT_EQ(tree_of("U:\\taviro\\neu"), kTree);
   // Into a new folder the shell has nothing to ask even when it may.
   ModalScript asking;
-  EXPECT_TRUE(run(asking, [] { return copy(list_of({"U:\\taviro\\dob"}), list_of({"U:\\taviro\\zwei"}), true, false); }));
+  EXPECT_TRUE(
+      run(asking, [] { return copy(list_of({"U:\\taviro\\dob"}), list_of({"U:\\taviro\\zwei"}), true, false); }));
   EXPECT_EQ(tree_of("U:\\taviro\\zwei"), kTree);
   EXPECT_EQ(tree_of("U:\\taviro\\dob"), kTree);
   EXPECT_TRUE(reports.seen.empty());
@@ -103,7 +106,8 @@ TEST_F(ShellOperationsTest, CopyIntoAnExistingFolder) {
   make_tree(inst, "dob");
   inst.write("ziel\\vorher.txt", "kept");
   ModalScript script;
-  EXPECT_TRUE(run(script, [] { return copy(list_of({"U:\\taviro\\dob"}), list_of({"U:\\taviro\\ziel"}), true, true); }));
+  EXPECT_TRUE(
+      run(script, [] { return copy(list_of({"U:\\taviro\\dob"}), list_of({"U:\\taviro\\ziel"}), true, true); }));
   Tree expected = running_under_wine() ? Tree{} : kTree;  // Wine nests the source inside the folder
   if (running_under_wine()) {
     expected["\\dob"] = "<dir>";
@@ -114,7 +118,8 @@ TEST_F(ShellOperationsTest, CopyIntoAnExistingFolder) {
 
   // The source's contents copied into the existing folder give the same result everywhere.
   inst.write("inhalt\\vorher.txt", "kept");
-  EXPECT_TRUE(run(script, [] { return copy(list_of({"U:\\taviro\\dob\\*"}), list_of({"U:\\taviro\\inhalt"}), false, true); }));
+  EXPECT_TRUE(
+      run(script, [] { return copy(list_of({"U:\\taviro\\dob\\*"}), list_of({"U:\\taviro\\inhalt"}), false, true); }));
   Tree merged = kTree;
   merged["\\vorher.txt"] = "kept";
   EXPECT_EQ(tree_of("U:\\taviro\\inhalt"), merged);
@@ -122,7 +127,8 @@ TEST_F(ShellOperationsTest, CopyIntoAnExistingFolder) {
 
 TEST_F(ShellOperationsTest, CopyOfAMissingSourceFails) {
   ModalScript script;
-  EXPECT_FALSE(run(script, [] { return copy(list_of({"U:\\taviro\\fehlt"}), list_of({"U:\\taviro\\neu"}), true, true); }));
+  EXPECT_FALSE(
+      run(script, [] { return copy(list_of({"U:\\taviro\\fehlt"}), list_of({"U:\\taviro\\neu"}), true, true); }));
   EXPECT_FALSE(inst.exists("neu"));
 }
 
@@ -134,9 +140,9 @@ TEST_F(ShellOperationsTest, ListsWithoutDoubleTerminatorAreRefused) {
   const std::string single = "U:\\taviro\\dob";
   const std::string open_target = std::string("U:\\taviro\\neu") + '\0';
   EXPECT_FALSE(shell_copy_trees(nullptr, single.data(), static_cast<int>(single.size()), target.data(),
-                           static_cast<int>(target.size()), true, true));
+                                static_cast<int>(target.size()), true, true));
   EXPECT_FALSE(shell_copy_trees(nullptr, good.data(), static_cast<int>(good.size()), open_target.data(),
-                           static_cast<int>(open_target.size()), true, true));
+                                static_cast<int>(open_target.size()), true, true));
   EXPECT_FALSE(shell_copy_trees(nullptr, good.data(), 0, target.data(), static_cast<int>(target.size()), true, true));
   EXPECT_FALSE(shell_recycle(nullptr, open_target.data(), static_cast<int>(open_target.size()), true));
   EXPECT_FALSE(shell_recycle(nullptr, nullptr, 10, true));

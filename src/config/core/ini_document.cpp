@@ -42,10 +42,10 @@ enum class Kind { blank, comment, section, key };
 
 struct ParsedLine {
   Kind kind = Kind::blank;
-  std::string_view name;            // compared form: trimmed, cut at its first NUL
-  bool has_value = false;           // key line with '='
-  std::size_t name_end = 0;         // key line: end of the trimmed name in the document
-  std::size_t value_begin = 0;      // key line with '=': the trimmed value in the document
+  std::string_view name;        // compared form: trimmed, cut at its first NUL
+  bool has_value = false;       // key line with '='
+  std::size_t name_end = 0;     // key line: end of the trimmed name in the document
+  std::size_t value_begin = 0;  // key line with '=': the trimmed value in the document
   std::size_t value_end = 0;
 };
 
@@ -121,9 +121,9 @@ struct Place {
   bool section_found = false;
   bool key_found = false;
   ParsedLine key;
-  std::size_t insert_at = 0;         // a new key line goes here
-  bool insert_needs_break = false;   // the line before insert_at has no line break
-  bool key_line_ends = false;        // the key's line has its line break
+  std::size_t insert_at = 0;        // a new key line goes here
+  bool insert_needs_break = false;  // the line before insert_at has no line break
+  bool key_line_ends = false;       // the key's line has its line break
 };
 
 // Scans the lines [body_begin, body_end) of a section for the key.
@@ -146,7 +146,9 @@ Place locate_in(std::string_view text, std::size_t body_begin, std::size_t body_
   return place;
 }
 
-bool holds_line_end_or_nul(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
+bool holds_line_end_or_nul(std::string_view text) {
+  return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
 
 // A name in the form in which names are compared: ASCII letters in upper case.
 std::string folded(std::string_view name) {

@@ -10,15 +10,16 @@ namespace tav {
 namespace catalogue {
 namespace {
 
-constexpr const char* kToolboxKeys[kToolboxSlots] = {
-    "B01", "B02", "B03", "B04", "B05", "B06", "B07", "B08", "B09", "B10", "B11", "B12", "B13",
-    "B14", "B15", "B16", "B17", "B18", "B19", "B20", "B21", "B22", "B23", "B24", "B25"};
+constexpr const char* kToolboxKeys[kToolboxSlots] = {"B01", "B02", "B03", "B04", "B05", "B06", "B07", "B08", "B09",
+                                                     "B10", "B11", "B12", "B13", "B14", "B15", "B16", "B17", "B18",
+                                                     "B19", "B20", "B21", "B22", "B23", "B24", "B25"};
 
 // The toolbox slots come last, in both orders.
 void add_toolbox(std::vector<KeyEntry>& table, std::string_view section, Toolbox& box) {
   for (int slot = 1; slot <= kToolboxSlots; ++slot) {
     const int place = static_cast<int>(std::count_if(table.begin(), table.end(),
-                                                     [](const KeyEntry& key) { return key.write_place > 0; })) + 1;
+                                                     [](const KeyEntry& key) { return key.write_place > 0; })) +
+                      1;
     table.push_back({section, toolbox_key(slot), Type::text, field(box[static_cast<std::size_t>(slot - 1)]), "",
                      LoadRule::first_four, WriteRule::toolbox_slot, place});
   }
@@ -64,6 +65,7 @@ std::vector<KeyEntry> key_table(Settings& s) {
   // TABCALCRUN falls back on the MSEXCELRUN just read, which is loaded first.
   const Default msexcelrun_value = Default::value_of(field(pa.msexcelrun));
   const TextMember autonester = field(ma.autonesterexec, &s.autonester_exec_length);
+  // clang-format off
   std::vector<KeyEntry> table = {
       // section    key                      type     member                                             default              load            write               place
       {"SCREEN",    "WIDTHMM",               integer, &sc.widthmm,                                       300,                 as_read,        as_held,              1},
@@ -123,7 +125,8 @@ std::vector<KeyEntry> key_table(Settings& s) {
       {"OPTIONS",   "MDL_PREVIEW_IMAGE",     flag,    &op.mdl_preview_image,                             false,               as_read,        as_held,              54},
       {"OPTIONS",   "SAVE_VERIFY",           flag,    &op.save_verify,                                   false,               as_read,        as_held,              55},
       {"OPTIONS",   "ENABLE_SYMBLEN",        flag,    &op.enable_symblen,                                false,               as_read,        as_held,              56},
-  };
+  };  // clang-format on
+
   add_toolbox(table, "TOOLBOX2", s.construction_toolbox);
   add_toolbox(table, "TOOLBOXS", s.layplanning_toolbox);
   return table;
@@ -158,18 +161,26 @@ constexpr int kFontFileSize = 256;
 
 void hold_text(const TextMember& member, std::string_view value) {
   std::memset(member.chars, ' ', static_cast<std::size_t>(member.size));
-  const std::size_t count = value.size() < static_cast<std::size_t>(member.size) ? value.size()
-                                                                                 : static_cast<std::size_t>(member.size);
+  const std::size_t count =
+      value.size() < static_cast<std::size_t>(member.size) ? value.size() : static_cast<std::size_t>(member.size);
   if (count > 0) std::memcpy(member.chars, value.data(), count);
 }
 
 void load_integer(const KeyEntry& entry, int& held, KeyReader& reader) {
   const int value = reader.integer(entry.section, entry.key, entry.fallback.number);
   switch (entry.load) {
-    case LoadRule::nonzero_as_one: held = value != 0 ? 1 : 0; break;
-    case LoadRule::clamp_0_to_99: held = clamped(value, 0, 99); break;
-    case LoadRule::clamp_0_to_9: held = clamped(value, 0, 9); break;
-    default: held = value; break;
+    case LoadRule::nonzero_as_one:
+      held = value != 0 ? 1 : 0;
+      break;
+    case LoadRule::clamp_0_to_99:
+      held = clamped(value, 0, 99);
+      break;
+    case LoadRule::clamp_0_to_9:
+      held = clamped(value, 0, 9);
+      break;
+    default:
+      held = value;
+      break;
   }
 }
 
@@ -215,20 +226,30 @@ std::string_view up_to_length(const TextMember& view) {
 
 void write_integer(const KeyEntry& entry, int held, const Settings& settings, KeyWriter& writer) {
   switch (entry.write) {
-    case WriteRule::fifteen_or_zero: writer.integer(entry.section, entry.key, held != 0 ? 15 : 0); break;
+    case WriteRule::fifteen_or_zero:
+      writer.integer(entry.section, entry.key, held != 0 ? 15 : 0);
+      break;
     case WriteRule::if_font_size_changed:
       if (settings.font_size_changed) writer.integer(entry.section, entry.key, held);
       break;
-    case WriteRule::one_digit: writer.text(entry.section, entry.key, fixed_digits(held, 1)); break;
-    case WriteRule::four_digits: writer.text(entry.section, entry.key, fixed_digits(held, 4)); break;
-    default: writer.integer(entry.section, entry.key, held); break;
+    case WriteRule::one_digit:
+      writer.text(entry.section, entry.key, fixed_digits(held, 1));
+      break;
+    case WriteRule::four_digits:
+      writer.text(entry.section, entry.key, fixed_digits(held, 4));
+      break;
+    default:
+      writer.integer(entry.section, entry.key, held);
+      break;
   }
 }
 
 void write_text(const KeyEntry& entry, const TextMember& view, const Settings& settings, KeyWriter& writer) {
   const bool has_autonester = settings.autonester_exec_length > 0;
   switch (entry.write) {
-    case WriteRule::up_to_length: writer.text(entry.section, entry.key, up_to_length(view)); break;
+    case WriteRule::up_to_length:
+      writer.text(entry.section, entry.key, up_to_length(view));
+      break;
     case WriteRule::font_file:
       writer.text(entry.section, entry.key, font_file_from_graphics_font(significant(view)));
       break;
@@ -249,9 +270,12 @@ void write_text(const KeyEntry& entry, const TextMember& view, const Settings& s
       break;
     case WriteRule::toolbox_slot:
       writer.text(entry.section, entry.key,
-                  significant(view).empty() ? std::string_view() : std::string_view(view.chars, static_cast<std::size_t>(view.size)));
+                  significant(view).empty() ? std::string_view()
+                                            : std::string_view(view.chars, static_cast<std::size_t>(view.size)));
       break;
-    default: writer.text(entry.section, entry.key, significant(view)); break;
+    default:
+      writer.text(entry.section, entry.key, significant(view));
+      break;
   }
 }
 

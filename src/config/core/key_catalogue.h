@@ -21,8 +21,7 @@ class KeyReader {
   virtual ~KeyReader() = default;
   // The key's value, or default_text when the file, section or key is missing; at most
   // size - 1 characters.
-  virtual std::string text(std::string_view section, std::string_view key, std::string_view default_text,
-                           int size) = 0;
+  virtual std::string text(std::string_view section, std::string_view key, std::string_view default_text, int size) = 0;
   // The key's integer, or default_value when the file, section or key is missing.
   virtual int integer(std::string_view section, std::string_view key, int default_value) = 0;
 };

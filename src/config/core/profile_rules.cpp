@@ -21,7 +21,8 @@ int digit_value(char c) {
 
 int copy_cut(std::string_view text, char* dest, int size) {
   if (dest == nullptr || size < 1) return 0;
-  std::size_t count = text.size() < static_cast<std::size_t>(size - 1) ? text.size() : static_cast<std::size_t>(size - 1);
+  std::size_t count =
+      text.size() < static_cast<std::size_t>(size - 1) ? text.size() : static_cast<std::size_t>(size - 1);
   if (count > 0) std::memcpy(dest, text.data(), count);
   dest[count] = '\0';
   return static_cast<int>(count);
@@ -34,8 +35,8 @@ std::string_view default_text_used(std::string_view default_text) {
   return default_text;
 }
 
-int read_text(const IniDocument& doc, std::string_view section, std::string_view key,
-              std::string_view default_text, char* dest, int size) {
+int read_text(const IniDocument& doc, std::string_view section, std::string_view key, std::string_view default_text,
+              char* dest, int size) {
   std::optional<std::string_view> value = doc.find(section, key);
   return copy_cut(value ? *value : default_text_used(default_text), dest, size);
 }
@@ -59,10 +60,20 @@ int integer_value(std::string_view stored, int default_value) {
   int base = 10;
   if (stored.size() - i >= 2 && stored[i] == '0') {
     switch (stored[i + 1]) {
-      case 'x': base = 16; i += 2; break;
-      case 'o': base = 8; i += 2; break;
-      case 'b': base = 2; i += 2; break;
-      default: break;
+      case 'x':
+        base = 16;
+        i += 2;
+        break;
+      case 'o':
+        base = 8;
+        i += 2;
+        break;
+      case 'b':
+        base = 2;
+        i += 2;
+        break;
+      default:
+        break;
     }
   }
   std::uint32_t total = 0;

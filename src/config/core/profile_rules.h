@@ -19,8 +19,8 @@ std::string_view default_text_used(std::string_view default_text);
 
 // The key's value, or the default (trailing spaces dropped) when the section or key is
 // missing, cut to size - 1 and terminated. Returns the number of characters copied.
-int read_text(const IniDocument& doc, std::string_view section, std::string_view key,
-              std::string_view default_text, char* dest, int size);
+int read_text(const IniDocument& doc, std::string_view section, std::string_view key, std::string_view default_text,
+              char* dest, int size);
 
 // The system's integer reader on one stored value: one pair of enclosing quotes (double or
 // single) is ignored, only the first 29 characters count, an empty value gives the default;

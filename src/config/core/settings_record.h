@@ -34,8 +34,8 @@ struct ScreenSettings {
 
 struct PathSettings {
   int startupdrive = 0;
-  Field<30> drives;         // letters without separators; significant up to drive_letter_count
-  Field<256> msexcelrun;    // only the default of TABCALCRUN; never written
+  Field<30> drives;       // letters without separators; significant up to drive_letter_count
+  Field<256> msexcelrun;  // only the default of TABCALCRUN; never written
   Field<256> tabcalcrun;
   Field<256> textprocrun;
 };
@@ -104,11 +104,11 @@ struct Settings {
   MarkerSettings marker;
 
   // Companions of the keys.
-  bool font_size_changed = false;  // set when the user picks a menu font size
-  int drive_letter_count = 0;      // letters of path.drives
+  bool font_size_changed = false;                     // set when the user picks a menu font size
+  int drive_letter_count = 0;                         // letters of path.drives
   Field<9> graphics_font_name{kDefaultGraphicsFont};  // TAVIROFONT without ".FNT"
-  bool interpiece_zoom = true;     // the inverse of NO_INTERBB_ZOOM
-  int autonester_exec_length = 0;  // 0 = no autonester
+  bool interpiece_zoom = true;                        // the inverse of NO_INTERBB_ZOOM
+  int autonester_exec_length = 0;                     // 0 = no autonester
   int autonester_key_length = 0;
   Toolbox construction_toolbox;  // TOOLBOX2/B01 to B25
   Toolbox layplanning_toolbox;   // TOOLBOXS/B01 to B25

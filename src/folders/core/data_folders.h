@@ -14,11 +14,11 @@ struct DataFolderKey {
 };
 
 inline constexpr std::array<DataFolderKey, 5> kDataFolderKeys = {{
-    {"PATHFORM", "\\TAVIRO\\FORMS\\"},     // shapes
-    {"PATHPROG", "\\TAVIRO\\PROG\\"},      // basic blocks
-    {"PATHTEXT", "\\TAVIRO\\TEXTE\\"},     // texts and text modules
-    {"PATHPLOT", "\\TAVIRO\\PLOTTER\\"},   // plotters and plot settings
-    {"PATHSYMB", "\\TAVIRO\\SYMBOLE\\"},   // symbols and export settings
+    {"PATHFORM", "\\TAVIRO\\FORMS\\"},    // shapes
+    {"PATHPROG", "\\TAVIRO\\PROG\\"},     // basic blocks
+    {"PATHTEXT", "\\TAVIRO\\TEXTE\\"},    // texts and text modules
+    {"PATHPLOT", "\\TAVIRO\\PLOTTER\\"},  // plotters and plot settings
+    {"PATHSYMB", "\\TAVIRO\\SYMBOLE\\"},  // symbols and export settings
 }};
 
 }  // namespace tav

@@ -15,8 +15,7 @@ bool is_present(char letter, std::uint32_t present_drives) {
 }
 
 bool contains_letter(std::string_view letters, char letter) {
-  return std::any_of(letters.begin(), letters.end(),
-                     [&](char c) { return upper_letter(c) == upper_letter(letter); });
+  return std::any_of(letters.begin(), letters.end(), [&](char c) { return upper_letter(c) == upper_letter(letter); });
 }
 
 bool before(char a, char b) { return upper_letter(a) < upper_letter(b); }

@@ -31,8 +31,8 @@ struct NetworkEnabling {
   bool keep_export = false;  // "Exportdateien vom Kopieren und Löschen ausnehmen"
   bool copy = false;
   bool remove = false;
-  bool no_warning = false;   // "ohne Warnung überschreiben oder löschen"
-  bool run = false;          // "Ausführen"
+  bool no_warning = false;  // "ohne Warnung überschreiben oder löschen"
+  bool run = false;         // "Ausführen"
 };
 
 NetworkEnabling network_enabling(const NetworkChoices& choices);

@@ -48,8 +48,9 @@ std::string absolute_path(std::string_view path, std::string_view current_direct
   std::string relative(path);
   relative += '\0';
   std::vector<char> result(base.size() + relative.size() + 1);
-  const int n = resolve_relative_path(base.c_str(), static_cast<int>(base.size() + 1), relative.data(),
-                                      static_cast<int>(relative.size()), result.data(), static_cast<int>(result.size()));
+  const int n =
+      resolve_relative_path(base.c_str(), static_cast<int>(base.size() + 1), relative.data(),
+                            static_cast<int>(relative.size()), result.data(), static_cast<int>(result.size()));
   return std::string(result.data(), static_cast<std::size_t>(n));
 }
 
@@ -102,9 +103,12 @@ FolderAction folder_action(std::string_view old_path, std::string_view new_path,
   if (old_path.empty()) return FolderAction::stay;
   if (is_root_folder(old_path, current_directory)) return FolderAction::blocked;
   switch (folder_relation(old_path, new_path, current_directory)) {
-    case FolderRelation::same: return FolderAction::stay;
-    case FolderRelation::nested: return FolderAction::blocked;
-    case FolderRelation::apart: break;
+    case FolderRelation::same:
+      return FolderAction::stay;
+    case FolderRelation::nested:
+      return FolderAction::blocked;
+    case FolderRelation::apart:
+      break;
   }
   return FolderAction::move;
 }

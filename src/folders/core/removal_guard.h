@@ -36,8 +36,8 @@ enum class Guard {
 
 struct GuardDecision {
   Guard guard = Guard::free;
-  std::string folder;      // the installation folder or the folder of the system file it holds
-  FolderUser user;         // for shared: who else names a folder in it
+  std::string folder;  // the installation folder or the folder of the system file it holds
+  FolderUser user;     // for shared: who else names a folder in it
 };
 
 // The decision for old_path, a folder that is to move on behalf of `mover` (a data-folder

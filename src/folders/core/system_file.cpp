@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
-
 namespace tav {
 namespace {
 
-constexpr std::size_t kFirstFolderLine = 4;  // 0-based index of line 5
+constexpr std::size_t kFirstFolderLine = 4;        // 0-based index of line 5
 constexpr std::size_t kAlternativeNameColumn = 9;  // 0-based index of column 10
 
 std::string without_trailing_blanks(std::string_view text) {
@@ -82,9 +81,8 @@ std::optional<SystemRow> system_row(const std::vector<std::string>& lines) {
   row.code = upper(without_trailing_blanks(code_line.substr(0, SystemCode::size())));
   const std::string_view alternative =
       code_line.size() > kAlternativeNameColumn ? code_line.substr(kAlternativeNameColumn, kSystemNameLength) : "";
-  row.name = without_trailing_blanks(!alternative.empty() && alternative[0] != ' '
-                                         ? alternative
-                                         : name_line.substr(0, kSystemNameLength));
+  row.name = without_trailing_blanks(
+      !alternative.empty() && alternative[0] != ' ' ? alternative : name_line.substr(0, kSystemNameLength));
   row.drive.assign(1, '-');
   if (lines.size() > 3 && !lines[3].empty() && lines[3][0] == '#') {
     // Each drive the folder lines name, once; a line without a drive is on the base drive.

@@ -36,12 +36,12 @@ inline constexpr int kSystemNameLength = 32;
 using SystemCode = Field<7>;
 
 // Relocation statuses of a measurement system.
-inline constexpr int kSystemDone = 0;          // done, or nothing to do
-inline constexpr int kSystemTooShort = 1;      // the file has fewer than three lines
-inline constexpr int kSystemWrongCode = 2;     // line 2 does not begin with the code
-inline constexpr int kSystemCopyFailed = 3;    // a folder could not be copied completely
-inline constexpr int kSystemRemoveFailed = 4;  // an old folder could not be removed
-inline constexpr int kSystemFileLocked = 5;    // the file cannot be replaced (read-only or in use)
+inline constexpr int kSystemDone = 0;            // done, or nothing to do
+inline constexpr int kSystemTooShort = 1;        // the file has fewer than three lines
+inline constexpr int kSystemWrongCode = 2;       // line 2 does not begin with the code
+inline constexpr int kSystemCopyFailed = 3;      // a folder could not be copied completely
+inline constexpr int kSystemRemoveFailed = 4;    // an old folder could not be removed
+inline constexpr int kSystemFileLocked = 5;      // the file cannot be replaced (read-only or in use)
 inline constexpr int kSystemFileNotWritten = 6;  // the new contents could not be put in place
 
 // The lines of a text: split at LF, a CR before the LF dropped; a last line without its line
@@ -52,8 +52,8 @@ std::string join_lines(const std::vector<std::string>& lines);
 
 // The row the network configuration lists for a system.
 struct SystemRow {
-  std::string code;   // upper case, without trailing blanks
-  std::string name;   // the alternative name when it does not begin with a blank, else line 1
+  std::string code;  // upper case, without trailing blanks
+  std::string name;  // the alternative name when it does not begin with a blank, else line 1
   // Where the data folders are: "-" for the base drive, else the drive ("E:"); a system
   // whose folders lie on several drives lists each once, in the order of its folder lines
   // ("E:, -").
@@ -79,7 +79,7 @@ RelocationTarget target_of_entry(std::string_view entry);
 struct SystemFolderMove {
   std::string old_path;  // the folder as used now ("*" and "|" read as blanks)
   std::string new_path;
-  std::string old_line;  // the line that names the old folder, for a folder that does not move
+  std::string old_line;                      // the line that names the old folder, for a folder that does not move
   FolderAction action = FolderAction::stay;  // the export folder kept stays as well
 };
 

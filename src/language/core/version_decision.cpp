@@ -6,19 +6,32 @@ namespace tav {
 
 const char* version_file_name(VersionFile file) {
   switch (file) {
-    case VersionFile::taviroed_exe: return "taviroed.exe";
-    case VersionFile::taviro_exe: return "taviro.exe";
-    case VersionFile::taviro_ini: return "taviro.ini";
-    case VersionFile::damen_e_kon: return "damen_e\\taviro_s.kon";
-    case VersionFile::damen_2_kon: return "damen_2\\taviro_s.kon";
-    case VersionFile::logo_dat: return "logo.dat";
-    case VersionFile::settings_ini: return "settings.ini";
-    case VersionFile::news7_hlp: return "news7.hlp";
-    case VersionFile::tvrsico_dll: return "tvrsico.dll";
-    case VersionFile::tavlib_dll: return "tavlib.dll";
-    case VersionFile::freeimage_dll: return "freeimage.dll";
-    case VersionFile::prog_cpr: return "prog\\TavPrg_GK_VK_c001_00.cpr";
-    case VersionFile::tavirohelp_ini: return "Tavirohelp.ini";
+    case VersionFile::taviroed_exe:
+      return "taviroed.exe";
+    case VersionFile::taviro_exe:
+      return "taviro.exe";
+    case VersionFile::taviro_ini:
+      return "taviro.ini";
+    case VersionFile::damen_e_kon:
+      return "damen_e\\taviro_s.kon";
+    case VersionFile::damen_2_kon:
+      return "damen_2\\taviro_s.kon";
+    case VersionFile::logo_dat:
+      return "logo.dat";
+    case VersionFile::settings_ini:
+      return "settings.ini";
+    case VersionFile::news7_hlp:
+      return "news7.hlp";
+    case VersionFile::tvrsico_dll:
+      return "tvrsico.dll";
+    case VersionFile::tavlib_dll:
+      return "tavlib.dll";
+    case VersionFile::freeimage_dll:
+      return "freeimage.dll";
+    case VersionFile::prog_cpr:
+      return "prog\\TavPrg_GK_VK_c001_00.cpr";
+    case VersionFile::tavirohelp_ini:
+      return "Tavirohelp.ini";
   }
   return "";
 }

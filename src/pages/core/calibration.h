@@ -52,7 +52,10 @@ class Calibration {
   // rectangle keeps its size).
   bool size_from_millimetres();
   // The rectangle's size before the first size_from_millimetres (the template's frame).
-  void set_rectangle(int width, int height) { width_ = width; height_ = height; }
+  void set_rectangle(int width, int height) {
+    width_ = width;
+    height_ = height;
+  }
 
   // An arrow button: one pixel narrower/wider (dx) or lower/higher (dy), never below 5
   // pixels. True when the rectangle changed; then the millimetres follow it.

@@ -18,9 +18,12 @@ int layplan_angle(Layplan position) { return position == Layplan::start_of_mater
 
 int construction_angle(Construction position) {
   switch (position) {
-    case Construction::bottom: return 0;
-    case Construction::left: return 90;
-    case Construction::right: break;
+    case Construction::bottom:
+      return 0;
+    case Construction::left:
+      return 90;
+    case Construction::right:
+      break;
   }
   return -90;
 }

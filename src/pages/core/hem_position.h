@@ -11,7 +11,7 @@ inline constexpr double kInitialLayplanAngle = -90;
 inline constexpr double kInitialConstructionAngle = 0;
 
 enum class Layplan { start_of_material, end_of_material };  // BAHN_ROT -90, 90
-enum class Construction { bottom, left, right };             // KONSTR_ROT 0, 90, -90
+enum class Construction { bottom, left, right };            // KONSTR_ROT 0, 90, -90
 
 // The start of the material for an angle within one degree of -90, else the end.
 Layplan layplan_position(double angle);

@@ -221,8 +221,8 @@ std::vector<ToolboxCommand> built_in_catalogue(ToolboxKind kind) {
   for (const BuiltInCommand& command : built_in_commands(kind)) {
     ToolboxCommand entry;
     entry.code.assign(command.code);
-    entry.description.assign(std::string_view(command.description.bytes,
-                                              static_cast<std::size_t>(command.description.length)));
+    entry.description.assign(
+        std::string_view(command.description.bytes, static_cast<std::size_t>(command.description.length)));
     catalogue.push_back(entry);
   }
   return catalogue;

@@ -22,8 +22,8 @@ enum class ToolboxKind { construction, layplanning };
 inline constexpr int kDescriptionLength = 50;
 
 struct ToolboxCommand {
-  Field<4> code;                           // stored in the toolbox slots
-  Field<kDescriptionLength> description;   // shown in the lists
+  Field<4> code;                          // stored in the toolbox slots
+  Field<kDescriptionLength> description;  // shown in the lists
 };
 
 // One row of a catalogue's code table: where the menu dialog file keeps a code's text.

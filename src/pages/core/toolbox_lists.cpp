@@ -12,9 +12,7 @@ int listed_slot_count(const Toolbox& slots) {
   return count;
 }
 
-bool valid_row(const std::vector<int>& rows, int row) {
-  return row >= 0 && row < static_cast<int>(rows.size());
-}
+bool valid_row(const std::vector<int>& rows, int row) { return row >= 0 && row < static_cast<int>(rows.size()); }
 
 }  // namespace
 

@@ -128,18 +128,21 @@ std::string_view without_trailing_blanks(std::string_view text) {
 // the lines that are carried unchanged.
 std::optional<std::string> new_bracket_text(int number, const DriverSettings& values) {
   switch (number) {
-    case kPenChangeLine: return std::string(values.pen_change ? "J" : "N");
+    case kPenChangeLine:
+      return std::string(values.pen_change ? "J" : "N");
     case kResolutionXLine:
       if (values.resolution_x) return short_decimal(*values.resolution_x);
       return std::nullopt;
     case kResolutionYLine:
       if (values.resolution_y) return short_decimal(*values.resolution_y);
       return std::nullopt;
-    case kEachPageLine: return std::string(values.each_page ? "J" : "N");
+    case kEachPageLine:
+      return std::string(values.each_page ? "J" : "N");
     case kPaperWidthLine:
       if (values.paper_width) return std::to_string(*values.paper_width);
       return std::nullopt;
-    default: return std::nullopt;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -152,8 +155,8 @@ bool read_driver_settings(std::string_view bytes, DriverSettings& values) {
     if (is_tagged(text)) {
       if (tag_of(text) == "03") {
         if (const std::optional<Region> region = value_region(text)) {
-          values.device = read_device_settings(text.substr(region->begin, region->end - region->begin))
-                              .value_or(DeviceSettings{});
+          values.device =
+              read_device_settings(text.substr(region->begin, region->end - region->begin)).value_or(DeviceSettings{});
         }
       }
       return true;
@@ -163,7 +166,9 @@ bool read_driver_settings(std::string_view bytes, DriverSettings& values) {
     const int number = ++values.bracket_lines;
     const std::string_view value = bracket_value(text, open);
     switch (number) {
-      case kPenChangeLine: values.pen_change = yes_at(text, open); break;
+      case kPenChangeLine:
+        values.pen_change = yes_at(text, open);
+        break;
       case kResolutionXLine:
       case kResolutionYLine: {
         // A number too large for the resolution's single precision is no resolution.
@@ -174,11 +179,20 @@ bool read_driver_settings(std::string_view bytes, DriverSettings& values) {
         }
         break;
       }
-      case kCutterLine: values.cutter = yes_at(text, open) ? 1 : 0; break;
-      case kEachPageLine: values.each_page = yes_at(text, open); break;
-      case kPlotterNameLine: values.plotter_name.assign(value); break;
-      case kPaperWidthLine: values.paper_width = leading_whole_number(value); break;
-      default: break;
+      case kCutterLine:
+        values.cutter = yes_at(text, open) ? 1 : 0;
+        break;
+      case kEachPageLine:
+        values.each_page = yes_at(text, open);
+        break;
+      case kPlotterNameLine:
+        values.plotter_name.assign(value);
+        break;
+      case kPaperWidthLine:
+        values.paper_width = leading_whole_number(value);
+        break;
+      default:
+        break;
     }
     return true;
   });

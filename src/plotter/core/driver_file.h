@@ -53,9 +53,9 @@ struct DriverSettings {
   DeviceSettings device{};
   std::optional<float> resolution_x;  // mm per step
   std::optional<float> resolution_y;
-  std::optional<int> paper_width;     // mm
-  bool each_page = false;  // request each page separately
-  bool pen_change = false; // different pens supported
+  std::optional<int> paper_width;  // mm
+  bool each_page = false;          // request each page separately
+  bool pen_change = false;         // different pens supported
 };
 
 // Reads the settings of a driver file's bytes into values. True when the file holds at

@@ -8,8 +8,8 @@
 namespace tav {
 namespace {
 
-constexpr int kNameSize = 256;    // NAME: 255 characters and a terminator
-constexpr int kDriverSize = 80;   // DRIVER: 79 characters and a terminator
+constexpr int kNameSize = 256;   // NAME: 255 characters and a terminator
+constexpr int kDriverSize = 80;  // DRIVER: 79 characters and a terminator
 constexpr int kLastCounter = 999998;
 
 std::string read_key(const IniDocument& queue, std::string_view key, int size) {

@@ -14,11 +14,11 @@ namespace tav {
 
 inline constexpr const char* kSerialPortSection = "SERIALPORT";
 
-inline constexpr int kBaudRates = 8;      // 300, 600, ..., 38400
-inline constexpr int kParities = 5;       // none, odd, even, mark, space
-inline constexpr int kDataBitChoices = 4; // 5 to 8
-inline constexpr int kStopBitChoices = 3; // 1, 1.5, 2
-inline constexpr int kHandshakes = 4;     // DSR, CTS/RTS, standard, XON/XOFF
+inline constexpr int kBaudRates = 8;       // 300, 600, ..., 38400
+inline constexpr int kParities = 5;        // none, odd, even, mark, space
+inline constexpr int kDataBitChoices = 4;  // 5 to 8
+inline constexpr int kStopBitChoices = 3;  // 1, 1.5, 2
+inline constexpr int kHandshakes = 4;      // DSR, CTS/RTS, standard, XON/XOFF
 
 // The baud rate at a position of the list (300 x 2^position) and its item text, right-
 // aligned in 5 characters ("  300", "38400").

@@ -33,8 +33,8 @@ void to_lower_case(char* field, int count);
 // Resolves a relative path (given up to its terminator) against the folder of a base path.
 // Writes the terminated result into result (at most result_size - 1 characters) and
 // answers its length.
-int resolve_relative_path(const char* base, int base_size, const char* relative, int relative_size,
-                          char* result, int result_size);
+int resolve_relative_path(const char* base, int base_size, const char* relative, int relative_size, char* result,
+                          int result_size);
 
 // Tells whether a byte starts a two-byte character of the current code page; nullptr for a
 // code page of single bytes only.

@@ -74,7 +74,8 @@ TEST(KeyCatalogue, EachKeyOnceEveryKeyReadOrWrittenAndTheWriteOrderWhole) {
   // The spreadsheet command falls back on the old key, which must be read before it.
   const auto loaded = catalogue::load_order(record);
   const auto position = [&](std::string_view key) {
-    return std::find_if(loaded.begin(), loaded.end(), [&](const auto& entry) { return entry.key == key; }) - loaded.begin();
+    return std::find_if(loaded.begin(), loaded.end(), [&](const auto& entry) { return entry.key == key; }) -
+           loaded.begin();
   };
   EXPECT_LT(position("MSEXCELRUN"), position("TABCALCRUN"));
   EXPECT_EQ(catalogue::toolbox_key(1), "B01");
@@ -390,9 +391,9 @@ TEST(KeyCatalogue, ValuesTheProgramDidNotWrite) {
 
   // Values longer than their fields are cut to the field size minus one.
   const std::string long_text(300, 'x');
-  const Settings cut = load_from("[OPTIONS]\r\nLANGNAME=" + long_text + "\r\n[DIGITIZER]\r\nLUPE=" + long_text +
-                                 "\r\n[PATH]\r\nTEXTPROCRUN=" + long_text + "\r\n[MARKER]\r\nAUTONESTEREXEC=" +
-                                 long_text + "\r\n");
+  const Settings cut =
+      load_from("[OPTIONS]\r\nLANGNAME=" + long_text + "\r\n[DIGITIZER]\r\nLUPE=" + long_text +
+                "\r\n[PATH]\r\nTEXTPROCRUN=" + long_text + "\r\n[MARKER]\r\nAUTONESTEREXEC=" + long_text + "\r\n");
   EXPECT_EQ(cut.options.langname.str(), std::string(40, 'x'));
   EXPECT_EQ(cut.digitizer.lupe.str(), std::string(79, 'x'));
   EXPECT_EQ(cut.path.textprocrun.str(), std::string(255, 'x'));

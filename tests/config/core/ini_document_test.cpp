@@ -22,7 +22,9 @@ std::string after_set(std::string bytes, std::string_view section, std::string_v
 }
 
 TEST(IniDocumentRead, NamesIgnoreCaseAndBlanks) {
-  IniDocument doc("[Screen]\r\n  WidthMM \t=\v 300 \f\r\n\x1A" "HIGHTMM=220\x1A\r\n[ path ]\r\nDRIVES=CDE\r\n");
+  IniDocument doc(
+      "[Screen]\r\n  WidthMM \t=\v 300 \f\r\n\x1A"
+      "HIGHTMM=220\x1A\r\n[ path ]\r\nDRIVES=CDE\r\n");
   EXPECT_EQ(value_of(doc, "SCREEN", "WIDTHMM"), "300");
   EXPECT_EQ(value_of(doc, "screen", "widthmm"), "300");
   EXPECT_EQ(value_of(doc, " SCREEN\t", " HIGHTMM "), "220");
@@ -127,7 +129,7 @@ TEST(IniDocumentRead, FileReadInPartsAnswersAsTheWholeFile) {
       "\xEF\xBB\xBF[s]\ra=1\r[t]\rb=2\r\n[u]\nc=3",
       "; note\n[s]\n\n  [t] x\nb\nb=2\n[u]\n[s]\na=5\n[v]\r\nd=4\r\n\r\n",
   };
-  const std::pair<const char*, const char*> keys[] = {{"", "x"}, {"s", "a"}, {"s", "c"}, {"t", "b"},
+  const std::pair<const char*, const char*> keys[] = {{"", "x"},  {"s", "a"}, {"s", "c"}, {"t", "b"},
                                                       {"u", "c"}, {"v", "d"}, {"w", "e"}, {"S", "A"}};
   for (const std::string& file : files) {
     const IniDocument whole(file);
@@ -227,8 +229,8 @@ TEST(IniDocumentWrite, RandomWritesChangeOnlyTheirKey) {
     return (seed >> 8) % n;
   };
   const std::vector<std::string> names = {"a", "B", "ab", "Key", "", "x y"};
-  const std::vector<std::string> pieces = {"[a]", "[B]", "[ab]", "[]", "a=1", "B = 2 ", "ab=\"q\"", "key",
-                                           ";a=c", "", "  ", "[x y]", "x y=3", "[v", "a=\x01\xFF"};
+  const std::vector<std::string> pieces = {"[a]",  "[B]", "[ab]", "[]",    "a=1",   "B = 2 ", "ab=\"q\"",  "key",
+                                           ";a=c", "",    "  ",   "[x y]", "x y=3", "[v",     "a=\x01\xFF"};
   const std::vector<std::string> ends = {"\r\n", "\n", "\r", ""};
   for (int round = 0; round < 400; ++round) {
     std::string text = next(4) == 0 ? "\xEF\xBB\xBF" : "";

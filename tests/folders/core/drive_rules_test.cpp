@@ -17,7 +17,7 @@ std::uint32_t mask_of(const std::string& letters) {
 }
 
 // The drives of the test machine: C fixed, D CD-ROM, E fixed, N remote, R RAM disk, U fixed.
-const std::map<char, int> kTypes = {{'C', kDriveFixed}, {'D', kDriveCdRom}, {'E', kDriveFixed},
+const std::map<char, int> kTypes = {{'C', kDriveFixed},  {'D', kDriveCdRom},   {'E', kDriveFixed},
                                     {'N', kDriveRemote}, {'R', kDriveRamDisk}, {'U', kDriveFixed}};
 const DriveTypeOf kTypeOf = [](char letter) {
   const auto found = kTypes.find(static_cast<char>(std::toupper(static_cast<unsigned char>(letter))));

@@ -71,7 +71,7 @@ TEST(NetworkRun, QuestionAndProgress) {
 }
 
 TEST(NetworkDriveLists, ChoicesForAPath) {
-  const std::vector<DriveRoot> roots = {{'A', kDriveRemovable}, {'C', kDriveFixed}, {'E', kDriveFixed},
+  const std::vector<DriveRoot> roots = {{'A', kDriveRemovable}, {'C', kDriveFixed},   {'E', kDriveFixed},
                                         {'N', kDriveRemote},    {'R', kDriveRamDisk}, {'U', kDriveFixed},
                                         {'W', kDriveCdRom},     {'X', kDriveUnknown}, {'Y', kDriveNoRoot}};
   DriveChoicesForPath c = drive_choices("\\TAVIRO\\FORMS\\", 'U', roots);

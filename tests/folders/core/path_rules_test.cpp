@@ -40,8 +40,10 @@ TEST(FolderPaths, PathListsEndWithTwoTerminators) {
 TEST(FolderPaths, FolderChain) {
   EXPECT_EQ(folder_chain("E:\\TAVIRO\\DOB\\"), (std::vector<std::string>{"E:\\TAVIRO", "E:\\TAVIRO\\DOB"}));
   EXPECT_EQ(folder_chain("E:\\TAVIRO\\FORMS"), (std::vector<std::string>{"E:\\TAVIRO", "E:\\TAVIRO\\FORMS"}));
-  EXPECT_EQ(folder_chain("\\taviro\\dob\\mas\\"), (std::vector<std::string>{"\\taviro", "\\taviro\\dob", "\\taviro\\dob\\mas"}));
-  EXPECT_EQ(folder_chain("\\\\server\\share\\d"), (std::vector<std::string>{"\\\\server", "\\\\server\\share", "\\\\server\\share\\d"}));
+  EXPECT_EQ(folder_chain("\\taviro\\dob\\mas\\"),
+            (std::vector<std::string>{"\\taviro", "\\taviro\\dob", "\\taviro\\dob\\mas"}));
+  EXPECT_EQ(folder_chain("\\\\server\\share\\d"),
+            (std::vector<std::string>{"\\\\server", "\\\\server\\share", "\\\\server\\share\\d"}));
   EXPECT_EQ(folder_chain("E:\\"), std::vector<std::string>{});
   // Names longer than 260 characters are not attempted.
   const std::string deep = "E:\\" + std::string(300, 'a') + "\\b";
@@ -78,8 +80,11 @@ TEST(FolderPaths, RelationAndAction) {
 TEST(FolderPaths, CompleteCopy) {
   const std::vector<TreeEntry> old_tree = {
       {"KRAGEN.FRM", false, 120}, {"ALT", true, 0}, {"ALT\\K1.FRM", false, 0}, {"LEER", true, 0}};
-  std::vector<TreeEntry> copy = {{"ALT\\K1.FRM", false, 0}, {"LEER", true, 0}, {"ALT", true, 0},
-                                 {"KRAGEN.FRM", false, 120}, {"SCHON DA.TXT", false, 5}};
+  std::vector<TreeEntry> copy = {{"ALT\\K1.FRM", false, 0},
+                                 {"LEER", true, 0},
+                                 {"ALT", true, 0},
+                                 {"KRAGEN.FRM", false, 120},
+                                 {"SCHON DA.TXT", false, 5}};
   EXPECT_FALSE(missing_from_copy(old_tree, copy).has_value());
   EXPECT_FALSE(missing_from_copy({}, {}).has_value());
 

@@ -8,13 +8,12 @@ namespace tav {
 namespace {
 
 // The installation on U: with PATHFORM and PATHPROG, and the systems DOB and HERREN.
-const InstallationFolders kInstallation = {
-    {"U:\\taviro", "U:\\taviro"},
-    {"\\taviro\\dob", "\\taviro\\herren"},
-    {{"\\TAVIRO\\FORMS\\", 0, "", -1},
-     {"V:\\gemeinsam\\", 1, "", -1},
-     {"\\taviro\\dob\\mas\\", -1, "DOB", 0},
-     {"X:\\daten\\herren\\mas\\", -1, "HERREN", 0}}};
+const InstallationFolders kInstallation = {{"U:\\taviro", "U:\\taviro"},
+                                           {"\\taviro\\dob", "\\taviro\\herren"},
+                                           {{"\\TAVIRO\\FORMS\\", 0, "", -1},
+                                            {"V:\\gemeinsam\\", 1, "", -1},
+                                            {"\\taviro\\dob\\mas\\", -1, "DOB", 0},
+                                            {"X:\\daten\\herren\\mas\\", -1, "HERREN", 0}}};
 
 TEST(RemovalGuard, AFolderGoesOnlyWhenNothingElseOfTheInstallationIsInIt) {
   const FolderUser forms{"", 0, "", -1};
@@ -32,9 +31,9 @@ TEST(RemovalGuard, AFolderGoesOnlyWhenNothingElseOfTheInstallationIsInIt) {
       {"\\taviro\\dob\\", dob, Guard::holds_system_file, "\\taviro\\dob"},
       {"\\taviro\\dob\\mas\\", dob, Guard::free, ""},  // the system's own folder
       {"\\taviro\\dob\\mas\\", forms, Guard::shared, "\\taviro\\dob\\mas\\"},
-      {"V:\\gemeinsam", forms, Guard::shared, "V:\\gemeinsam\\"},  // the folder of another key
+      {"V:\\gemeinsam", forms, Guard::shared, "V:\\gemeinsam\\"},       // the folder of another key
       {"X:\\daten\\", dob, Guard::shared, "X:\\daten\\herren\\mas\\"},  // holds another system's folder
-      {"X:\\daten\\herren\\mas\\alt\\", dob, Guard::free, ""},  // inside one is no holding it
+      {"X:\\daten\\herren\\mas\\alt\\", dob, Guard::free, ""},          // inside one is no holding it
       {"\\TAVIRO\\FORMSALT\\", forms, Guard::free, ""},
   };
   for (const Case& c : cases) {

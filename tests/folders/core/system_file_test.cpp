@@ -12,14 +12,34 @@ using Lines = std::vector<std::string>;
 
 // A system with its data in the standard folders on the base drive, and the same system
 // with its data on drive E:.
-const Lines kOnBase = {"Damen Europa", "damen_e  Damen DOB Gr\xF6\xDF" "en", "V1100", "-  Datenordner",
-                       "\\taviro\\damen_e\\mas\\", "\\taviro\\damen_e\\prog\\", "\\taviro\\damen_e\\st\\",
-                       "\\taviro\\damen_e\\interfac\\", "\\taviro\\damen_e\\xwert\\", "\\taviro\\damen_e\\mask\\",
-                       "\\taviro\\damen_e\\swert\\", "GROESSEN 34 36 38", "ENDE"};
-const Lines kOnE = {"Damen Europa", "damen_e  Damen DOB Gr\xF6\xDF" "en", "V1100", "#  Datenordner",
-                    "E:\\taviro\\damen_e\\mas\\", "E:\\taviro\\damen_e\\prog\\", "E:\\taviro\\damen_e\\st\\",
-                    "E:\\taviro\\damen_e\\interfac\\", "E:\\taviro\\damen_e\\xwert\\", "E:\\taviro\\damen_e\\mask\\",
-                    "E:\\taviro\\damen_e\\swert\\", "GROESSEN 34 36 38", "ENDE"};
+const Lines kOnBase = {"Damen Europa",
+                       "damen_e  Damen DOB Gr\xF6\xDF"
+                       "en",
+                       "V1100",
+                       "-  Datenordner",
+                       "\\taviro\\damen_e\\mas\\",
+                       "\\taviro\\damen_e\\prog\\",
+                       "\\taviro\\damen_e\\st\\",
+                       "\\taviro\\damen_e\\interfac\\",
+                       "\\taviro\\damen_e\\xwert\\",
+                       "\\taviro\\damen_e\\mask\\",
+                       "\\taviro\\damen_e\\swert\\",
+                       "GROESSEN 34 36 38",
+                       "ENDE"};
+const Lines kOnE = {"Damen Europa",
+                    "damen_e  Damen DOB Gr\xF6\xDF"
+                    "en",
+                    "V1100",
+                    "#  Datenordner",
+                    "E:\\taviro\\damen_e\\mas\\",
+                    "E:\\taviro\\damen_e\\prog\\",
+                    "E:\\taviro\\damen_e\\st\\",
+                    "E:\\taviro\\damen_e\\interfac\\",
+                    "E:\\taviro\\damen_e\\xwert\\",
+                    "E:\\taviro\\damen_e\\mask\\",
+                    "E:\\taviro\\damen_e\\swert\\",
+                    "GROESSEN 34 36 38",
+                    "ENDE"};
 
 SystemRelocationPlan plan(const Lines& lines, const char* code, const char* entry, bool keep_export = false) {
   return plan_system_relocation(lines, SystemCode(code), target_of_entry(entry), keep_export, "U:\\taviro");
@@ -43,13 +63,21 @@ TEST(SystemFile, LinesAndRows) {
     std::string code, name, drive;
   };
   const std::vector<Case> cases = {
-      {kOnBase, "DAMEN_E", "Damen DOB Gr\xF6\xDF" "en", "-"},
-      {kOnE, "DAMEN_E", "Damen DOB Gr\xF6\xDF" "en", "E:"},
+      {kOnBase, "DAMEN_E",
+       "Damen DOB Gr\xF6\xDF"
+       "en",
+       "-"},
+      {kOnE, "DAMEN_E",
+       "Damen DOB Gr\xF6\xDF"
+       "en",
+       "E:"},
       // No alternative name: line 1, cut to 32 characters. Folders on two drives: each drive
       // once, in the order of the lines (a line without a drive is on the base drive).
       {{"Herren Konfektion mit einem sehr langen Namen", "herren   ", "x", "#", "\\taviro\\", "f:\\herren\\prog\\",
         "F:\\herren\\st\\"},
-       "HERREN", "Herren Konfektion mit einem sehr", "-, F:"},
+       "HERREN",
+       "Herren Konfektion mit einem sehr",
+       "-, F:"},
       // "#" without any folder line on a drive: the data are on the base drive.
       {{"Kinder", "kind", "x", "#", "\\taviro\\kind\\mas\\"}, "KIND", "Kinder", "-"},
   };
@@ -99,11 +127,11 @@ TEST(SystemFile, NothingToDoOrRefused) {
 
 TEST(SystemFile, FolderActions) {
   Lines lines = kOnE;
-  lines[4] = "e:\\TAVIRO\\DAMEN_E\\MAS\\";    // already where it goes, in other case
+  lines[4] = "e:\\TAVIRO\\DAMEN_E\\MAS\\";     // already where it goes, in other case
   lines[5] = "E:\\taviro\\damen_e\\prog\\*|";  // markers read as blanks
-  lines[6] = "";                                // nothing there
-  lines[8] = "E:\\";                            // a drive's root is never copied or removed
-  lines[9] = "U:\\taviro\\damen_e\\mask\\";      // the base drive named with its letter
+  lines[6] = "";                               // nothing there
+  lines[8] = "E:\\";                           // a drive's root is never copied or removed
+  lines[9] = "U:\\taviro\\damen_e\\mask\\";    // the base drive named with its letter
   using A = FolderAction;
   const SystemRelocationPlan to_e = plan(lines, "DAMEN_E", "E:", true);
   EXPECT_EQ(actions(to_e), (std::vector<A>{A::stay, A::stay, A::stay, A::stay, A::blocked, A::move, A::stay}));

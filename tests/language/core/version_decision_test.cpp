@@ -26,8 +26,8 @@ TEST(VersionDecision, NoInstallationWithoutItsProgramFiles) {
 }
 
 TEST(VersionDecision, StoredVersionWinsOverTheFiles) {
-  const PresentFiles all = files({F::taviro_exe, F::freeimage_dll, F::tavlib_dll, F::tvrsico_dll,
-                                  F::tavirohelp_ini, F::news7_hlp, F::damen_e_kon, F::settings_ini});
+  const PresentFiles all = files({F::taviro_exe, F::freeimage_dll, F::tavlib_dll, F::tvrsico_dll, F::tavirohelp_ini,
+                                  F::news7_hlp, F::damen_e_kon, F::settings_ini});
   EXPECT_EQ(decide_installed_version(all, 1050), 1050);
   EXPECT_EQ(decide_installed_version(all, 1), 1);
   // Zero or a negative stored value means "not stored".

@@ -100,7 +100,7 @@ TEST_F(CalibrationDrag, RightEdgeDraggedToTwentyStopsAtTheMinimum) {
   EXPECT_EQ(calibration.width(), 20);  // not 13
   EXPECT_EQ(calibration.height(), 150);
   EXPECT_EQ(width_mm, 102400 / 20);
-  EXPECT_EQ(height_mm, 76800 / 150);  // both follow the rectangle
+  EXPECT_EQ(height_mm, 76800 / 150);                   // both follow the rectangle
   EXPECT_FALSE(calibration.mouse_move(19, 80, true));  // still 20: nothing changed
   calibration.mouse_move(19, 80, false);
   EXPECT_FALSE(calibration.dragging());

@@ -25,7 +25,7 @@ TEST(HemPosition, NearestPositionOfAnAngle) {
     hem::Layplan layplan;
     hem::Construction construction;
   } cases[] = {{-90.9, start_of_material, right}, {-91, end_of_material, right}, {0.9, end_of_material, bottom},
-               {-1, end_of_material, right}, {89.5, end_of_material, left}, {180, end_of_material, right}};
+               {-1, end_of_material, right},      {89.5, end_of_material, left}, {180, end_of_material, right}};
   for (const auto& c : cases) {
     EXPECT_EQ(hem::layplan_position(c.angle), c.layplan) << c.angle;
     EXPECT_EQ(hem::construction_position(c.angle), c.construction) << c.angle;

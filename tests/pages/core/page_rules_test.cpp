@@ -13,8 +13,8 @@ TEST(ScreenRules, FontSizeItemsForStoredSizes) {
   const struct {
     int points;
     int item;
-  } cases[] = {{-4, 1}, {0, 1}, {1, 0}, {12, 0}, {13, 1}, {16, 1}, {17, 2},
-               {21, 2}, {22, 3}, {30, 3}, {31, 1}, {1000, 1}};
+  } cases[] = {{-4, 1}, {0, 1},  {1, 0},  {12, 0}, {13, 1}, {16, 1},
+               {17, 2}, {21, 2}, {22, 3}, {30, 3}, {31, 1}, {1000, 1}};
   for (const auto& c : cases) EXPECT_EQ(font_size_item(c.points), c.item) << c.points << " points";
   EXPECT_EQ(font_size_points(0), 12);
   EXPECT_EQ(font_size_points(1), 14);

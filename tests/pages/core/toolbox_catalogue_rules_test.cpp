@@ -53,14 +53,24 @@ TEST(ToolboxCatalogue, SizesOrderAndCodeTables) {
 }
 
 TEST(ToolboxCatalogue, BuiltInDescriptionsAreCodePage1252Bytes) {
-  EXPECT_EQ(description_of(ToolboxKind::construction, "OPEN"), "Modell \xF6" "ffnen");
+  EXPECT_EQ(description_of(ToolboxKind::construction, "OPEN"),
+            "Modell \xF6"
+            "ffnen");
   EXPECT_EQ(description_of(ToolboxKind::construction, "MNEW"), "Neu im aktuellen Ma\xDFsystem (neu)");
-  EXPECT_EQ(description_of(ToolboxKind::construction, "DLSZ"), "Gr\xF6\xDF" "en l\xF6schen");
+  EXPECT_EQ(description_of(ToolboxKind::construction, "DLSZ"),
+            "Gr\xF6\xDF"
+            "en l\xF6schen");
   EXPECT_EQ(description_of(ToolboxKind::construction, "F8__"), "F8 (Verschiebewerte ein- und ausschalten)");
-  EXPECT_EQ(description_of(ToolboxKind::layplanning, "UNDO"), "R\xFC" "ckg\xE4ngig");
-  EXPECT_EQ(description_of(ToolboxKind::layplanning, "CLSE"), "Datei Schlie\xDF" "en");
+  EXPECT_EQ(description_of(ToolboxKind::layplanning, "UNDO"),
+            "R\xFC"
+            "ckg\xE4ngig");
+  EXPECT_EQ(description_of(ToolboxKind::layplanning, "CLSE"),
+            "Datei Schlie\xDF"
+            "en");
   EXPECT_EQ(description_of(ToolboxKind::layplanning, "ACPI"), "Alle Teile mit Teileinformation aktualisieren");
-  EXPECT_EQ(description_of(ToolboxKind::layplanning, "MKRP"), "Auslage \xFC" "bernehmen");
+  EXPECT_EQ(description_of(ToolboxKind::layplanning, "MKRP"),
+            "Auslage \xFC"
+            "bernehmen");
 }
 
 Field<kDescriptionLength> taken(const std::string& text, bool* used = nullptr) {
@@ -72,7 +82,11 @@ Field<kDescriptionLength> taken(const std::string& text, bool* used = nullptr) {
 
 TEST(ToolboxCatalogue, MenuTextCleanUp) {
   EXPECT_EQ(taken("&Speichern").str(), "Speichern");
-  EXPECT_EQ(taken("\"Mo&dell &\xF6" "ffnen\"").str(), "Modell \xF6" "ffnen");
+  EXPECT_EQ(taken("\"Mo&dell &\xF6"
+                  "ffnen\"")
+                .str(),
+            "Modell \xF6"
+            "ffnen");
   EXPECT_EQ(taken("A&&&B\"\"").str(), "AB");
   EXPECT_EQ(taken("Speichern ").raw(), "Speichern" + std::string(41, ' '));
   // Too short, or nothing left once the marks are gone: the old description stays.
@@ -93,11 +107,15 @@ bool lead_byte_above_0x80(unsigned char byte) { return byte >= 0x81 && byte <= 0
 
 TEST(ToolboxCatalogue, CutNeverSplitsATwoByteCharacter) {
   // 49 single bytes and then a two-byte character: it does not fit and is left out whole.
-  const std::string text = std::string(49, 'a') + "\xB4\xF2" "b";
+  const std::string text = std::string(49, 'a') +
+                           "\xB4\xF2"
+                           "b";
   Field<kDescriptionLength> description;
   ASSERT_TRUE(take_menu_text(description, text.data(), static_cast<int>(text.size()), lead_byte_above_0x80));
   EXPECT_EQ(description.raw(), std::string(49, 'a') + " ");
-  const std::string even = std::string(48, 'a') + "\xB4\xF2" "b";
+  const std::string even = std::string(48, 'a') +
+                           "\xB4\xF2"
+                           "b";
   ASSERT_TRUE(take_menu_text(description, even.data(), static_cast<int>(even.size()), lead_byte_above_0x80));
   EXPECT_EQ(description.raw(), even.substr(0, 50));
 }

@@ -22,7 +22,8 @@ std::vector<std::string> codes_of(const Toolbox& slots, std::size_t count) {
 
 std::vector<std::string> toolbox_texts(const ToolboxEditor& editor) {
   std::vector<std::string> texts;
-  for (std::size_t row = 0; row < editor.rows().toolbox.size(); ++row) texts.push_back(editor.toolbox_text(static_cast<int>(row)));
+  for (std::size_t row = 0; row < editor.rows().toolbox.size(); ++row)
+    texts.push_back(editor.toolbox_text(static_cast<int>(row)));
   return texts;
 }
 
@@ -37,7 +38,9 @@ TEST_F(ToolboxListsTest, ListsStopAtTheFirstEmptySlot) {
   EXPECT_EQ(editor.rows().toolbox, (std::vector<int>{0, 1, 2, 3}));
   // ZOOM lies beyond the empty slot: it is offered again, and its slot stays as it is.
   ASSERT_EQ(editor.rows().available.size(), 35u);
-  EXPECT_EQ(editor.available_text(0), "Modell schlie\xDF" "en");
+  EXPECT_EQ(editor.available_text(0),
+            "Modell schlie\xDF"
+            "en");
   EXPECT_EQ(editor.available_text(1), "Schieben/Zoomen");
   EXPECT_EQ(codes_of(slots, 6)[5], "ZOOM");
 
@@ -54,7 +57,9 @@ TEST_F(ToolboxListsTest, UnknownCodeKeepsItsSlotThroughEveryButton) {
   Toolbox slots = slots_of({"XXXX", "OPEN", "SAVE", "ZOOM"});
   ToolboxEditor editor(catalogue, slots);
   EXPECT_EQ(editor.rows().toolbox, (std::vector<int>{1, 2, 3}));
-  EXPECT_EQ(toolbox_texts(editor), (std::vector<std::string>{"Modell \xF6" "ffnen", "Modell speichern", "Schieben/Zoomen"}));
+  EXPECT_EQ(toolbox_texts(editor), (std::vector<std::string>{"Modell \xF6"
+                                                             "ffnen",
+                                                             "Modell speichern", "Schieben/Zoomen"}));
 
   // Down on the first row swaps OPEN and SAVE, not the unknown code.
   ToolboxChange change = editor.move(0, +1);

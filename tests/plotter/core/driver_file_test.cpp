@@ -19,7 +19,8 @@ DriverSettings read(const std::string& bytes) {
 
 TEST(DriverSettingsReader, ReadsTheNumberedBracketLinesAndTheDeviceLine) {
   DriverText text;
-  text.values = {{6, "J"}, {26, "0.025"}, {27, " 0.0254 mm"}, {34, "y"}, {45, "ja"}, {51, "Rollenplotter 60"}, {53, "600"}};
+  text.values = {{6, "J"},   {26, "0.025"}, {27, " 0.0254 mm"}, {34, "y"}, {45, "ja"}, {51, "Rollenplotter 60"},
+                 {53, "600"}};
   text.device = " 13 08 1 02 03 4";
   const DriverSettings values = read(text.build());
   EXPECT_EQ(values.plotter_name.str(), "Rollenplotter 60");
@@ -49,8 +50,8 @@ TEST(DriverSettingsReader, MissingValuesKeepWhatTheyHeldAndUnreadableOnesAreUnkn
   values.plotter_name.assign("old");
   DriverText text;
   text.values = {{26, "fein"}, {27, "1e39"}};  // 1e39: too large for the resolution
-  text.device = " 12 01 0 00 01";  // 14 characters: too short for the six settings
-  text.bracket_lines = 50;        // no name line, no paper width line
+  text.device = " 12 01 0 00 01";              // 14 characters: too short for the six settings
+  text.bracket_lines = 50;                     // no name line, no paper width line
   ASSERT_TRUE(read_driver_settings(text.build(), values));
   EXPECT_FALSE(values.resolution_x || values.resolution_y);
   EXPECT_EQ(values.device, DeviceSettings{});
@@ -114,11 +115,13 @@ TEST(DriverFileRewrite, NormalisesOnlyTheRewrittenLines) {
 TEST(DriverFileRewrite, LeavesLinesItCannotRewriteAsTheyAre) {
   const std::string long_value(100000, 'x');
   const std::string bytes =
-      "#03> 12 01 0 00<\r\n"       // value region too short
-      "#07>anything [J]<\r\n"      // unknown tag: no bracket line
+      "#03> 12 01 0 00<\r\n"   // value region too short
+      "#07>anything [J]<\r\n"  // unknown tag: no bracket line
       "#0\r\n"
       "one   [1]  \r\n"
-      "two [" + long_value + "]  \r\n"  // a line far longer than any reading width
+      "two [" +
+      long_value +
+      "]  \r\n"  // a line far longer than any reading width
       "three [open\r\n";
   DriverSettings values;
   read_driver_settings(bytes, values);
@@ -129,7 +132,8 @@ TEST(DriverFileRewrite, LeavesLinesItCannotRewriteAsTheyAre) {
   const std::string open_six = "1 [a]\n2 [a]\n3 [a]\n4 [a]\n5 [a]\nsix [N\n";
   EXPECT_EQ(rewrite_driver_file(open_six, values), open_six);
   std::string six = "1 [a]\n2 [a]\n3 [a]\n4 [a]\n5 [a]\nsix " + long_value + "[N] " + long_value + "\n";
-  EXPECT_EQ(rewrite_driver_file(six, values), "1 [a]\n2 [a]\n3 [a]\n4 [a]\n5 [a]\nsix " + long_value + "[J] " + long_value + "\n");
+  EXPECT_EQ(rewrite_driver_file(six, values),
+            "1 [a]\n2 [a]\n3 [a]\n4 [a]\n5 [a]\nsix " + long_value + "[J] " + long_value + "\n");
 }
 
 TEST(DriverFileRewrite, DeviceValuesThatDoNotFitLeaveTheLine) {

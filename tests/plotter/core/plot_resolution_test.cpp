@@ -7,8 +7,13 @@ namespace {
 
 TEST(ResolutionComparison, EmptyOrZeroLengthsLeaveTheAxisOpen) {
   ResolutionComparison comparison(0.025f, 0.025f);
-  const AxisLengths unusable[] = {{}, {1000.0, std::nullopt}, {std::nullopt, 1000.0}, {0.0, 1000.0}, {1000.0, 0.0},
-                                  {-1000.0, 1004.0}, {1e-300, 1e300}};
+  const AxisLengths unusable[] = {{},
+                                  {1000.0, std::nullopt},
+                                  {std::nullopt, 1000.0},
+                                  {0.0, 1000.0},
+                                  {1000.0, 0.0},
+                                  {-1000.0, 1004.0},
+                                  {1e-300, 1e300}};
   for (const AxisLengths& lengths : unusable) {
     EXPECT_FALSE(comparison.recalculate({lengths, lengths})[0]);
     EXPECT_EQ(comparison.state(Axis::x), AxisState::open);
@@ -35,8 +40,8 @@ TEST(ResolutionComparison, AnAxisWithoutAResolutionHasNothingToCorrect) {
 
 TEST(UsableResolution, IsAPositiveSinglePrecisionNumber) {
   EXPECT_EQ(usable_resolution(0.025), 0.025f);
-  for (std::optional<double> read : {std::optional<double>(), std::optional(0.0), std::optional(-0.1),
-                                     std::optional(1e-50), std::optional(1e50)}) {
+  for (std::optional<double> read :
+       {std::optional<double>(), std::optional(0.0), std::optional(-0.1), std::optional(1e-50), std::optional(1e50)}) {
     EXPECT_FALSE(usable_resolution(read));
   }
 }

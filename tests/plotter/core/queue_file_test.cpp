@@ -43,7 +43,8 @@ TEST(FreeQueueName, CountsAcrossTheDigitBoundaries) {
 
 TEST(FreeQueueName, SkipsOnlyTheNamesInTheWay) {
   const std::set<std::string> existing = {"ROLL60A2", "ROLL60A3", "ROLL60A5"};
-  const auto name = free_queue_name(PlotterFileName("ROLL60A"), [&](const std::string& n) { return existing.count(n) > 0; });
+  const auto name =
+      free_queue_name(PlotterFileName("ROLL60A"), [&](const std::string& n) { return existing.count(n) > 0; });
   ASSERT_TRUE(name);
   EXPECT_EQ(name->str(), "ROLL60A4");
 }

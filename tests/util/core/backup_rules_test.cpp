@@ -26,10 +26,9 @@ TEST(BackupCount, ClampedToZeroToNine) {
 }
 
 TEST(BackupPlan, OrdinaryFileShiftsOlderCopiesThenCopiesItself) {
-  EXPECT_EQ(plan("\\taviro\\dob\\taviro_s.kon", 3),
-            (Lines{"\\taviro\\dob\\taviro_s.bk1>\\taviro\\dob\\taviro_s.bk2",
-                   "\\taviro\\dob\\taviro_s.bk0>\\taviro\\dob\\taviro_s.bk1",
-                   "\\taviro\\dob\\taviro_s.kon>\\taviro\\dob\\taviro_s.bk0"}));
+  EXPECT_EQ(plan("\\taviro\\dob\\taviro_s.kon", 3), (Lines{"\\taviro\\dob\\taviro_s.bk1>\\taviro\\dob\\taviro_s.bk2",
+                                                           "\\taviro\\dob\\taviro_s.bk0>\\taviro\\dob\\taviro_s.bk1",
+                                                           "\\taviro\\dob\\taviro_s.kon>\\taviro\\dob\\taviro_s.bk0"}));
   EXPECT_EQ(plan("U:\\p\\ROLL60A.que", 1), (Lines{"U:\\p\\ROLL60A.que>U:\\p\\ROLL60A.bk0"}));
 }
 
@@ -61,7 +60,7 @@ TEST(BackupPlan, DotOfAFolderNameIsNoExtension) {
 }
 
 TEST(BackupPlan, NothingIsDueForShortNamesOrNoCopies) {
-  EXPECT_TRUE(plan("ab.kon", 3).empty());  // 6 characters
+  EXPECT_TRUE(plan("ab.kon", 3).empty());    // 6 characters
   EXPECT_EQ(plan("abc.kon", 1).size(), 1u);  // 7 characters
   EXPECT_TRUE(plan("U:\\taviro\\taviro_s.kon", 0).empty());
   EXPECT_TRUE(plan("U:\\taviro\\taviro_s.kon", -1).empty());

@@ -105,8 +105,10 @@ TEST(TextCase, NegativeCountLeavesFieldAndReports) {
   to_upper_case(f, -1);
   to_lower_case(f, -2);
   EXPECT_STREQ(f, "abc");
-  std::vector<std::pair<ErrorKind, std::string>> expected = {
-      {ErrorKind::length_cut, "to_upper_case"}, {ErrorKind::length_cut, "convert_case"}, {ErrorKind::length_cut, "to_lower_case"}, {ErrorKind::length_cut, "convert_case"}};
+  std::vector<std::pair<ErrorKind, std::string>> expected = {{ErrorKind::length_cut, "to_upper_case"},
+                                                             {ErrorKind::length_cut, "convert_case"},
+                                                             {ErrorKind::length_cut, "to_lower_case"},
+                                                             {ErrorKind::length_cut, "convert_case"}};
   EXPECT_EQ(tags.seen, expected);
 }
 
@@ -142,9 +144,7 @@ TEST(TextResolve, AbsoluteAndShortPathsStayAsTheyAre) {
   EXPECT_EQ(resolve("C:\\A\\B", ""), "");
 }
 
-TEST(TextResolve, ResultIsCutToItsField) {
-  EXPECT_EQ(resolve("C:\\A\\B", "forms\\", 7), "C:\\A\\f");
-}
+TEST(TextResolve, ResultIsCutToItsField) { EXPECT_EQ(resolve("C:\\A\\B", "forms\\", 7), "C:\\A\\f"); }
 
 TEST(TextField, AssignCutsAndPads) {
   Field<5> f("abcdefg");
