@@ -9,9 +9,8 @@
 
 #include "config/profile.h"
 #include "controls/controls.h"
-#include "controls/guarded.h"
 #include "controls/list_view.h"
-#include "controls/page_state.h"
+#include "controls/modal_dialog.h"
 #include "folders/core/data_folders.h"
 #include "folders/core/network_rules.h"
 #include "folders/core/system_file.h"
@@ -260,7 +259,7 @@ std::array<std::string, kDataFolders.size()> folder_names(HWND dialog) {
 }
 
 // However it ends, the dialog takes input again afterwards.
-void run(HWND dialog, NetworkState& state) {
+void run_relocation(HWND dialog, NetworkState& state) {
   if (!run_confirmed(dialog)) return;
   state.running = true;
   // The dialog takes no input until the run is over; it still repaints.
@@ -313,63 +312,46 @@ bool changes_enabling(int id, int code) {
   return id == IDX_NETWORK_COPY || id == IDX_NETWORK_REMOVE;
 }
 
-BOOL command(HWND dialog, NetworkState& state, int id, int code) {
-  if (state.running) return TRUE;  // nothing else happens while a run is under way
-  if (id == IDCANCEL) {
-    EndDialog(dialog, 0);
-    return TRUE;
+class NetworkDialog : public controls::ModalDialog {
+ private:
+  bool on_open() override {
+    initialise(window());
+    return true;
   }
+  bool on_command(int id, int code) override;
+  void on_notify(const NMHDR& notification) override;
+
+  NetworkState state_;
+};
+
+bool NetworkDialog::on_command(int id, int code) {
+  const HWND dialog = window();
+  if (state_.running) return true;  // nothing else happens while a run is under way
   if (code == BN_CLICKED && (id == IDB_NETWORK_ALL || id == IDB_NETWORK_NONE)) {
     listview::select_all_rows(systems_list(dialog), id == IDB_NETWORK_ALL);
     apply_enabling(dialog);
-    return TRUE;
+    return true;
   }
   if (code == BN_CLICKED && id == IDB_NETWORK_RUN) {
-    run(dialog, state);
-    return TRUE;
+    run_relocation(dialog, state_);
+    return true;
   }
   if (changes_enabling(id, code)) {
     apply_enabling(dialog);
-    return TRUE;
+    return true;
   }
-  return FALSE;
+  return false;
 }
 
-INT_PTR CALLBACK network_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      controls::create_window_state<NetworkState>(dialog);
-      initialise(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      if (NetworkState* state = controls::window_state_of<NetworkState>(dialog)) {
-        return command(dialog, *state, LOWORD(wparam), HIWORD(wparam));
-      }
-      if (LOWORD(wparam) == IDCANCEL) EndDialog(dialog, 0);
-      return TRUE;
-    case WM_NOTIFY: {
-      const NMHDR* notification = reinterpret_cast<const NMHDR*>(lparam);
-      const NetworkState* state = controls::window_state_of<NetworkState>(dialog);
-      if (state && !state->running && notification && notification->idFrom == IDC_NETWORK_SYSTEMS &&
-          (notification->code == LVN_ITEMCHANGED || notification->code == NM_CLICK ||
-           notification->code == NM_DBLCLK)) {
-        apply_enabling(dialog);
-      }
-      return FALSE;
-    }
-    case WM_DESTROY:
-      controls::destroy_window_state<NetworkState>(dialog);
-      return FALSE;
-    default:
-      return FALSE;
+void NetworkDialog::on_notify(const NMHDR& notification) {
+  if (!state_.running && notification.idFrom == IDC_NETWORK_SYSTEMS &&
+      (notification.code == LVN_ITEMCHANGED || notification.code == NM_CLICK || notification.code == NM_DBLCLK)) {
+    apply_enabling(window());
   }
 }
 
 }  // namespace
 
-void open_network_dialog(HWND owner) {
-  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_NETWORK), owner,
-                  controls::guarded<network_procedure>, 0);
-}
+void open_network_dialog(HWND owner) { NetworkDialog().run(owner, IDD_NETWORK); }
 
 }  // namespace tav

@@ -3,7 +3,7 @@
 #include "config/profile.h"
 #include "controls/controls.h"
 #include "controls/failure_message.h"
-#include "controls/guarded.h"
+#include "controls/modal_dialog.h"
 #include "pages/core/hem_position.h"
 #include "resources/ids.h"
 
@@ -75,25 +75,18 @@ bool confirm(HWND dialog) {
   return true;
 }
 
-INT_PTR CALLBACK hem_position_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
-  switch (message) {
-    case WM_INITDIALOG:
-      show_angles(dialog, hem_angles());
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDOK) {
-        if (confirm(dialog)) EndDialog(dialog, IDOK);
-        return TRUE;
-      }
-      if (LOWORD(wparam) == IDCANCEL) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
+class HemPositionDialog : public controls::ModalDialog {
+ private:
+  bool on_open() override {
+    show_angles(window(), hem_angles());
+    return true;
   }
-}
+  bool on_command(int id, int /*code*/) override {
+    if (id != IDOK) return false;
+    if (confirm(window())) end(IDOK);
+    return true;
+  }
+};
 
 }  // namespace
 
@@ -110,8 +103,7 @@ void run_hem_position_dialog(HWND owner) {
     read_angle(file, kLayplanKey, angles.layplan);
     read_angle(file, kConstructionKey, angles.construction);
   }
-  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_HEM_POSITION), owner,
-                  controls::guarded<hem_position_procedure>, 0);
+  HemPositionDialog().run(owner, IDD_HEM_POSITION);
 }
 
 }  // namespace tav

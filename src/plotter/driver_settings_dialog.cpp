@@ -2,8 +2,7 @@
 
 #include "controls/controls.h"
 #include "controls/failure_message.h"
-#include "controls/guarded.h"
-#include "controls/page_state.h"
+#include "controls/modal_dialog.h"
 #include "plotter/core/driver_file.h"
 #include "plotter/core/real_text.h"
 #include "plotter/plot_resolution_dialog.h"
@@ -24,8 +23,6 @@ struct DriverDialogState {
   DriverSettings values;
 };
 
-DriverDialogState* state_of(HWND dialog) { return controls::window_state_of<DriverDialogState>(dialog); }
-
 void show_resolutions(HWND dialog, const DriverSettings& values) {
   controls::set_text(dialog, IDE_DRIVER_RESOLUTION_X, resolution_text(values.resolution_x));
   controls::set_text(dialog, IDE_DRIVER_RESOLUTION_Y, resolution_text(values.resolution_y));
@@ -42,9 +39,8 @@ void enable_pens(HWND dialog, bool enabled) {
 }
 
 // Fills the dialog; true when it has put the keyboard focus on the paper width.
-bool open_dialog(HWND dialog, const std::string& path) {
-  DriverDialogState& state = controls::create_window_state<DriverDialogState>(dialog);
-  state.path = path;
+bool open_dialog(HWND dialog, DriverDialogState& state) {
+  const std::string& path = state.path;
   controls::limit_text(dialog, IDE_DRIVER_PENS, kPensCharacters);
   controls::limit_text(dialog, IDE_DRIVER_PAPER_WIDTH, kPaperWidthCharacters);
   controls::set_text(dialog, IDE_DRIVER_FILE, path.substr(path.rfind('\\') + 1));
@@ -112,44 +108,38 @@ bool save(HWND dialog, DriverDialogState& state) {
   return true;
 }
 
-void on_command(HWND dialog, int id) {
-  DriverDialogState* state = state_of(dialog);
+class DriverSettingsDialog : public controls::ModalDialog {
+ public:
+  explicit DriverSettingsDialog(const std::string& path) { state_.path = path; }
+
+ private:
+  bool on_open() override { return !open_dialog(window(), state_); }
+  bool on_command(int id, int code) override;
+
+  DriverDialogState state_;
+};
+
+bool DriverSettingsDialog::on_command(int id, int code) {
+  if (code != BN_CLICKED) return false;
+  const HWND dialog = window();
   switch (id) {
-    case IDCANCEL:
-      EndDialog(dialog, 0);
-      return;
     case IDOK:
       // Enter: the paper width is taken, and the dialog stays open on its OK button.
-      if (state) take_paper_width(dialog, state->values);
+      take_paper_width(dialog, state_.values);
       SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDB_DRIVER_OK)), TRUE);
-      return;
+      return true;
     case IDX_DRIVER_PEN_CHANGE:
-      if (state) state->values.pen_change = controls::is_checked(dialog, IDX_DRIVER_PEN_CHANGE);
-      enable_pens(dialog, controls::is_checked(dialog, IDX_DRIVER_PEN_CHANGE));
-      return;
+      state_.values.pen_change = controls::is_checked(dialog, IDX_DRIVER_PEN_CHANGE);
+      enable_pens(dialog, state_.values.pen_change);
+      return true;
     case IDB_DRIVER_ADAPT:
-      if (state && run_plot_resolution_dialog(dialog, state->values) == IDOK) show_resolutions(dialog, state->values);
-      return;
+      if (run_plot_resolution_dialog(dialog, state_.values) == IDOK) show_resolutions(dialog, state_.values);
+      return true;
     case IDB_DRIVER_OK:
-      if (state && save(dialog, *state)) EndDialog(dialog, 0);
-      return;
+      if (save(dialog, state_)) end(IDOK);
+      return true;
     default:
-      return;
-  }
-}
-
-INT_PTR CALLBACK driver_settings_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      return open_dialog(dialog, *reinterpret_cast<const std::string*>(lparam)) ? FALSE : TRUE;
-    case WM_COMMAND:
-      if (HIWORD(wparam) == BN_CLICKED) on_command(dialog, LOWORD(wparam));
-      return TRUE;
-    case WM_DESTROY:
-      controls::destroy_window_state<DriverDialogState>(dialog);
-      return FALSE;
-    default:
-      return FALSE;
+      return false;
   }
 }
 
@@ -166,8 +156,7 @@ std::string driver_backup_path(const std::string& path) {
 }
 
 void run_driver_settings_dialog(HWND owner, const std::string& path) {
-  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_DRIVER_SETTINGS), owner,
-                  controls::guarded<driver_settings_procedure>, reinterpret_cast<LPARAM>(&path));
+  DriverSettingsDialog(path).run(owner, IDD_DRIVER_SETTINGS);
 }
 
 }  // namespace tav

@@ -6,7 +6,7 @@
 #include "config/profile.h"
 #include "controls/controls.h"
 #include "controls/failure_message.h"
-#include "controls/guarded.h"
+#include "controls/modal_dialog.h"
 #include "plotter/core/serial_port.h"
 #include "plotter/plotter_inventory.h"
 #include "resources/ids.h"
@@ -18,7 +18,15 @@ constexpr std::array<int, kHandshakes> kHandshakeButtons = {IDX_SERIAL_DSR, IDX_
                                                             IDX_SERIAL_XON_XOFF};
 constexpr std::array<const char*, kStopBitChoices> kStopBits = {"1", "1.5", "2"};
 
-void open_dialog(HWND dialog) {
+class SerialPortDialog : public controls::ModalDialog {
+ private:
+  bool on_open() override;
+  bool on_command(int id, int code) override;
+  bool confirm();
+};
+
+bool SerialPortDialog::on_open() {
+  const HWND dialog = window();
   // A missing or unreadable file shows the defaults.
   const SerialPortChoice choice = serial_port_choice(profile::ProfileSnapshot(profile::kMainFile).document());
   for (int position = 0; position < kBaudRates; ++position)
@@ -33,11 +41,13 @@ void open_dialog(HWND dialog) {
   controls::select_item(dialog, IDC_SERIAL_DATA_BITS, choice.data_bits);
   controls::select_item(dialog, IDC_SERIAL_STOP_BITS, choice.stop_bits);
   controls::check(dialog, kHandshakeButtons[static_cast<std::size_t>(choice.handshake)], true);
+  return true;
 }
 
 // Writes the chosen values into section SERIALPORT, all in one save of the file; false, with
 // the user told why, when the file could not be written.
-bool confirm(HWND dialog) {
+bool SerialPortDialog::confirm() {
+  const HWND dialog = window();
   SerialPortChoice choice;
   choice.baud = controls::selected_item(dialog, IDC_SERIAL_BAUD);
   choice.parity = controls::selected_item(dialog, IDC_SERIAL_PARITY);
@@ -54,28 +64,14 @@ bool confirm(HWND dialog) {
   return false;
 }
 
-INT_PTR CALLBACK serial_port_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      open_dialog(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDOK && HIWORD(wparam) == BN_CLICKED) {
-        if (confirm(dialog)) EndDialog(dialog, 0);
-      } else if (LOWORD(wparam) == IDCANCEL) {
-        EndDialog(dialog, 0);
-      }
-      return TRUE;
-    default:
-      return FALSE;
-  }
+bool SerialPortDialog::on_command(int id, int code) {
+  if (id != IDOK || code != BN_CLICKED) return false;
+  if (confirm()) end(IDOK);
+  return true;
 }
 
 }  // namespace
 
-void run_serial_port_dialog(HWND owner) {
-  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_SERIAL_PORT), owner,
-                  controls::guarded<serial_port_procedure>, 0);
-}
+void run_serial_port_dialog(HWND owner) { SerialPortDialog().run(owner, IDD_SERIAL_PORT); }
 
 }  // namespace tav
