@@ -258,6 +258,37 @@ void add_systems(InstallationFolders& folders) {
   FindClose(search);
 }
 
+// The folder of a data-folder key and where a relocation to target_entry puts it; none for
+// an empty key.
+std::optional<FolderMove> data_folder_move(std::string_view shown_path, std::string_view target_entry, int data_folder,
+                                           const std::string& cwd) {
+  std::string old_path(shown_path.substr(0, kLongestPath));
+  if (old_path.empty()) return std::nullopt;
+  if (old_path.back() != '\\') old_path += '\\';
+  const DataFolderKey& key = kDataFolderKeys[static_cast<std::size_t>(data_folder)];
+  std::string new_path = target_of_entry(target_entry).drive + std::string(key.default_path);
+  const FolderAction action = folder_action(old_path, new_path, cwd);
+  return FolderMove{std::move(old_path), std::move(new_path), action};
+}
+
+// The measurement-system file of the system with the code ("\TAVIRO\dob\taviro_s.kon").
+std::string system_file_of(const SystemCode& system_code) {
+  SystemCode folder_code = system_code;
+  const int code_length = squeeze(folder_code.data(), folder_code.size());
+  to_lower_case(folder_code.data(), code_length);
+  return "\\TAVIRO\\" + std::string(folder_code.data(), static_cast<std::size_t>(code_length)) + "\\" +
+         std::string(kSystemFileName);
+}
+
+// The relocation plan of the system's file; none when the file cannot be read.
+std::optional<SystemRelocationPlan> system_plan(const std::string& file, const SystemCode& system_code,
+                                                std::string_view target_entry, bool keep_export,
+                                                const std::string& cwd) {
+  std::string bytes;
+  if (read_file(file.c_str(), bytes) != FileRead::read) return std::nullopt;
+  return plan_system_relocation(split_lines(bytes), system_code, target_of_entry(target_entry), keep_export, cwd);
+}
+
 }  // namespace
 
 void add_absolute_path(std::string& list, std::string_view path) {
@@ -360,16 +391,16 @@ DataFolderResult relocate_data_folder(HWND owner, std::string_view shown_path, s
                                       int data_folder, const RelocationOptions& options,
                                       const InstallationFolders& folders, const StepProgress& progress) {
   const DataFolderKey& key = kDataFolderKeys[static_cast<std::size_t>(data_folder)];
-  std::string old_path(shown_path.substr(0, kLongestPath));
-  DataFolderResult result{false, old_path, {}};
-  if (old_path.empty()) return result;
-  if (old_path.back() != '\\') old_path += '\\';
+  const std::string cwd = current_directory();
+  DataFolderResult result{false, std::string(shown_path.substr(0, kLongestPath)), {}};
+  const std::optional<FolderMove> move = data_folder_move(shown_path, target_entry, data_folder, cwd);
+  if (!move) return result;
+  const std::string& old_path = move->old_path;
+  const FolderAction action = move->action;
   result.path = old_path;
   FolderReport& report = result.report;
   report.old_path = old_path;
-  report.new_path = target_of_entry(target_entry).drive + std::string(key.default_path);
-  const std::string cwd = current_directory();
-  const FolderAction action = folder_action(old_path, report.new_path, cwd);
+  report.new_path = move->new_path;
   if (action == FolderAction::blocked && (options.copy || options.remove)) {
     report.fate = FolderFate::blocked;
     return result;
@@ -408,19 +439,15 @@ SystemRelocationResult relocate_measurement_system(HWND owner, std::string_view 
                                                    const RelocationOptions& options, const InstallationFolders& folders,
                                                    const StepProgress& progress) {
   const SystemCode system_code(code.substr(0, SystemCode::size()));
-  SystemCode folder_code = system_code;
-  const int code_length = squeeze(folder_code.data(), folder_code.size());
-  to_lower_case(folder_code.data(), code_length);
-  const std::string folder = "\\TAVIRO\\" + std::string(folder_code.data(), static_cast<std::size_t>(code_length));
   SystemRelocationResult result;
-  result.file = folder + "\\" + std::string(kSystemFileName);
+  result.file = system_file_of(system_code);
   const std::string& file = result.file;
 
-  std::string bytes;
-  if (read_file(file.c_str(), bytes) != FileRead::read) return result;  // no system file: nothing to relocate
   const std::string cwd = current_directory();
-  SystemRelocationPlan plan =
-      plan_system_relocation(split_lines(bytes), system_code, target_of_entry(target_entry), options.keep_export, cwd);
+  std::optional<SystemRelocationPlan> read_plan =
+      system_plan(file, system_code, target_entry, options.keep_export, cwd);
+  if (!read_plan) return result;  // no system file: nothing to relocate
+  SystemRelocationPlan& plan = *read_plan;
   result.status = plan.status;
   if (plan.status != kSystemDone || !plan.rewrite) return result;
   // Nothing is copied for a file that could not take the new paths afterwards.
@@ -495,6 +522,25 @@ SystemRelocationResult relocate_measurement_system(HWND owner, std::string_view 
     if (report.fate == FolderFate::not_removed) result.status = kSystemRemoveFailed;
   }
   return result;
+}
+
+std::optional<FolderMove> planned_data_folder_copy(std::string_view shown_path, std::string_view target_entry,
+                                                   int data_folder) {
+  std::optional<FolderMove> move = data_folder_move(shown_path, target_entry, data_folder, current_directory());
+  if (!move || move->action != FolderAction::move) return std::nullopt;
+  return move;
+}
+
+std::vector<FolderMove> planned_system_copies(std::string_view code, std::string_view target_entry, bool keep_export) {
+  const SystemCode system_code(code.substr(0, SystemCode::size()));
+  const std::optional<SystemRelocationPlan> plan =
+      system_plan(system_file_of(system_code), system_code, target_entry, keep_export, current_directory());
+  std::vector<FolderMove> copies;
+  if (!plan || plan->status != kSystemDone || !plan->rewrite) return copies;
+  for (const SystemFolderMove& folder : plan->folders) {
+    if (folder.action == FolderAction::move) copies.push_back({folder.old_path, folder.new_path, folder.action});
+  }
+  return copies;
 }
 
 InstallationFolders installation_folders() {

@@ -12,8 +12,10 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "folders/core/removal_guard.h"
 #include "folders/core/system_file.h"
@@ -127,6 +129,20 @@ struct SystemRelocationResult {
 SystemRelocationResult relocate_measurement_system(HWND owner, std::string_view code, std::string_view target_entry,
                                                    const RelocationOptions& options, const InstallationFolders& folders,
                                                    const StepProgress& progress = {});
+
+// A folder a relocation step moves: from its old place to its new one.
+struct FolderMove {
+  std::string old_path;
+  std::string new_path;
+  FolderAction action = FolderAction::stay;
+};
+
+// What a run would copy, known before it starts: the data folder's tree (none when its
+// key is empty or the folder stays), and the trees of the measurement system's folders
+// that move (none when its file cannot be read or is refused).
+std::optional<FolderMove> planned_data_folder_copy(std::string_view shown_path, std::string_view target_entry,
+                                                   int data_folder);
+std::vector<FolderMove> planned_system_copies(std::string_view code, std::string_view target_entry, bool keep_export);
 
 // What the installation on the current drive holds now: its own folder and the program's,
 // the folders of its measurement-system files, and every folder the data-folder keys and the

@@ -10,7 +10,10 @@
 #include "config/profile.h"
 #include "controls/controls.h"
 #include "controls/list_view.h"
+#include "controls/failure_message.h"
 #include "controls/modal_dialog.h"
+#include "folders/copy_space_query.h"
+#include "folders/core/copy_space.h"
 #include "folders/core/data_folders.h"
 #include "folders/core/network_rules.h"
 #include "folders/core/system_file.h"
@@ -20,6 +23,7 @@
 #include "folders/relocation_summary.h"
 #include "resources/ids.h"
 #include "util/atomic_file.h"
+#include "util/core/message_text.h"
 #include "util/core/text.h"
 #include "util/directory_listing.h"
 
@@ -178,8 +182,50 @@ StepProgress step_progress(std::optional<ProgressWindow>& progress, int from, in
   return [&progress, from, to](double done) { progress->set(from + static_cast<int>((to - from) * done)); };
 }
 
-// The question a run asks first; true when it may go on.
-bool run_confirmed(HWND dialog) {
+// What the run would copy, measured before anything is copied; none when it copies nothing.
+std::optional<CopySpace> planned_space(HWND dialog) {
+  if (!controls::is_checked(dialog, IDX_NETWORK_COPY)) return std::nullopt;
+  std::vector<FolderMove> copies;
+  if (controls::is_checked(dialog, IDX_NETWORK_SYSTEMS_MOVE)) {
+    HWND list = systems_list(dialog);
+    const std::string entry = chosen_entry(dialog, IDC_NETWORK_SYSTEMS_DRIVE);
+    for (int row = 0; row < listview::row_count(list); ++row) {
+      if (!listview::is_row_selected(list, row)) continue;
+      const std::string code = listview::cell_text(list, row, 0).substr(0, SystemCode::size());
+      for (FolderMove& copy :
+           planned_system_copies(code, entry, controls::is_checked(dialog, IDX_NETWORK_KEEP_EXPORT))) {
+        copies.push_back(std::move(copy));
+      }
+    }
+  }
+  for (std::size_t i = 0; i < kDataFolders.size(); ++i) {
+    const DataFolder& folder = kDataFolders[i];
+    if (!controls::is_checked(dialog, folder.move)) continue;
+    if (std::optional<FolderMove> copy = planned_data_folder_copy(
+            controls::text_of(dialog, folder.edit), chosen_entry(dialog, folder.drive), static_cast<int>(i))) {
+      copies.push_back(std::move(*copy));
+    }
+  }
+  return measure_copies(copies);
+}
+
+// A run that does not fit on its drives is refused, saying how much is missing where.
+bool fits_or_told(HWND dialog, const CopySpace& space) {
+  if (space.fits()) return true;
+  std::string drives;
+  for (const DriveSpace& drive : space.drives) {
+    if (drive.missing() == 0) continue;
+    if (!drives.empty()) drives += '\n';
+    drives +=
+        with_arguments(controls::load_string(IDS_RELOCATION_NO_ROOM_DRIVE),
+                       {drive.root, size_text(drive.needed()), size_text(drive.free), size_text(drive.missing())});
+  }
+  controls::tell_failure(dialog, IDS_RELOCATION_NO_ROOM, {drives}, "relocate", space.drives.front().root, drives);
+  return false;
+}
+
+// The question a run asks first, with what it will copy; true when it may go on.
+bool run_confirmed(HWND dialog, const std::optional<CopySpace>& space) {
   int label = 0;
   switch (run_question(controls::is_checked(dialog, IDX_NETWORK_NO_WARNING),
                        controls::is_checked(dialog, IDX_NETWORK_COPY),
@@ -196,8 +242,12 @@ bool run_confirmed(HWND dialog) {
       label = IDT_NETWORK_CONFIRM_REMOVE;
       break;
   }
-  const std::string question = controls::text_of(dialog, label);
+  std::string question = controls::text_of(dialog, label);
   if (question.empty()) return true;
+  if (space && space->files > 0) {
+    question += "\n\n" + with_arguments(controls::load_string(IDS_RELOCATION_WILL_COPY),
+                                        {std::to_string(space->files), size_text(space->bytes)});
+  }
   char title[256] = {};
   GetWindowTextA(dialog, title, sizeof title);
   return MessageBoxA(dialog, question.c_str(), title, MB_YESNO | MB_ICONQUESTION) == IDYES;
@@ -260,7 +310,9 @@ std::array<std::string, kDataFolders.size()> folder_names(HWND dialog) {
 
 // However it ends, the dialog takes input again afterwards.
 void run_relocation(HWND dialog, NetworkState& state) {
-  if (!run_confirmed(dialog)) return;
+  const std::optional<CopySpace> space = planned_space(dialog);
+  if (space && !fits_or_told(dialog, *space)) return;
+  if (!run_confirmed(dialog, space)) return;
   state.running = true;
   // The dialog takes no input until the run is over; it still repaints.
   HWND focus = GetFocus();

@@ -295,7 +295,9 @@ TEST_F(FolderRelocationTest, AFolderIsRemovedOnlyWhenItsDataAreWholeAtTheNewPlac
     if (c.fate == FolderFate::moved) {
       EXPECT_EQ(tree_of("V:\\TAVIRO\\FORMS"), (Tree{{"\\k.frm", "lang"}})) << "the data arrived";
     }
-    if (c.fate == FolderFate::not_copied) EXPECT_EQ(inst.read("taviro.ini"), kIni) << "the key stays";
+    if (c.fate == FolderFate::not_copied) {
+      EXPECT_EQ(inst.read("taviro.ini"), kIni) << "the key stays";
+    }
   }
   test::remove_tree("U:" + long_folder);
 }

@@ -14,6 +14,7 @@
 
 #include "config/utility_settings_readers.h"
 #include "controls/list_view.h"
+#include "folders/copy_space_query.h"
 #include "folders/folder_test_support.h"
 #include "pages/page_test_support.h"
 #include "resources/ids.h"
@@ -217,9 +218,11 @@ TEST_F(NetworkDialogTest, ARunMovesSystemsAndFoldersAndShowsTheirNewPlaces) {
     test::post_click(dialog, IDB_NETWORK_RUN);
   });
   script.on(kTitle, [](HWND box) {
-    // The question: its text is that of the hidden label for copying and removing.
+    // The question: its text is that of the hidden label for copying and removing, and what
+    // the run copies (the system's file and the two of the shapes folder).
     EXPECT_EQ(test::message_text(box),
-              "Do you really want to copy, overwrite and remove the old files and folders without being asked?");
+              "Do you really want to copy, overwrite and remove the old files and folders without being asked?"
+              "\n\n3 files, 1 KB in all, will be copied.");
     test::click(box, IDYES);
   });
   script.on(kTitle, [](HWND dialog) {
@@ -338,6 +341,40 @@ TEST_F(NetworkDialogTest, APartlyMovedSystemIsToldAndListedOnBothDrives) {
   EXPECT_NE(lines[0].find("\trelocate\tU:\\taviro\\dob\\mas\\\t" + paragraph), std::string::npos) << lines[0];
   EXPECT_TRUE(folder_exists(inst.path("dob\\mas")));
   EXPECT_FALSE(folder_exists(inst.path("dob\\prog")));
+}
+
+// A run that does not fit on its drive with 5 % to spare is refused before the first copy,
+// told and logged.
+TEST_F(NetworkDialogTest, ARunThatDoesNotFitIsRefusedBeforeTheFirstCopy) {
+  inst.write("forms\\gross.frm", std::string(20 * 1024, 'x'));
+  test::CapturedLog log;
+  set_free_space_query([](const std::string& root, std::uint64_t& free) {
+    free = root == "V:\\" ? 10 * 1024 : std::uint64_t{1} << 30;
+    return true;
+  });
+  std::string refusal;
+  ModalScript script;
+  script.on(kTitle, [](HWND dialog) {
+    move_to(dialog, IDX_NETWORK_FORMS_MOVE, IDC_NETWORK_FORMS_DRIVE, "V:");
+    test::click(dialog, IDX_NETWORK_COPY);
+    test::post_click(dialog, IDB_NETWORK_RUN);
+  });
+  script.on(kTitle, [&](HWND box) {
+    refusal = test::message_text(box);
+    test::click(box, IDOK);
+  });
+  script.on(kTitle, [](HWND dialog) { test::click(dialog, IDCANCEL); });
+  open(script);
+  set_free_space_query(nullptr);
+
+  // 20,489 bytes and 5 % are 21,514 bytes.
+  const std::string drive = "Drive V:\\ needs 22 KB (with 5 % to spare) but has 10 KB free: 12 KB are missing.";
+  EXPECT_EQ(refusal, "There is not enough free space for the copy. Nothing was copied.\n\n" + drive);
+  EXPECT_FALSE(folder_exists("V:\\TAVIRO"));
+  EXPECT_EQ(test::main_value("PATH", "PATHFORM"), "");
+  const auto lines = log.lines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("\trelocate\tV:\\\t" + drive), std::string::npos) << lines[0];
 }
 
 // The German dialog: its texts, the base-drive entry and a question from its hidden labels.

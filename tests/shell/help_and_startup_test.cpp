@@ -50,7 +50,9 @@ TEST(Help, ShownAndOpenedWhereThereIsAHelpFile) {
     SCOPED_TRACE(c.what);
     test::TestInstallation installation;
     if (c.installed) installation.write("hilfen\\setup.chm", "help");
-    if (c.in_current_folder) ASSERT_TRUE(CopyFileA("U:\\taviro\\hilfen\\setup.chm", "U:\\setup.chm", FALSE));
+    if (c.in_current_folder) {
+      ASSERT_TRUE(CopyFileA("U:\\taviro\\hilfen\\setup.chm", "U:\\setup.chm", FALSE));
+    }
     test::ProbeLog log;
     EXPECT_EQ(press_help([&] {
                 if (c.removed_before_press) installation.remove("hilfen\\setup.chm");
