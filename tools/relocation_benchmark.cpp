@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
   const double start = seconds();
   const tav::DataFolderResult result =
       tav::relocate_data_folder(nullptr, argv[1], entry, 0, options, tav::installation_folders(),
-                                [&](double done) { progress.set(static_cast<int>(1000 * done)); });
+                                [&](const tav::StepNote& note) { progress.set(static_cast<int>(1000 * note.done)); });
   const double elapsed = seconds() - start;
 
   UnhookWindowsHookEx(sent_hook);

@@ -188,7 +188,11 @@ bool replace_file(const std::string& path, const std::string& bytes) {
 
 StepProgress part_of(const StepProgress& progress, int index, int count) {
   if (!progress) return {};
-  return [progress, index, count](double done) { progress((index + done) / count); };
+  return [progress, index, count](const StepNote& note) {
+    StepNote whole = note;
+    whole.done = (index + note.done) / count;
+    progress(whole);
+  };
 }
 
 // True when a measurement-system file lies anywhere in the tree of path (also one the
@@ -334,9 +338,13 @@ CopyResult copy_tree(HWND owner, std::string_view old_path, std::string_view new
     // Files would be replaced: the shell asks the user about each.
     copied = shell_copy_into(owner, from, to, no_warning);
   } else if (target != INVALID_FILE_ATTRIBUTES || CreateDirectoryW(wide_to.c_str(), nullptr)) {
-    std::atomic<std::uint64_t> done{0};
+    CopyCounters done;
+    std::uint64_t files = 0;
+    for (const TreeItem& item : tree->items) files += item.folder() ? 0 : 1;
     const auto report = [&] {
-      if (progress && tree->bytes > 0) progress(static_cast<double>(done.load()) / static_cast<double>(tree->bytes));
+      if (!progress || tree->bytes == 0) return;
+      const double share = static_cast<double>(done.bytes.load()) / static_cast<double>(tree->bytes);
+      progress(StepNote{share, from, done.files.load(), files});
     };
     copied = run_while_repainting([&] { return copy_listed_tree(*tree, wide_from, wide_to, done); }, report);
     report();

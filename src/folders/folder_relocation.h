@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,8 +31,14 @@ struct RelocationOptions {
   bool keep_export = false;  // measurement systems: the export folder interfac stays alone
 };
 
-// How far a step is, from 0 to 1; called on the user-interface thread.
-using StepProgress = std::function<void(double done)>;
+// How far a step is; called on the user-interface thread.
+struct StepNote {
+  double done = 0;               // from 0 to 1
+  std::string folder;            // the folder being copied, empty between copies
+  std::uint64_t files_done = 0;  // of its files
+  std::uint64_t files = 0;
+};
+using StepProgress = std::function<void(const StepNote& note)>;
 
 // Whether a folder tree is whole at its new place, and if not, why.
 enum class CopyOutcome {

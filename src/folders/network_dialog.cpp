@@ -176,10 +176,13 @@ std::string chosen_entry(HWND dialog, int drive_list) {
   return controls::item_text(dialog, drive_list, controls::selected_item(dialog, drive_list));
 }
 
-// Moves the bar from `from` to `to` as a step goes on.
+// Moves the bar from `from` to `to` as a step goes on, and names the folder being copied.
 StepProgress step_progress(std::optional<ProgressWindow>& progress, int from, int to) {
   if (!progress) return {};
-  return [&progress, from, to](double done) { progress->set(from + static_cast<int>((to - from) * done)); };
+  return [&progress, from, to](const StepNote& note) {
+    progress->set(from + static_cast<int>((to - from) * note.done));
+    progress->show_copy(note.folder, note.files_done, note.files);
+  };
 }
 
 // What the run would copy, measured before anything is copied; none when it copies nothing.

@@ -5,6 +5,7 @@
 #include "controls/controls.h"
 #include "controls/guarded.h"
 #include "resources/ids.h"
+#include "util/core/message_text.h"
 
 namespace tav {
 namespace {
@@ -43,6 +44,16 @@ ProgressWindow::ProgressWindow(HWND owner, const std::string& message) {
 
 ProgressWindow::~ProgressWindow() {
   if (window_) DestroyWindow(window_);
+}
+
+void ProgressWindow::show_copy(const std::string& folder, std::uint64_t files_done, std::uint64_t files) {
+  if (!window_) return;
+  // Set only when changed, so that the texts do not flicker at every tick of the bar.
+  const std::string count =
+      with_arguments(controls::load_string(IDS_PROGRESS_FILES), {std::to_string(files_done), std::to_string(files)});
+  if (controls::text_of(window_, IDT_PROGRESS_FOLDER) != folder)
+    controls::set_text(window_, IDT_PROGRESS_FOLDER, folder);
+  if (controls::text_of(window_, IDT_PROGRESS_FILES) != count) controls::set_text(window_, IDT_PROGRESS_FILES, count);
 }
 
 void ProgressWindow::set(int position) {

@@ -24,6 +24,7 @@
 #define S_RELOCATION_WILL_COPY "Kopiert werden %1 Dateien, zusammen %2."
 #define S_RELOCATION_NO_ROOM "Für die Kopie ist nicht genug Platz frei. Es wurde nichts kopiert.\n\n%1"
 #define S_RELOCATION_NO_ROOM_DRIVE "Laufwerk %1 braucht %2 (mit 5 % Reserve), hat aber nur %3 frei: Es fehlen %4."
+#define S_PROGRESS_FILES "%1 von %2 Dateien"
 #elif defined(TAV_LANG_EN)
 #define S_RELOCATION_SUMMARY "Not everything was relocated as asked:"
 #define S_RELOCATION_NOT_COPIED "%1 stays at %2: the copy to %3 is not complete. %4"
@@ -45,6 +46,7 @@
 #define S_RELOCATION_WILL_COPY "%1 files, %2 in all, will be copied."
 #define S_RELOCATION_NO_ROOM "There is not enough free space for the copy. Nothing was copied.\n\n%1"
 #define S_RELOCATION_NO_ROOM_DRIVE "Drive %1 needs %2 (with 5 % to spare) but has %3 free: %4 are missing."
+#define S_PROGRESS_FILES "%1 of %2 files"
 #elif defined(TAV_LANG_FI)
 #define S_RELOCATION_SUMMARY "Kaikkea ei siirretty pyydetyllä tavalla:"
 #define S_RELOCATION_NOT_COPIED "%1: jää paikkaan %2, koska kopio kohteeseen %3 ei ole täydellinen. %4"
@@ -66,6 +68,7 @@
 #define S_RELOCATION_WILL_COPY "Kopioidaan %1 tiedostoa, yhteensä %2."
 #define S_RELOCATION_NO_ROOM "Kopiolle ei ole tarpeeksi vapaata tilaa. Mitään ei kopioitu.\n\n%1"
 #define S_RELOCATION_NO_ROOM_DRIVE "Asema %1 tarvitsee %2 (5 % varalla), mutta vapaata on vain %3: puuttuu %4."
+#define S_PROGRESS_FILES "%1/%2 tiedostoa"
 #elif defined(TAV_LANG_PL)
 #define S_RELOCATION_SUMMARY "Nie wszystko zostało przeniesione zgodnie z poleceniem:"
 #define S_RELOCATION_NOT_COPIED "%1: pozostaje w %2, ponieważ kopia do %3 jest niekompletna. %4"
@@ -87,6 +90,7 @@
 #define S_RELOCATION_WILL_COPY "Zostanie skopiowanych %1 plików, łącznie %2."
 #define S_RELOCATION_NO_ROOM "Brak wystarczającego wolnego miejsca na kopię. Nic nie skopiowano.\n\n%1"
 #define S_RELOCATION_NO_ROOM_DRIVE "Dysk %1 potrzebuje %2 (z 5 % zapasu), ale ma wolne tylko %3: brakuje %4."
+#define S_PROGRESS_FILES "%1 z %2 plików"
 #elif defined(TAV_LANG_RU)
 #define S_RELOCATION_SUMMARY "Не всё было перенесено, как требовалось:"
 #define S_RELOCATION_NOT_COPIED "%1: остаётся в %2, так как копия в %3 неполная. %4"
@@ -108,6 +112,7 @@
 #define S_RELOCATION_WILL_COPY "Будет скопировано файлов: %1, всего %2."
 #define S_RELOCATION_NO_ROOM "Недостаточно свободного места для копии. Ничего не скопировано.\n\n%1"
 #define S_RELOCATION_NO_ROOM_DRIVE "Диску %1 нужно %2 (с запасом 5 %), но свободно только %3: не хватает %4."
+#define S_PROGRESS_FILES "%1 из %2 файлов"
 #elif defined(TAV_LANG_ZH)
 #define S_RELOCATION_SUMMARY "并非所有内容都已按要求迁移："
 #define S_RELOCATION_NOT_COPIED "%1：仍位于 %2，因为到 %3 的副本不完整。%4"
@@ -129,6 +134,7 @@
 #define S_RELOCATION_WILL_COPY "将复制 %1 个文件，共 %2。"
 #define S_RELOCATION_NO_ROOM "空间不足，无法复制。未复制任何文件。\n\n%1"
 #define S_RELOCATION_NO_ROOM_DRIVE "驱动器 %1 需要 %2（含 5 % 余量），但只有 %3 可用：还缺 %4。"
+#define S_PROGRESS_FILES "%1/%2 个文件"
 #else
 #error "Summary of a relocation run: no texts for this language"
 #endif

@@ -204,8 +204,7 @@ bool same_contents(const std::wstring& a, const std::wstring& b) {
   return same;
 }
 
-bool copy_listed_tree(const FolderTree& tree, const std::wstring& from, const std::wstring& to,
-                      std::atomic<std::uint64_t>& done) {
+bool copy_listed_tree(const FolderTree& tree, const std::wstring& from, const std::wstring& to, CopyCounters& done) {
   bool ok = true;
   std::vector<const TreeItem*> files;
   for (const TreeItem& item : tree.items) {
@@ -228,9 +227,10 @@ bool copy_listed_tree(const FolderTree& tree, const std::wstring& from, const st
     std::unique_ptr<char[]> buffer(new (std::nothrow) char[kBufferSize]);
     for (std::size_t i; (i = next++) < files.size();) {
       const TreeItem& item = *files[i];
-      if (!buffer || !copy_file(joined(from, item.path), joined(to, item.path), item, buffer.get(), done)) {
+      if (!buffer || !copy_file(joined(from, item.path), joined(to, item.path), item, buffer.get(), done.bytes)) {
         all_copied = false;
       }
+      ++done.files;
     }
   };
   std::vector<std::thread> helpers;

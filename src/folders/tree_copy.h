@@ -59,11 +59,16 @@ std::vector<TreeEntry> comparable_entries(const FolderTree& tree);
 // True when the two files hold the same bytes.
 bool same_contents(const std::wstring& a, const std::wstring& b);
 
+// How far a copy is; read by the user-interface thread while the copy goes on.
+struct CopyCounters {
+  std::atomic<std::uint64_t> bytes{0};
+  std::atomic<std::uint64_t> files{0};  // files done, copied or not
+};
+
 // Copies the listed tree of `from` into the folder `to`, which exists. Folders that exist
-// are used as they are; a file that exists is replaced unless it is read-only. Adds the
-// bytes of every file done to `done` as it goes. True when every folder and file arrived;
-// a file that could not be copied does not stop the others.
-bool copy_listed_tree(const FolderTree& tree, const std::wstring& from, const std::wstring& to,
-                      std::atomic<std::uint64_t>& done);
+// are used as they are; a file that exists is replaced unless it is read-only. Counts the
+// bytes and files done in `done` as it goes. True when every folder and file arrived; a
+// file that could not be copied does not stop the others.
+bool copy_listed_tree(const FolderTree& tree, const std::wstring& from, const std::wstring& to, CopyCounters& done);
 
 }  // namespace tav

@@ -291,6 +291,8 @@
 // ---- Progress window (409) -----------------------------------------------------------------
 #define IDC_PROGRESS_BAR 4901
 #define IDT_PROGRESS_MESSAGE 1045
+#define IDT_PROGRESS_FOLDER 4902
+#define IDT_PROGRESS_FILES 4903
 
 // ---- String table --------------------------------------------------------------------------
 // Plotter page messages.
@@ -347,3 +349,4 @@
 #define IDS_RELOCATION_WILL_COPY 1720
 #define IDS_RELOCATION_NO_ROOM 1721
 #define IDS_RELOCATION_NO_ROOM_DRIVE 1722
+#define IDS_PROGRESS_FILES 1723

@@ -115,17 +115,20 @@ bool offers(HWND dialog, int id, const std::string& entry) {
   return std::find(items.begin(), items.end(), entry) != items.end();
 }
 
-// Watches the progress bars of this thread: every position set, in order.
+// Watches the progress window of this thread: every position of its bar, and every text of
+// its folder and file count, in order.
 class ProgressWatch {
  public:
   ProgressWatch() : hook_(SetWindowsHookExA(WH_CALLWNDPROC, watch, nullptr, GetCurrentThreadId())) {
     positions_ = &positions;
+    texts_ = &texts;
   }
   ~ProgressWatch() {
     UnhookWindowsHookEx(hook_);
     positions_ = nullptr;
   }
   std::vector<int> positions;
+  std::vector<std::string> texts;
 
  private:
   static LRESULT CALLBACK watch(int code, WPARAM wparam, LPARAM lparam) {
@@ -133,9 +136,15 @@ class ProgressWatch {
     if (code == HC_ACTION && positions_ && message->message == PBM_SETPOS) {
       positions_->push_back(static_cast<int>(message->wParam));
     }
+    const int id = GetDlgCtrlID(message->hwnd);
+    if (code == HC_ACTION && positions_ && message->message == WM_SETTEXT &&
+        (id == IDT_PROGRESS_FOLDER || id == IDT_PROGRESS_FILES)) {
+      texts_->push_back(reinterpret_cast<const char*>(message->lParam));
+    }
     return CallNextHookEx(nullptr, code, wparam, lparam);
   }
   static inline std::vector<int>* positions_ = nullptr;
+  static inline std::vector<std::string>* texts_ = nullptr;
   HHOOK hook_;
 };
 
@@ -255,6 +264,10 @@ TEST_F(NetworkDialogTest, ARunMovesSystemsAndFoldersAndShowsTheirNewPlaces) {
   EXPECT_TRUE(std::is_sorted(progress.positions.begin(), progress.positions.end()));
   for (int mark : {250, 500, 900, 930, 950, 1000}) {
     EXPECT_NE(std::find(progress.positions.begin(), progress.positions.end(), mark), progress.positions.end()) << mark;
+  }
+  // It named each folder as it was copied and counted its files to the last.
+  for (const char* text : {"U:\\taviro\\dob\\mas", "1 of 1 files", "U:\\TAVIRO\\FORMS", "2 of 2 files"}) {
+    EXPECT_NE(std::find(progress.texts.begin(), progress.texts.end(), text), progress.texts.end()) << text;
   }
 }
 
