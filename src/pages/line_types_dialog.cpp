@@ -1,13 +1,13 @@
 #include "pages/line_types_dialog.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "config/profile.h"
 #include "controls/controls.h"
 #include "controls/failure_message.h"
-#include "controls/guarded.h"
-#include "controls/page_state.h"
+#include "controls/modal_dialog.h"
 #include "pages/core/line_type_roles.h"
 #include "resources/ids.h"
 
@@ -71,18 +71,6 @@ void show_roles(HWND dialog, const LineTypesState& state) {
   fill_list(dialog, IDC_LINETYPES_AUXILIARY, state, kAuxiliary);
 }
 
-BOOL on_init(HWND dialog) {
-  const profile::ProfileSnapshot file(kFile);  // read once for every line type
-  LineTypesState& state = controls::create_window_state<LineTypesState>(dialog, read_usages(file));
-  read_names(file, state);
-  for (const int id : kRoleLists) {
-    controls::add_item(dialog, id, state.names[0]);
-    for (int t = kFirstOffered; t <= kLineTypes; ++t) controls::add_item(dialog, id, state.names[t]);
-  }
-  show_roles(dialog, state);
-  return TRUE;
-}
-
 void role_chosen(HWND dialog, LineTypesState& state, int id) {
   for (int list = 0; list < kSingleRoleLists; ++list) {
     if (kRoleLists[list] == id) state.roles.choose(list, controls::selected_item(dialog, id));
@@ -109,62 +97,64 @@ bool write_usages(HWND dialog, const Usages& usages) {
   return false;
 }
 
-BOOL on_command(HWND dialog, LineTypesState& state, int id, int code) {
+class LineTypesDialog : public controls::ModalDialog {
+ private:
+  bool on_open() override;
+  bool on_command(int id, int code) override;
+
+  std::optional<LineTypesState> state_;  // none when the opening ran out of memory
+};
+
+bool LineTypesDialog::on_open() {
+  const profile::ProfileSnapshot file(kFile);  // read once for every line type
+  LineTypesState& state = state_.emplace(read_usages(file));
+  read_names(file, state);
+  for (const int id : kRoleLists) {
+    controls::add_item(window(), id, state.names[0]);
+    for (int t = kFirstOffered; t <= kLineTypes; ++t) controls::add_item(window(), id, state.names[t]);
+  }
+  show_roles(window(), state);
+  return true;
+}
+
+bool LineTypesDialog::on_command(int id, int code) {
+  const HWND dialog = window();
+  if (!state_) {
+    // Without its state the dialog can only be left.
+    if (id == IDOK) end(IDCANCEL);
+    return false;
+  }
+  LineTypesState& state = *state_;
   switch (id) {
     case IDC_LINETYPES_GRAIN:
     case IDC_LINETYPES_ANNOTATION:
     case IDC_LINETYPES_SPLIT:
     case IDC_LINETYPES_CUT_INTERNAL:
-      if (code != CBN_SELCHANGE) return FALSE;
+      if (code != CBN_SELCHANGE) return false;
       role_chosen(dialog, state, id);
-      return TRUE;
+      return true;
     case IDC_LINETYPES_MARKING:
     case IDC_LINETYPES_AUXILIARY:
-      if (code != LBN_DBLCLK) return FALSE;
+      if (code != LBN_DBLCLK) return false;
       move_selected(dialog, state, id);
-      return TRUE;
+      return true;
     case IDB_LINETYPES_TO_MARKING:
       move_selected(dialog, state, IDC_LINETYPES_AUXILIARY);
-      return TRUE;
+      return true;
     case IDB_LINETYPES_TO_AUXILIARY:
       move_selected(dialog, state, IDC_LINETYPES_MARKING);
-      return TRUE;
+      return true;
     case IDOK:
-      if (write_usages(dialog, state.roles.usages())) EndDialog(dialog, IDOK);
-      return TRUE;
-    case IDCANCEL:
-      // Nothing is written; the next opening reads the file again.
-      EndDialog(dialog, IDCANCEL);
-      return TRUE;
+      if (write_usages(dialog, state.roles.usages())) end(IDOK);
+      return true;
     default:
-      return FALSE;
+      // Cancel writes nothing; the next opening reads the file again.
+      return false;
   }
-}
-
-INT_PTR CALLBACK line_types_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
-  if (message == WM_INITDIALOG) return on_init(dialog);
-  LineTypesState* state = controls::window_state_of<LineTypesState>(dialog);
-  if (message == WM_DESTROY) {
-    controls::destroy_window_state<LineTypesState>(dialog);
-    return FALSE;
-  }
-  if (!state) {
-    // Without its state (the opening ran out of memory) the dialog can only be left.
-    if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
-      EndDialog(dialog, IDCANCEL);
-      return TRUE;
-    }
-    return FALSE;
-  }
-  if (message == WM_COMMAND) return on_command(dialog, *state, LOWORD(wparam), HIWORD(wparam));
-  return FALSE;
 }
 
 }  // namespace
 
-void run_line_types_dialog(HWND owner) {
-  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_LINE_TYPES), owner,
-                  controls::guarded<line_types_procedure>, 0);
-}
+void run_line_types_dialog(HWND owner) { LineTypesDialog().run(owner, IDD_LINE_TYPES); }
 
 }  // namespace tav
