@@ -121,7 +121,7 @@ std::optional<TemplateFace> template_face(int template_id) {
   in.text_or_number();  // window class
   face.caption = in.text_or_number();
   if (style & DS_SETFONT) {
-    in.word();  // point size
+    in.word();                 // point size
     if (extended) in.skip(4);  // weight, italic, character set
     in.text_or_number();       // typeface
   }

@@ -34,7 +34,8 @@ bool press_help(const std::function<void()>& before_press = [] {}) {
 }
 
 // Help is shown where there is a help file and starts the viewer at the page of the tab shown
-// without waiting for it, the file in the current folder first; without a file, or once the file is gone, it starts nothing.
+// without waiting for it, the file in the current folder first; without a file, or once the file is gone, it starts
+// nothing.
 TEST(Help, ShownAndOpenedWhereThereIsAHelpFile) {
   const struct {
     const char* what;

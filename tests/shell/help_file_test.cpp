@@ -183,10 +183,11 @@ TEST_F(HelpFileTest, EachFileIsCompiledHelpThatOpensOnItsStartPage) {
   for (const auto& [name, crawl] : files_) {
     ASSERT_TRUE(test::has_compiled_help_header(kHelpFolder + name)) << name << " is missing or not compiled help";
     ASSERT_TRUE(crawl.file->opened()) << name;
-    const Language& first = *std::find_if(std::begin(kLanguages), std::end(kLanguages),
-                                          [&](const Language& l) { return l.file == name; });
+    const Language& first =
+        *std::find_if(std::begin(kLanguages), std::end(kLanguages), [&](const Language& l) { return l.file == name; });
     EXPECT_EQ("/" + crawl.file->default_topic(), first.folder + "index.html") << name;
-    for (const std::string& navigation : navigation_of(name)) EXPECT_TRUE(crawl.file->read(navigation)) << name << navigation;
+    for (const std::string& navigation : navigation_of(name))
+      EXPECT_TRUE(crawl.file->read(navigation)) << name << navigation;
   }
 }
 
@@ -220,16 +221,16 @@ TEST_F(HelpFileTest, PicturesAreShownAtTheirOwnSize) {
   };
   std::size_t pictures = 0;
   for (const auto& [name, crawl] : files_)
-  for (const auto& [page, bytes] : crawl.pages) {
-    EXPECT_EQ(matches(bytes, std::regex("<img "), 0).size(), matches(bytes, picture, 0).size())
-        << page << " has a picture without its size";
-    for (std::sregex_iterator it(bytes.begin(), bytes.end(), picture), end; it != end; ++it, ++pictures) {
-      const std::string png = crawl.file->read(resolve(page, (*it)[1])).value_or("");
-      ASSERT_TRUE(png.size() > 24 && png.compare(1, 3, "PNG") == 0) << page << ": " << (*it)[1] << " is no PNG";
-      EXPECT_EQ(big_endian(png, 16), std::stoul((*it)[2])) << page << ": width of " << (*it)[1];
-      EXPECT_EQ(big_endian(png, 20), std::stoul((*it)[3])) << page << ": height of " << (*it)[1];
+    for (const auto& [page, bytes] : crawl.pages) {
+      EXPECT_EQ(matches(bytes, std::regex("<img "), 0).size(), matches(bytes, picture, 0).size())
+          << page << " has a picture without its size";
+      for (std::sregex_iterator it(bytes.begin(), bytes.end(), picture), end; it != end; ++it, ++pictures) {
+        const std::string png = crawl.file->read(resolve(page, (*it)[1])).value_or("");
+        ASSERT_TRUE(png.size() > 24 && png.compare(1, 3, "PNG") == 0) << page << ": " << (*it)[1] << " is no PNG";
+        EXPECT_EQ(big_endian(png, 16), std::stoul((*it)[2])) << page << ": width of " << (*it)[1];
+        EXPECT_EQ(big_endian(png, 20), std::stoul((*it)[3])) << page << ": height of " << (*it)[1];
+      }
     }
-  }
   EXPECT_GT(pictures, 0u);
 }
 

@@ -53,8 +53,9 @@ std::string caption_of(int template_id) {
   const auto form = languages.find(LANGIDFROMLCID(GetThreadLocale()));
   const std::wstring& caption = (form != languages.end() ? form : languages.begin())->second.caption;
   std::string text(caption.size() * 2 + 1, '\0');
-  text.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, caption.c_str(), static_cast<int>(caption.size()),
-                                                           text.data(), static_cast<int>(text.size()), nullptr, nullptr)));
+  text.resize(
+      static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, caption.c_str(), static_cast<int>(caption.size()),
+                                                   text.data(), static_cast<int>(text.size()), nullptr, nullptr)));
   return text;
 }
 
@@ -129,20 +130,28 @@ TEST(HelpTopic, HelpAndF1OpenThePageOfTheTabOrSubDialogShown) {
   } cases[] = {
       {"Help on the Options tab", {test::kOptionsTab, {}, true}, "options.html"},
       {"F1 on the Layplanning tab", {test::kLayplanningTab, {}, false}, "layplanning.html"},
-      {"F1 in the screen calibration", {test::kScreenTab, {{IDB_SCREEN_CALIBRATE, IDD_CALIBRATION}}, false},
+      {"F1 in the screen calibration",
+       {test::kScreenTab, {{IDB_SCREEN_CALIBRATE, IDD_CALIBRATION}}, false},
        "calibration.html"},
-      {"F1 in the network configuration", {test::kDrivesTab, {{IDB_DRIVES_NETWORK, IDD_NETWORK}}, false},
+      {"F1 in the network configuration",
+       {test::kDrivesTab, {{IDB_DRIVES_NETWORK, IDD_NETWORK}}, false},
        "network.html"},
-      {"F1 in the hem position", {test::kLayplanningTab, {{IDB_LAYPLAN_HEM_POSITION, IDD_HEM_POSITION}}, false},
+      {"F1 in the hem position",
+       {test::kLayplanningTab, {{IDB_LAYPLAN_HEM_POSITION, IDD_HEM_POSITION}}, false},
        "hem_position.html"},
-      {"F1 in the line types", {test::kLayplanningTab, {{IDB_LAYPLAN_LINE_TYPES, IDD_LINE_TYPES}}, false},
+      {"F1 in the line types",
+       {test::kLayplanningTab, {{IDB_LAYPLAN_LINE_TYPES, IDD_LINE_TYPES}}, false},
        "line_types.html"},
-      {"F1 in the serial port", {test::kPlotterTab, {{IDB_PLOTTER_SERIAL_PORT, IDD_SERIAL_PORT}}, false},
+      {"F1 in the serial port",
+       {test::kPlotterTab, {{IDB_PLOTTER_SERIAL_PORT, IDD_SERIAL_PORT}}, false},
        "serial_port.html"},
-      {"F1 in the plotter setup", {test::kPlotterTab, {{IDB_PLOTTER_SETTINGS, IDD_DRIVER_SETTINGS}}, false},
+      {"F1 in the plotter setup",
+       {test::kPlotterTab, {{IDB_PLOTTER_SETTINGS, IDD_DRIVER_SETTINGS}}, false},
        "plotter_setup.html"},
       {"F1 in the plot resolution",
-       {test::kPlotterTab, {{IDB_PLOTTER_SETTINGS, IDD_DRIVER_SETTINGS}, {IDB_DRIVER_ADAPT, IDD_PLOT_RESOLUTION}}, false},
+       {test::kPlotterTab,
+        {{IDB_PLOTTER_SETTINGS, IDD_DRIVER_SETTINGS}, {IDB_DRIVER_ADAPT, IDD_PLOT_RESOLUTION}},
+        false},
        "plot_resolution.html"},
   };
   for (const auto& c : cases) {
@@ -170,7 +179,8 @@ TEST(HelpTopic_fi, FinnishPagesOfSetupChm) { expect_pages_in("setup.chm", "fi");
 TEST(HelpTopic_pl, PolishPagesOfTheirOwnFile) {
   expect_pages_in("setup_pl.chm", "pl");
   // An installation without the Polish file still has help: the English pages.
-  EXPECT_EQ(ask_for_help({test::kScreenTab, {}, true}, {"setup.chm"}).command, "hh.exe \\taviro\\hilfen\\setup.chm::/en/screen.html");
+  EXPECT_EQ(ask_for_help({test::kScreenTab, {}, true}, {"setup.chm"}).command,
+            "hh.exe \\taviro\\hilfen\\setup.chm::/en/screen.html");
 }
 TEST(HelpTopic_ru, RussianPagesOfTheirOwnFile) { expect_pages_in("setup_ru.chm", "ru"); }
 TEST(HelpTopic_zh, ChinesePagesOfTheirOwnFile) { expect_pages_in("setup_zh.chm", "zh"); }
