@@ -322,9 +322,6 @@
 // Main dialog: the main configuration file could not be read, or cannot be written back.
 #define IDS_MAIN_FILE_UNREADABLE 201
 #define IDS_MAIN_FILE_NOT_WRITABLE 202
-// Main dialog: the page of the help file that Help opens, named after the file ("::/de/index.html");
-// empty for the help file's own start page.
-#define IDS_MAIN_HELP_TOPIC 203
 // Every dialog that saves: a file could not be written (%1 the file, %2 the system's reason).
 #define IDS_FILE_NOT_WRITTEN 204
 // Network configuration: the summary of a run in which something did not go as asked.
@@ -350,3 +347,7 @@
 #define IDS_RELOCATION_NO_ROOM 1721
 #define IDS_RELOCATION_NO_ROOM_DRIVE 1722
 #define IDS_PROGRESS_FILES 1723
+// Help (shell/help.cpp): the help file of the user interface's language ("setup_pl.chm") and
+// the folder of that language's pages in it ("pl").
+#define IDS_HELP_FILE 1800
+#define IDS_HELP_FOLDER 1801

@@ -11,10 +11,9 @@
 #include "controls/guarded.h"
 #include "controls/page_contract.h"
 #include "resources/ids.h"
+#include "shell/help.h"
 #include "shell/page_framework.h"
 #include "shell/page_table.h"
-#include "shell/process_starter.h"
-#include "util/file_operations.h"
 #include "util/program_log.h"
 
 namespace tav {
@@ -67,7 +66,7 @@ BOOL on_init(HWND dialog) {
   insert_tabs(dialog);
   load_all_settings();
   if (main_file_state() != MainFileState::usable) PostMessageA(dialog, kWarnAboutMainFile, 0, 0);
-  if (find_help_file().empty()) ShowWindow(GetDlgItem(dialog, IDB_MAIN_HELP), SW_HIDE);
+  if (find_help().file.empty()) ShowWindow(GetDlgItem(dialog, IDB_MAIN_HELP), SW_HIDE);
   set_class_icons(dialog);
   window_state().main_dialog = dialog;
   return TRUE;
@@ -205,23 +204,15 @@ void on_defaults() {
   if (tab.has_defaults && page && page->defaults) page->defaults(state.page);
 }
 
-void on_help() {
-  const std::string file = find_help_file();
-  if (file.empty()) return;
-  // The help file holds the pages of every language. The string table of the language the
-  // dialog shows names that language's start page after the file; an empty text opens the
-  // file's own start page.
-  const std::string command = "hh.exe " + file + controls::load_string(IDS_MAIN_HELP_TOPIC);
-  start_program(command.c_str(), "", 0, SW_SHOWNORMAL, false);
+// F1 in any window of the program: the request reaches the main dialog from its pages and
+// from every sub-dialog and message box, which leave it to their parent or owner.
+void on_help_request(HWND dialog, const HELPINFO& info) {
+  HWND asked = info.iContextType == HELPINFO_WINDOW ? static_cast<HWND>(info.hItemHandle) : dialog;
+  const int template_id = help_template_of(asked);
+  open_help(template_id ? template_id : help_template_of(dialog));
 }
 
 }  // namespace
-
-std::string find_help_file() {
-  if (file_exists("setup.chm")) return "setup.chm";
-  if (file_exists("\\taviro\\hilfen\\setup.chm")) return "\\taviro\\hilfen\\setup.chm";
-  return {};
-}
 
 INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
@@ -257,11 +248,14 @@ INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
           on_defaults();
           return TRUE;
         case IDB_MAIN_HELP:
-          on_help();
+          open_help(help_template_of(dialog));  // the page of the tab shown
           return TRUE;
         default:
           return FALSE;
       }
+    case WM_HELP:
+      on_help_request(dialog, *reinterpret_cast<const HELPINFO*>(lparam));
+      return TRUE;
     case kWarnAboutMainFile:
       warn_about_main_file(dialog);
       return TRUE;

@@ -16,8 +16,6 @@
 #define T_TITLE_EXPERT "Experten-Modus"
 #define S_MAIN_FILE_UNREADABLE "Die Konfigurationsdatei \\taviro\\taviro.ini konnte nicht gelesen werden; möglicherweise wird sie gerade von einem anderen Programm verwendet.\n\nAngezeigt werden die Standardwerte. Mit OK werden sie nicht in die Datei geschrieben; die Datei bleibt unverändert."
 #define S_MAIN_FILE_NOT_WRITABLE "Die Konfigurationsdatei \\taviro\\taviro.ini enthält Zeichen, die dieses Programm nicht zurückschreiben kann.\n\nMit OK wird die Datei nicht verändert."
-// Help opens the German start page of the help file.
-#define S_MAIN_HELP_TOPIC "::/de/index.html"
 #elif defined(TAV_LANG_EN)
 #define T_MAIN_CANCEL "Cancel"
 #define T_MAIN_DEFAULTS "&Defaults"
@@ -33,8 +31,6 @@
 #define T_TITLE_EXPERT "Expert Mode"
 #define S_MAIN_FILE_UNREADABLE "The configuration file \\taviro\\taviro.ini could not be read; another program may be using it.\n\nThe settings shown are the defaults. OK will not write them to the file; the file stays as it is."
 #define S_MAIN_FILE_NOT_WRITABLE "The configuration file \\taviro\\taviro.ini contains characters that this program cannot write back.\n\nOK will not change the file."
-// Help opens the help file at its own start page, the English one.
-#define S_MAIN_HELP_TOPIC ""
 #elif defined(TAV_LANG_FI)
 #define T_MAIN_CANCEL "Peruuta"
 #define T_MAIN_DEFAULTS "&Oletusarvot"
@@ -50,8 +46,6 @@
 #define T_TITLE_EXPERT "Asiantuntijatila"
 #define S_MAIN_FILE_UNREADABLE "Asetustiedostoa \\taviro\\taviro.ini ei voitu lukea; jokin toinen ohjelma saattaa käyttää sitä.\n\nNäytetyt asetukset ovat oletusarvoja. OK ei kirjoita niitä tiedostoon; tiedosto säilyy ennallaan."
 #define S_MAIN_FILE_NOT_WRITABLE "Asetustiedostossa \\taviro\\taviro.ini on merkkejä, joita tämä ohjelma ei pysty kirjoittamaan takaisin.\n\nOK ei muuta tiedostoa."
-// Help opens the help file at its own start page, the English one (no pages of this language yet).
-#define S_MAIN_HELP_TOPIC ""
 #elif defined(TAV_LANG_PL)
 #define T_MAIN_CANCEL "Anuluj"
 #define T_MAIN_DEFAULTS "&Domyślne"
@@ -67,8 +61,6 @@
 #define T_TITLE_EXPERT "Tryb eksperta"
 #define S_MAIN_FILE_UNREADABLE "Nie można odczytać pliku konfiguracyjnego \\taviro\\taviro.ini; możliwe, że używa go inny program.\n\nWyświetlane są ustawienia domyślne. Przycisk OK nie zapisze ich w pliku; plik pozostanie bez zmian."
 #define S_MAIN_FILE_NOT_WRITABLE "Plik konfiguracyjny \\taviro\\taviro.ini zawiera znaki, których ten program nie potrafi zapisać z powrotem.\n\nPrzycisk OK nie zmieni pliku."
-// Help opens the help file at its own start page, the English one (no pages of this language yet).
-#define S_MAIN_HELP_TOPIC ""
 #elif defined(TAV_LANG_RU)
 #define T_MAIN_CANCEL "Отмена"
 #define T_MAIN_DEFAULTS "&По умолчанию"
@@ -84,8 +76,6 @@
 #define T_TITLE_EXPERT "Режим эксперта"
 #define S_MAIN_FILE_UNREADABLE "Не удалось прочитать файл конфигурации \\taviro\\taviro.ini; возможно, он используется другой программой.\n\nПоказаны значения по умолчанию. Кнопка OK не запишет их в файл; файл останется без изменений."
 #define S_MAIN_FILE_NOT_WRITABLE "Файл конфигурации \\taviro\\taviro.ini содержит символы, которые эта программа не может записать обратно.\n\nКнопка OK не изменит файл."
-// Help opens the help file at its own start page, the English one (no pages of this language yet).
-#define S_MAIN_HELP_TOPIC ""
 #elif defined(TAV_LANG_ZH)
 #define T_MAIN_CANCEL "取消"
 #define T_MAIN_DEFAULTS "默认值(&D)"
@@ -101,8 +91,6 @@
 #define T_TITLE_EXPERT "专家模式"
 #define S_MAIN_FILE_UNREADABLE "无法读取配置文件 \\taviro\\taviro.ini；可能有其他程序正在使用该文件。\n\n当前显示的是默认设置。单击“确定”不会将其写入文件；文件将保持不变。"
 #define S_MAIN_FILE_NOT_WRITABLE "配置文件 \\taviro\\taviro.ini 包含本程序无法写回的字符。\n\n单击“确定”不会更改该文件。"
-// Help opens the help file at its own start page, the English one (no pages of this language yet).
-#define S_MAIN_HELP_TOPIC ""
 #else
 #error "Texts of the main dialog: no branch for this language"
 #endif

@@ -82,18 +82,14 @@ TEST(DialogTemplates, EveryMessageInAllSixLanguages) {
   ASSERT_TRUE(strings.count(kEnglish));
   const auto& english = strings.at(kEnglish);
   for (UINT id : {IDS_PLOTTER_DELETE_FILE, IDS_PLOTTER_ADD_CAPTION, IDS_SERIAL_PARITY_SPACE, IDS_OPTIONS_ERROR,
-                  IDS_MAIN_FILE_UNREADABLE, IDS_MAIN_FILE_NOT_WRITABLE}) {
+                  IDS_MAIN_FILE_UNREADABLE, IDS_MAIN_FILE_NOT_WRITABLE, IDS_HELP_FILE, IDS_HELP_FOLDER}) {
     EXPECT_TRUE(english.count(id)) << "string " << id << " is missing";
   }
   std::set<LANGID> present;
   for (const auto& [language, table] : strings) {
     present.insert(language);
-    // The help topic is empty, and so absent from the table, in a language whose help
-    // opens at the help file's own start page.
     std::set<UINT> ids, english_ids;
-    for (const auto& entry : table) {
-      if (entry.first != IDS_MAIN_HELP_TOPIC) ids.insert(entry.first);
-    }
+    for (const auto& entry : table) ids.insert(entry.first);
     for (const auto& entry : english) english_ids.insert(entry.first);
     EXPECT_EQ(ids, english_ids) << name_of(language) << " string table";
   }

@@ -33,8 +33,9 @@ bool press_help(const std::function<void()>& before_press = [] {}) {
   return shown;
 }
 
-// Help is shown where there is a help file and starts the viewer without waiting for it, the
-// file in the current folder first; without a file, or once the file is gone, it starts nothing.
+// Help is shown where there is a help file and starts the viewer at the page of the tab shown
+// without waiting for it, the file in the current folder first; without a file, or once the file is gone, it starts
+// nothing.
 TEST(Help, ShownAndOpenedWhereThereIsAHelpFile) {
   const struct {
     const char* what;
@@ -42,8 +43,8 @@ TEST(Help, ShownAndOpenedWhereThereIsAHelpFile) {
     std::vector<std::string> commands;
   } cases[] = {
       {"no help file", false, false, false, {}},
-      {"the installation's help file", true, false, false, {"hh.exe \\taviro\\hilfen\\setup.chm"}},
-      {"a help file in the current folder too", true, true, false, {"hh.exe setup.chm"}},
+      {"the installation's help file", true, false, false, {"hh.exe \\taviro\\hilfen\\setup.chm::/en/screen.html"}},
+      {"a help file in the current folder too", true, true, false, {"hh.exe setup.chm::/en/screen.html"}},
       {"the help file removed after the dialog opened", true, false, true, {}},
   };
   for (const auto& c : cases) {
@@ -87,15 +88,15 @@ std::pair<std::string, std::string> command_and_page_of_help() {
   return {command, file.read(topic).value_or("")};
 }
 
-TEST(Help, OpensTheEnglishStartPageOfTheHelpFile) {
+TEST(Help, OpensTheEnglishPageOfTheFirstTab) {
   const auto [command, page] = command_and_page_of_help();
-  EXPECT_EQ(command, "hh.exe \\taviro\\hilfen\\setup.chm");
+  EXPECT_EQ(command, "hh.exe \\taviro\\hilfen\\setup.chm::/en/screen.html");
   EXPECT_NE(page.find("<html lang=\"en\">"), std::string::npos) << page.substr(0, 200);
 }
 
-TEST(Help_de, OpensTheGermanStartPageOfTheHelpFile) {
+TEST(Help_de, OpensTheGermanPageOfTheFirstTab) {
   const auto [command, page] = command_and_page_of_help();
-  EXPECT_EQ(command, "hh.exe \\taviro\\hilfen\\setup.chm::/de/index.html");
+  EXPECT_EQ(command, "hh.exe \\taviro\\hilfen\\setup.chm::/de/screen.html");
   EXPECT_NE(page.find("<html lang=\"de\">"), std::string::npos) << page.substr(0, 200);
 }
 

@@ -30,7 +30,7 @@ std::wstring wide(const std::string& text) {
 
 }  // namespace
 
-HelpFile::HelpFile(const std::string& path) {
+HelpFile::HelpFile(const std::string& path) : path_(path) {
   com_ = SUCCEEDED(CoInitialize(nullptr));
   IITStorage* factory = nullptr;
   if (FAILED(CoCreateInstance(kClsidItStorage, nullptr, CLSCTX_INPROC_SERVER, kIidItStorage,

@@ -17,6 +17,8 @@ class HelpFile {
   HelpFile& operator=(const HelpFile&) = delete;
 
   bool opened() const { return storage_ != nullptr; }
+  // The file's name without its folder ("setup_pl.chm").
+  std::string name() const { return path_.substr(path_.find_last_of("\\/") + 1); }
   // The bytes of one part of the file, named from its root ("/en/index.html"); nothing when
   // the file has no such part.
   std::optional<std::string> read(const std::string& name) const;
@@ -24,6 +26,7 @@ class HelpFile {
   std::string default_topic() const;
 
  private:
+  std::string path_;
   bool com_ = false;
   IStorage* storage_ = nullptr;
 };
