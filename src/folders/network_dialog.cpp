@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "config/profile.h"
 #include "controls/controls.h"
 #include "controls/guarded.h"
 #include "controls/list_view.h"
@@ -21,9 +20,7 @@
 #include "folders/progress_window.h"
 #include "folders/relocation_summary.h"
 #include "resources/ids.h"
-#include "util/atomic_file.h"
 #include "util/core/text.h"
-#include "util/directory_listing.h"
 
 namespace tav {
 namespace {
