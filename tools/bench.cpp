@@ -218,13 +218,21 @@ void measure_start_up(const std::string& program, const std::string& empty, cons
 // Milliseconds from the start of a command of the program until it has ended; its exit code
 // in exit_code.
 double run_to_exit(const std::string& command, DWORD& exit_code) {
+  // The command's messages go nowhere, as in a batch file that discards them.
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  HANDLE nowhere =
+      CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0, nullptr);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = nowhere;
   PROCESS_INFORMATION process{};
   std::string line = command;
   const double start = now_ms();
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, g_folder.c_str(), &startup,
-                      &process)) {
+  const BOOL started =
+      CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, g_folder.c_str(), &startup, &process);
+  CloseHandle(nowhere);
+  if (!started) {
     std::printf("cannot start %s\n", command.c_str());
     std::exit(2);
   }
