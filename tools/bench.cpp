@@ -8,6 +8,7 @@
 //   and of the program's own templates shown with no logic (bench_empty, bench_bare). The launcher
 //   starts each, waits until its main window is on the screen and its thread waits for
 //   input, and ends it with Cancel.
+// - /import of an exported file beside the dialog's start-up to input idle.
 // - The save step of OK (the page destroyed, every key written, the file replaced) against
 //   one atomic write with flush of the same bytes and against the system's
 //   WritePrivateProfileStringA key by key, at 2 KB and at 10 MB.
@@ -210,6 +211,70 @@ void measure_start_up(const std::string& program, const std::string& empty, cons
   ratio("tvrsetup 2 KB / bare program", contenders[2].figures, contenders[1].figures, 1.05);
   ratio("tvrsetup 1 MB / tvrsetup 2 KB", contenders[3].figures, contenders[2].figures);
   ratio("tvrsetup 10 MB / tvrsetup 2 KB", contenders[4].figures, contenders[2].figures, 1.3);
+}
+
+// ---- the command line ------------------------------------------------------------------------
+
+// Milliseconds from the start of a command of the program until it has ended; its exit code
+// in exit_code.
+double run_to_exit(const std::string& command, DWORD& exit_code) {
+  // The command's messages go nowhere, as in a batch file that discards them.
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  HANDLE nowhere =
+      CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0, nullptr);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = nowhere;
+  PROCESS_INFORMATION process{};
+  std::string line = command;
+  const double start = now_ms();
+  const BOOL started =
+      CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, g_folder.c_str(), &startup, &process);
+  CloseHandle(nowhere);
+  if (!started) {
+    std::printf("cannot start %s\n", command.c_str());
+    std::exit(2);
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  const double elapsed = now_ms() - start;
+  GetExitCodeProcess(process.hProcess, &exit_code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return elapsed;
+}
+
+// /import of an exported file (one that changes a key, so that the import writes) beside the
+// dialog's start-up to input idle, in turns; the installation's file is put back each time.
+void measure_import(const std::string& program, int runs) {
+  const std::string ini = g_folder + "taviro.ini";
+  const std::string demo = read_all(ini);
+  const std::string exported = g_root + "bench-export.ini";
+  DWORD code = 0;
+  run_to_exit("\"" + program + "\" /export " + exported, code);
+  std::string changed = read_all(exported);
+  const std::size_t at = changed.find("SAVEMINUTES=");
+  if (code != 0 || at == std::string::npos) {
+    std::printf("cannot export the settings (exit code %lu)\n", code);
+    std::exit(2);
+  }
+  const std::size_t end = changed.find_first_of("\r\n", at);
+  const bool is_seven = changed.compare(at, end - at, "SAVEMINUTES=7") == 0;
+  changed.replace(at, end - at, is_seven ? "SAVEMINUTES=8" : "SAVEMINUTES=7");
+  write_all(exported, changed);
+  Figures import_figures, start_up_figures;
+  for (int run = 0; run < runs; ++run) {
+    write_all(ini, demo);
+    import_figures.values.push_back(run_to_exit("\"" + program + "\" /import " + exported, code));
+    if (code != 0) std::printf("  /import ended with exit code %lu\n", code);
+    write_all(ini, demo);
+    start_up_figures.values.push_back(start_up("\"" + program + "\""));
+  }
+  DeleteFileA(exported.c_str());
+  std::printf("== /import of an exported file beside the dialog's start-up (%d runs each, in turns)\n", runs);
+  print("tvrsetup /import", import_figures);
+  print("tvrsetup start-up to input idle", start_up_figures);
+  ratio("/import / start-up to input idle", import_figures, start_up_figures, 0.5);
 }
 
 // ---- the main dialog in this process ------------------------------------------------------
@@ -425,7 +490,10 @@ int main(int argc, char** argv) {
   std::printf("taviro.ini: %zu, %zu and %zu bytes\n", sizes[0].size(), sizes[1].size(), sizes[2].size());
 
   // A phase with 0 runs is left out.
-  if (std::atoi(argv[5]) > 0) measure_start_up(argv[1], argv[2], argv[3], sizes, std::atoi(argv[5]));
+  if (std::atoi(argv[5]) > 0) {
+    measure_start_up(argv[1], argv[2], argv[3], sizes, std::atoi(argv[5]));
+    measure_import(argv[1], std::atoi(argv[5]));
+  }
 
   SetCurrentDirectoryA(g_folder.c_str());
   tav::prepare_run(GetModuleHandleA(nullptr));

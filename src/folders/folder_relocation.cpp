@@ -8,6 +8,7 @@
 
 #include "config/profile.h"
 #include "folders/core/data_folders.h"
+#include "folders/installation_folders.h"
 #include "folders/core/path_rules.h"
 #include "folders/repainting_wait.h"
 #include "folders/tree_copy.h"
@@ -561,14 +562,8 @@ InstallationFolders installation_folders() {
     std::string path(program, length);
     folders.installation.push_back(path.substr(0, path.rfind('\\')));
   }
-  const profile::ProfileSnapshot main_file(profile::kMainFile);
-  for (std::size_t i = 0; i < kDataFolderKeys.size(); ++i) {
-    char value[256] = {};
-    const int n = main_file.get_string("PATH", kDataFolderKeys[i].key, "", value, static_cast<int>(sizeof value));
-    const std::string path =
-        n > 0 ? std::string(value, static_cast<std::size_t>(n)) : std::string(kDataFolderKeys[i].default_path);
-    folders.users.push_back({path, static_cast<int>(i), ""});
-  }
+  const std::array<std::string, kDataFolderKeys.size()> paths = data_folder_paths();
+  for (std::size_t i = 0; i < paths.size(); ++i) folders.users.push_back({paths[i], static_cast<int>(i), ""});
   add_systems(folders);
   return folders;
 }

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "config/profile.h"
 #include "controls/controls.h"
 #include "controls/list_view.h"
 #include "controls/failure_message.h"
@@ -19,13 +18,12 @@
 #include "folders/core/system_file.h"
 #include "folders/drive_query.h"
 #include "folders/folder_relocation.h"
+#include "folders/installation_folders.h"
 #include "folders/progress_window.h"
 #include "folders/relocation_summary.h"
 #include "resources/ids.h"
-#include "util/atomic_file.h"
 #include "util/core/message_text.h"
 #include "util/core/text.h"
-#include "util/directory_listing.h"
 
 namespace tav {
 namespace {
@@ -66,7 +64,6 @@ constexpr std::array<Column, 3> kColumns = {{{IDT_NETWORK_COLUMN_CODE, "Code"},
                                              {IDT_NETWORK_COLUMN_DRIVE, "Laufwerk"}}};
 constexpr const char* kBaseDriveFallback = "<Basislaufwerk>";
 
-constexpr int kMostSystemFolders = 200;
 constexpr std::size_t kLongestCode = 80;
 constexpr int kSystemsProgressEnd = 250;
 
@@ -93,19 +90,10 @@ void fill_drive_list(HWND dialog, int id, const DriveChoicesForPath& choices) {
 void fill_systems(HWND dialog) {
   HWND list = systems_list(dialog);
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-  std::vector<FolderNameEntry> table(kMostSystemFolders);
-  const std::string pattern = "\\taviro\\*.*";
-  const int found =
-      folder_name_table(true, pattern.data(), static_cast<int>(pattern.size()), table.data(), kMostSystemFolders);
   int number = 0;
-  for (int i = 0; i < found; ++i) {
-    FolderNameEntry name = table[static_cast<std::size_t>(i)];
-    const std::string folder(name.data(), static_cast<std::size_t>(squeeze(name.data(), name.size())));
-    if (folder == "HILFEN") continue;  // the help files, no measurement system
-    std::string bytes;
-    if (read_file(("\\taviro\\" + folder + "\\" + std::string(kSystemFileName)).c_str(), bytes) != FileRead::read)
-      continue;
-    const std::optional<SystemRow> row = system_row(split_lines(bytes));
+  for (const SystemFolder& folder : measurement_system_folders()) {
+    if (!folder.read) continue;
+    const std::optional<SystemRow> row = system_row(folder.lines);
     if (!row) continue;
     const int at = listview::insert_row(list, number, row->code, number);
     listview::set_cell(list, at, 1, row->name);
@@ -117,13 +105,10 @@ void fill_systems(HWND dialog) {
 void fill_paths(HWND dialog) {
   const char base = base_drive_letter();
   const std::vector<DriveRoot> roots = logical_drive_roots();
-  const profile::ProfileSnapshot main_file(profile::kMainFile);  // read once for every folder
+  const std::array<std::string, kDataFolderKeys.size()> paths = data_folder_paths();
   for (std::size_t i = 0; i < kDataFolders.size(); ++i) {
     const DataFolder& folder = kDataFolders[i];
-    char value[256] = {};
-    const int length = main_file.get_string("PATH", kDataFolderKeys[i].key, "", value, static_cast<int>(sizeof value));
-    std::string path = length > 0 ? std::string(value, static_cast<std::size_t>(length))
-                                  : std::string(kDataFolderKeys[i].default_path);
+    std::string path = paths[i];
     to_upper_case(path.data(), static_cast<int>(path.size()));
     controls::set_text(dialog, folder.edit, path);
     fill_drive_list(dialog, folder.drive, drive_choices(path, base, roots));

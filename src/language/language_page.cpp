@@ -1,7 +1,5 @@
 #include "language/language_page.h"
 
-#include <memory>
-#include <new>
 #include <string>
 
 #include "config/core/key_catalogue.h"
@@ -10,14 +8,13 @@
 #include "controls/controls.h"
 #include "controls/page_contract.h"
 #include "controls/page_state.h"
+#include "language/language_folders.h"
 #include "language/core/language_rules.h"
 #include "resources/ids.h"
-#include "util/directory_listing.h"
 
 namespace tav {
 namespace {
 
-constexpr int kMaxLanguageFolders = 1000;
 // Below this installed version the installation knows no language folders.
 constexpr int kFirstVersionWithLanguages = 900;
 
@@ -28,12 +25,6 @@ struct LanguagePageState {};
 bool shows_settings(HWND page) { return controls::window_state_of<LanguagePageState>(page) != nullptr; }
 
 bool is_lead_byte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
-std::string read_text(const char* key, const profile::ProfileSnapshot& file) {
-  char text[256] = {};
-  const int length = file.get_string("LANGUAGE", key, "", text, static_cast<int>(sizeof text));
-  return std::string(text, static_cast<std::size_t>(length > 0 ? length : 0));
-}
 
 void add_item(HWND list, const std::string& text, int number, bool select) {
   const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -55,26 +46,13 @@ void take_language(HWND list, int index) {
 void fill_language_list(HWND list, int preselect, int installed_version) {
   SendMessageA(list, CB_RESETCONTENT, 0, 0);
   const profile::ProfileSnapshot base("\\taviro\\language.ini");
-  const std::string name_exact = read_text("NAMEEXACT", base);
-  const std::string name_english = name_exact.empty() ? std::string() : read_text("NAMEENGLISH", base);
+  const std::string name_exact = description_text(base, "NAMEEXACT");
+  const std::string name_english = name_exact.empty() ? std::string() : description_text(base, "NAMEENGLISH");
   add_item(list, standard_language_item(name_exact, name_english), 0, true);
 
-  std::unique_ptr<FolderNameEntry[]> folders(new (std::nothrow) FolderNameEntry[kMaxLanguageFolders]);
-  if (!folders) return;  // only the standard language can be offered
-  const char pattern[] = "\\taviro\\0???";
-  const int count =
-      folder_name_table(true, pattern, static_cast<int>(sizeof pattern - 1), folders.get(), kMaxLanguageFolders);
-  for (int i = 0; i < count; ++i) {
-    // An entry is a blank followed by the folder name.
-    const std::string code(folders[static_cast<std::size_t>(i)].data() + 1, 4);
-    const profile::ProfileSnapshot description(("\\taviro\\" + code + "\\language.ini").c_str());
-    const std::string exact = read_text("NAMEEXACT", description);
-    if (exact.empty()) continue;
-    const int version = description.get_int("LANGUAGE", "VERSION", 0);
-    if (!language_listed(version, installed_version)) continue;
-    const std::optional<int> number = folder_language_number(code);
-    if (!number) continue;
-    add_item(list, language_item(exact, read_text("NAMEENGLISH", description)), *number, *number == preselect);
+  for (const LanguageFolder& folder : language_folders(installed_version)) {
+    if (folder.verdict != LanguageFolder::Verdict::listed) continue;
+    add_item(list, folder.item, folder.number, folder.number == preselect);
   }
 }
 

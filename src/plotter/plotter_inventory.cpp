@@ -90,7 +90,12 @@ bool read_driver_settings_file(const char* path, DriverSettings& values) {
   return read_driver_settings(bytes, values);
 }
 
-void scan_plotters(const std::string& folder, PlotterTable& table) {
+void scan_plotters(const std::string& folder, PlotterTable& table, std::vector<LeftOutPlotterFile>* left_out) {
+  using Reason = LeftOutPlotterFile::Reason;
+  const auto leave_out = [left_out](const std::string& path, std::size_t folder_size, Reason reason,
+                                    std::string detail = {}, int lines = 0, unsigned long error = 0) {
+    if (left_out) left_out->push_back({path.substr(folder_size), reason, std::move(detail), lines, error});
+  };
   table.clear();
   std::string bytes;
   const std::vector<ListedFile> drivers = listed_files(folder, "*.plt", ".plt");
@@ -103,9 +108,15 @@ void scan_plotters(const std::string& folder, PlotterTable& table) {
     const QueueValues values = read_queue_values(profile::ProfileSnapshot(queue.path.c_str()).document());
     const std::string shown_path = plotter_file_path(folder, queue.name.raw(), ".que");
     auto entry = active_entry(queue.name, values, shown_path);
-    if (!entry) continue;
+    if (!entry) {
+      leave_out(queue.path, folder.size(), Reason::iso_driver, values.driver);
+      continue;
+    }
     entry->queue_file = queue.path.substr(folder.size());
     entry->driver_file = listed_driver_file(values.driver, entry->driver_name, drivers, folder);
+    if (left_out && GetFileAttributesA((folder + entry->driver_file).c_str()) == INVALID_FILE_ATTRIBUTES) {
+      leave_out(queue.path, folder.size(), Reason::driver_missing, values.driver);
+    }
     if (!table.append(*entry)) continue;
     PlotterFileName driver = entry->driver_name;
     to_upper_case(driver.data(), driver.size());
@@ -113,9 +124,17 @@ void scan_plotters(const std::string& folder, PlotterTable& table) {
   }
   for (const ListedFile& driver : drivers) {
     if (drivers_in_use.count(std::string(driver.name.raw())) > 0) continue;
-    if (read_file(driver.path.c_str(), bytes) != FileRead::read) continue;
+    if (read_file(driver.path.c_str(), bytes) != FileRead::read) {
+      leave_out(driver.path, folder.size(), Reason::unreadable, {}, 0, GetLastError());
+      continue;
+    }
     auto entry = inactive_entry(driver.name, bytes);
-    if (!entry) continue;
+    if (!entry) {
+      const PlotterNameLine line = plotter_name_line(bytes);
+      const bool too_few = line.closed_lines < kPlotterNameLine;
+      leave_out(driver.path, folder.size(), too_few ? Reason::too_few_lines : Reason::no_name, {}, line.closed_lines);
+      continue;
+    }
     entry->driver_file = driver.path.substr(folder.size());
     table.append(*entry);
   }

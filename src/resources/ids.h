@@ -351,3 +351,40 @@
 // the folder of that language's pages in it ("pl").
 #define IDS_HELP_FILE 1800
 #define IDS_HELP_FOLDER 1801
+
+// ---- Command line and installation check ----------------------------------------------------
+// The installation check dialog (template 181), opened from the main dialog's system menu.
+#define IDD_INSTALLATION_CHECK 181
+#define IDT_CHECK_LIST 2100
+#define IDC_CHECK_LIST 2101
+#define IDM_MAIN_INSTALLATION_CHECK 2112  // system menu command: a multiple of 16
+// Command line messages: %1 the file, %2 the system's reason; REFUSED: %1 the file, %2 the
+// line, %3 the key, %4 the value, %5 and %6 the range; DONE: %1 the file, %2 the keys.
+#define IDS_CLI_USAGE 1850
+#define IDS_CLI_BAD_ARGUMENT 1851
+#define IDS_CLI_FILE_UNREADABLE 1852
+#define IDS_CLI_FILE_NOT_WRITTEN 1853
+#define IDS_CLI_MAIN_FILE_FAILED 1854
+#define IDS_CLI_REFUSED_KEY 1855
+#define IDS_CLI_REFUSED_NUMBER 1856
+#define IDS_CLI_REFUSED_RANGE 1857
+#define IDS_CLI_EXPORTED 1858
+#define IDS_CLI_IMPORTED 1859
+#define IDS_CLI_IMPORT_UNCHANGED 1860
+// The installation check: its summary, the system menu item, and one line per finding,
+// "what: why" (%1 the file, folder or key).
+#define IDS_CHECK_NO_PROBLEMS 1861
+#define IDS_CHECK_PROBLEMS 1862
+#define IDS_CHECK_MENU_ITEM 1863
+#define IDS_CHECK_QUEUE_ISO 1864          // %2 DRIVER
+#define IDS_CHECK_QUEUE_NO_DRIVER 1865    // %2 DRIVER
+#define IDS_CHECK_DRIVER_UNREADABLE 1866  // %2 the system's reason
+#define IDS_CHECK_DRIVER_FEW_LINES 1867   // %2 the bracket lines found
+#define IDS_CHECK_DRIVER_NO_NAME 1868
+#define IDS_CHECK_LANGUAGE_NO_NAME 1869
+#define IDS_CHECK_LANGUAGE_VERSION 1870  // %2 its version, %3 the installed version
+#define IDS_CHECK_LANGUAGE_NUMBER 1871
+#define IDS_CHECK_SYSTEM_UNREADABLE 1872  // %2 the system's reason
+#define IDS_CHECK_SYSTEM_SHORT 1873       // %2 the lines found
+#define IDS_CHECK_SYSTEM_CODE 1874        // %2 the code
+#define IDS_CHECK_FOLDER_MISSING 1875     // %2 the folder

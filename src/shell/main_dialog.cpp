@@ -12,6 +12,7 @@
 #include "controls/page_contract.h"
 #include "resources/ids.h"
 #include "shell/help.h"
+#include "shell/installation_check.h"
 #include "shell/page_framework.h"
 #include "shell/page_table.h"
 #include "util/program_log.h"
@@ -68,6 +69,9 @@ BOOL on_init(HWND dialog) {
   if (main_file_state() != MainFileState::usable) PostMessageA(dialog, kWarnAboutMainFile, 0, 0);
   if (find_help().file.empty()) ShowWindow(GetDlgItem(dialog, IDB_MAIN_HELP), SW_HIDE);
   set_class_icons(dialog);
+  // The installation check, for administrators, from the system menu.
+  AppendMenuA(GetSystemMenu(dialog, FALSE), MF_STRING, IDM_MAIN_INSTALLATION_CHECK,
+              controls::load_string(IDS_CHECK_MENU_ITEM).c_str());
   window_state().main_dialog = dialog;
   return TRUE;
 }
@@ -255,6 +259,10 @@ INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
       }
     case WM_HELP:
       on_help_request(dialog, *reinterpret_cast<const HELPINFO*>(lparam));
+      return TRUE;
+    case WM_SYSCOMMAND:
+      if ((wparam & 0xFFF0) != IDM_MAIN_INSTALLATION_CHECK) return FALSE;
+      show_installation_check(dialog);
       return TRUE;
     case kWarnAboutMainFile:
       warn_about_main_file(dialog);

@@ -250,7 +250,8 @@ TEST(DialogTemplates, RadioButtonsFormGroupsOfTheirOwn) {
 // Enter presses a dialog's default button, OK, and Escape its Cancel. The exceptions: the
 // screen calibration has no Cancel (Escape does nothing there), Enter in the driver settings
 // takes the paper width and the network configuration starts nothing on Enter (neither has
-// a default button), and the progress window has no buttons.
+// a default button), the progress window has no buttons, and the installation check has one
+// button, Close, which both keys press.
 TEST(DialogTemplates, EnterIsOkAndEscapeIsCancel) {
   struct Keys {
     bool enter_is_ok, escape_is_cancel;
@@ -261,6 +262,7 @@ TEST(DialogTemplates, EnterIsOkAndEscapeIsCancel) {
   const std::map<int, Keys> exceptions = {{IDD_CALIBRATION, {true, false}},
                                           {IDD_DRIVER_SETTINGS, {false, true}},
                                           {IDD_NETWORK, {false, true}},
+                                          {IDD_INSTALLATION_CHECK, {false, true}},
                                           {IDD_PROGRESS, {false, false}}};
   for (const auto& [id, languages] : all_templates()) {
     const Template& form = languages.at(kEnglish);

@@ -4,6 +4,7 @@
 // drive (an empty or missing key means the default).
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace tav {
@@ -20,5 +21,10 @@ inline constexpr std::array<DataFolderKey, 5> kDataFolderKeys = {{
     {"PATHPLOT", "\\TAVIRO\\PLOTTER\\"},  // plotters and plot settings
     {"PATHSYMB", "\\TAVIRO\\SYMBOLE\\"},  // symbols and export settings
 }};
+
+// The folder a data-folder key names: the stored value, or the default path when it is empty.
+inline std::string data_folder_path(std::string_view stored, const DataFolderKey& key) {
+  return std::string(stored.empty() ? key.default_path : stored);
+}
 
 }  // namespace tav

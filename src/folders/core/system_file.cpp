@@ -98,6 +98,12 @@ std::optional<SystemRow> system_row(const std::vector<std::string>& lines) {
   return row;
 }
 
+SystemFileProblem system_file_problem(const std::vector<std::string>& lines, std::string_view folder_name) {
+  if (lines.size() < kSystemFileLeastLines) return SystemFileProblem::too_short;
+  return folder_code(SystemCode(lines[1])) == lower(std::string(folder_name)) ? SystemFileProblem::none
+                                                                              : SystemFileProblem::wrong_code;
+}
+
 std::optional<std::array<std::string, kSystemFolderCount>> system_data_folders(const std::vector<std::string>& lines) {
   if (lines.size() < 2) return std::nullopt;
   const bool own_drive = lines.size() > 3 && !lines[3].empty() && lines[3][0] == '#';
@@ -124,7 +130,7 @@ SystemRelocationPlan plan_system_relocation(const std::vector<std::string>& line
                                             std::string_view current_directory) {
   SystemRelocationPlan plan;
   plan.target_is_drive = target.is_drive();
-  if (lines.size() < 3) {
+  if (lines.size() < kSystemFileLeastLines) {
     plan.status = kSystemTooShort;
     return plan;
   }

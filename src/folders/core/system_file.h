@@ -62,6 +62,15 @@ struct SystemRow {
 // The row of a file's lines; nothing when line 1 or 2 is missing.
 std::optional<SystemRow> system_row(const std::vector<std::string>& lines);
 
+// A relocation needs lines 1 to 3 of a system file.
+inline constexpr std::size_t kSystemFileLeastLines = 3;
+
+// What keeps a system file found in \taviro\<folder_name>\ from being used: fewer than
+// three lines (with fewer than two the system is not even listed), or a code in line 2 that
+// names another folder (the relocation looks the system up by its code).
+enum class SystemFileProblem { none, too_short, wrong_code };
+SystemFileProblem system_file_problem(const std::vector<std::string>& lines, std::string_view folder_name);
+
 // The seven data folders a system's data are in now: with "#" in line 4 the paths of lines 5
 // to 11 (a missing line gives an empty path), else the standard folders on the base drive
 // ("\taviro\" + code + "\mas\" ...). Nothing when the file has no line 2.

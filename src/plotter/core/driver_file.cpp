@@ -240,20 +240,25 @@ std::string rewrite_driver_file(std::string_view bytes, const DriverSettings& va
   return result;
 }
 
-std::optional<std::string> listed_plotter_name(std::string_view bytes) {
-  std::optional<std::string> name;
-  int closed_lines = 0;
+PlotterNameLine plotter_name_line(std::string_view bytes) {
+  PlotterNameLine found;
   for_each_line(bytes, [&](const Line& line) {
     if (is_tagged(line.text)) return true;
     const std::size_t open = line.text.find('[');
     if (open == std::string_view::npos) return true;
     const std::size_t close = line.text.find(']', open + 1);
     if (close == std::string_view::npos) return true;
-    if (++closed_lines < kPlotterNameLine) return true;
-    if (close > open + 1) name = std::string(line.text.substr(open + 1, close - open - 1));
+    if (++found.closed_lines < kPlotterNameLine) return true;
+    found.text = std::string(line.text.substr(open + 1, close - open - 1));
     return false;
   });
-  return name;
+  return found;
+}
+
+std::optional<std::string> listed_plotter_name(std::string_view bytes) {
+  PlotterNameLine found = plotter_name_line(bytes);
+  if (found.closed_lines < kPlotterNameLine || found.text.empty()) return std::nullopt;
+  return std::move(found.text);
 }
 
 }  // namespace tav

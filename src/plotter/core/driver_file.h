@@ -73,9 +73,17 @@ bool read_driver_settings(std::string_view bytes, DriverSettings& values);
 // not fit its layout.
 std::string rewrite_driver_file(std::string_view bytes, const DriverSettings& values);
 
-// The plotter name an available driver is listed by: the text between '[' and ']' of the
-// 51st line (tagged lines not counted) in which a ']' follows the first '['. Nothing when the
-// file has fewer such lines or that text is empty.
+// What the listing finds of the plotter name in a driver file: how many lines (tagged lines
+// not counted) have a ']' after their first '[', up to the 51st, and the text between '['
+// and ']' of the 51st such line.
+struct PlotterNameLine {
+  int closed_lines = 0;
+  std::string text;
+};
+PlotterNameLine plotter_name_line(std::string_view bytes);
+
+// The plotter name an available driver is listed by: the text of plotter_name_line. Nothing
+// when the file has fewer such lines or that text is empty.
 std::optional<std::string> listed_plotter_name(std::string_view bytes);
 
 }  // namespace tav
