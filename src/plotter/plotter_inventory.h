@@ -3,6 +3,7 @@
 // the plotter table from its queue and driver files, and the reading of driver files.
 
 #include <string>
+#include <vector>
 
 #include "plotter/core/driver_file.h"
 #include "plotter/core/plotter_table.h"
@@ -16,6 +17,10 @@ std::string installation_plotter_folder();
 // an ISO driver, then the driver files that no listed queue uses and that name their
 // plotter; at most 400 files of each kind. A missing or empty folder gives an empty table.
 void scan_plotters(const std::string& folder, PlotterTable& table);
+
+// The names of the files of the folder that match the pattern ("*.que") and end in the
+// extension (".que"), as the inventory scan lists them, at most 400.
+std::vector<std::string> plotter_file_names(const std::string& folder, const char* pattern, const char* extension);
 
 // Reads the settings of the driver file at path into values; false when the file cannot be
 // read or holds fewer than 2 bracket lines.
