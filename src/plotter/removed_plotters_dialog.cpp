@@ -105,7 +105,8 @@ bool bring_back(HWND owner, const std::string& folder, const std::string& remove
     while (moved > 0) {
       --moved;
       const DWORD back = move(folder + moves[moved].to, removed + moves[moved].from);
-      if (back != ERROR_SUCCESS) tell(owner, IDS_PLOTTER_NOT_RETURNED, folder + moves[moved].to, back, "return plotter file");
+      if (back != ERROR_SUCCESS)
+        tell(owner, IDS_PLOTTER_NOT_RETURNED, folder + moves[moved].to, back, "return plotter file");
     }
     return false;
   }

@@ -23,8 +23,7 @@ namespace tav {
 namespace {
 
 // The files whose earlier versions the dialog offers.
-constexpr std::array<const char*, 3> kFiles = {profile::kMainFile, profile::kLayPlanningFile,
-                                               profile::kLineTypesFile};
+constexpr std::array<const char*, 3> kFiles = {profile::kMainFile, profile::kLayPlanningFile, profile::kLineTypesFile};
 
 struct Version {
   const char* file;
@@ -65,7 +64,8 @@ std::wstring changes_text(const Version& version) {
   std::string today;
   if (read_file(version.backup.path.c_str(), earlier) != FileRead::read) {
     const std::string path = controls::full_path(version.backup.path);
-    return wide(with_arguments(controls::load_string(IDS_VERSIONS_UNREADABLE), {path, system_error_text(GetLastError())}));
+    return wide(
+        with_arguments(controls::load_string(IDS_VERSIONS_UNREADABLE), {path, system_error_text(GetLastError())}));
   }
   read_file(version.file, today);  // a missing file is an empty one
   const std::vector<KeyDifference> differences = key_differences(IniDocument(earlier), IniDocument(today));

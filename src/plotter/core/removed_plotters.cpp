@@ -52,8 +52,8 @@ std::optional<ReturnPlan> plan_return(const RemovedPlotter& plotter,
     plan.driver = FileReturn{plotter.driver_file, plotter.driver_file};
     if (taken(plotter.driver_file)) {
       const std::string ending(extension(plotter.driver_file));
-      const auto free = free_queue_name(PlotterFileName(driver_base),
-                                        [&](const std::string& name) { return taken(name + ending); });
+      const auto free =
+          free_queue_name(PlotterFileName(driver_base), [&](const std::string& name) { return taken(name + ending); });
       if (!free) return std::nullopt;
       driver_base = free->str();
       plan.driver->to = driver_base + ending;
@@ -72,9 +72,8 @@ std::optional<ReturnPlan> plan_return(const RemovedPlotter& plotter,
     if (!taken(queue.from)) continue;
     const std::string ending(extension(queue.from));
     const std::string stem = driver_base.empty() ? std::string(base_name(queue.from)) : driver_base;
-    const auto free = free_queue_name(PlotterFileName(stem), [&](const std::string& name) {
-      return taken(name + ending) || planned(name + ending);
-    });
+    const auto free = free_queue_name(
+        PlotterFileName(stem), [&](const std::string& name) { return taken(name + ending) || planned(name + ending); });
     if (!free) return std::nullopt;
     queue.to = free->str() + ending;
   }

@@ -27,7 +27,8 @@ TEST(KeyDifferences, NameTheKeysWhoseValuesDiffer) {
     Lines expected;
   };
   const Case cases[] = {
-      {"[SCREEN]\r\nWIDTHMM=300\r\nHIGHTMM=200\r\n", "[SCREEN]\r\nWIDTHMM=320\r\nHIGHTMM=200\r\n",
+      {"[SCREEN]\r\nWIDTHMM=300\r\nHIGHTMM=200\r\n",
+       "[SCREEN]\r\nWIDTHMM=320\r\nHIGHTMM=200\r\n",
        {"[SCREEN] WIDTHMM: 300 > 320"}},
       {"[A]\r\nOLD=1\r\n", "[A]\r\nNEW=2\r\n", {"[A] OLD: 1 > -", "[A] NEW: - > 2"}},
       {"[screen]\nwidthmm = 300\n; WIDTHMM=1\n", "[SCREEN]\r\nWIDTHMM=300\r\n", {}},

@@ -12,7 +12,7 @@ namespace {
 // is not there lost from the list.
 TEST(RemovedPlotters, QueuesJoinTheDriverTheyName) {
   const auto plotters = removed_plotters({"roll60a.plt", "PEN90.plt"}, {{"ROLL60A.que", {"Rolle", "ROLL60A.PLT"}},
-                                                                       {"CUT160.que", {"Cutter", "CUT160.PLT"}}});
+                                                                        {"CUT160.que", {"Cutter", "CUT160.PLT"}}});
   ASSERT_EQ(plotters.size(), 3u);
   EXPECT_EQ(plotters[0].queue_files, std::vector<std::string>{"ROLL60A.que"});
   EXPECT_EQ(plotters[0].queue_name, "Rolle");
