@@ -41,14 +41,13 @@ class EarlierVersionsTest : public ::testing::Test {
   // steps on it and its message boxes (all of its caption), then `after` on the page shown.
   void run(const std::vector<test::ModalScript::Step>& steps, const std::function<void(HWND)>& after) {
     test::ModalScript script;
-    script.on(test::kMainCaption, test::on_page([](HWND page) {
-      PostMessageA(GetParent(page), WM_SYSCOMMAND, IDM_EARLIER_VERSIONS, 0);
-    }));
+    script.on(test::kMainCaption,
+              test::on_page([](HWND page) { PostMessageA(GetParent(page), WM_SYSCOMMAND, IDM_EARLIER_VERSIONS, 0); }));
     for (const auto& step : steps) script.on(kCaption, step);
     script.on(test::kMainCaption, test::on_page([&](HWND page) {
-      after(page);
-      test::close_main_dialog();
-    }));
+                after(page);
+                test::close_main_dialog();
+              }));
     test::run_main_dialog_with(script);
   }
 
@@ -73,17 +72,17 @@ std::wstring changes(HWND dialog) {
 
 TEST_F(EarlierVersionsTest, ListsTheCopiesShowsTheChangesAndRestoresOne) {
   run({[&](HWND dialog) {
-        char item[64] = {};
-        GetMenuStringA(GetSystemMenu(GetWindow(dialog, GW_OWNER), FALSE), IDM_EARLIER_VERSIONS, item, sizeof item,
-                       MF_BYCOMMAND);
-        EXPECT_STREQ(item, "&Earlier versions...");
-        EXPECT_EQ(rows(dialog),
-                  (std::vector<std::string>{"taviro.ini|taviro.bk0", "taviro.ini|taviro.bk1", "settngsb.ini|settngsb.bk0"}));
-        EXPECT_EQ(changes(dialog), L"[SCREEN] WIDTHMM: 300 \u2192 320");
-        listview::select_row(GetDlgItem(dialog, IDC_VERSIONS_LIST), 1);
-        EXPECT_EQ(changes(dialog), L"[SCREEN] WIDTHMM: 280 \u2192 320");
-        test::post_click(dialog, IDB_VERSIONS_RESTORE);
-      },
+         char item[64] = {};
+         GetMenuStringA(GetSystemMenu(GetWindow(dialog, GW_OWNER), FALSE), IDM_EARLIER_VERSIONS, item, sizeof item,
+                        MF_BYCOMMAND);
+         EXPECT_STREQ(item, "&Earlier versions...");
+         EXPECT_EQ(rows(dialog), (std::vector<std::string>{"taviro.ini|taviro.bk0", "taviro.ini|taviro.bk1",
+                                                           "settngsb.ini|settngsb.bk0"}));
+         EXPECT_EQ(changes(dialog), L"[SCREEN] WIDTHMM: 300 \u2192 320");
+         listview::select_row(GetDlgItem(dialog, IDC_VERSIONS_LIST), 1);
+         EXPECT_EQ(changes(dialog), L"[SCREEN] WIDTHMM: 280 \u2192 320");
+         test::post_click(dialog, IDB_VERSIONS_RESTORE);
+       },
        [](HWND question) { test::click(question, IDYES); }},
       [&](HWND page) { EXPECT_EQ(test::item_text(page, IDE_SCREEN_WIDTH), "280"); });
   EXPECT_EQ(inst.read("taviro.ini"), kCopy1);
