@@ -59,18 +59,17 @@ class BringBackTest : public ::testing::Test {
   void bring_back(const std::function<void(HWND list)>& open, const std::string& item,
                   const std::vector<test::ModalScript::Step>& after, const std::string& selected) {
     test::ModalScript script;
-    script.on(test::kMainCaption,
-              test::on_plotter_page([&](HWND page) { open(GetDlgItem(page, IDC_PLOTTER_LIST)); }));
+    script.on(test::kMainCaption, test::on_plotter_page([&](HWND page) { open(GetDlgItem(page, IDC_PLOTTER_LIST)); }));
     script.on(kDialog, [&](HWND dialog) {
       EXPECT_EQ(test::list_items(dialog, IDC_REMOVED_LIST), std::vector<std::string>{item});
       test::click(dialog, IDOK);
     });
     for (const auto& step : after) script.on(test::kMainCaption, step);
     script.on(test::kMainCaption, test::on_page([&](HWND page) {
-      const int row = listview::selected_row(GetDlgItem(page, IDC_PLOTTER_LIST));
-      EXPECT_EQ(row < 0 ? "" : test::plotter_rows(page)[static_cast<std::size_t>(row)], selected);
-      test::close_main_dialog();
-    }));
+                const int row = listview::selected_row(GetDlgItem(page, IDC_PLOTTER_LIST));
+                EXPECT_EQ(row < 0 ? "" : test::plotter_rows(page)[static_cast<std::size_t>(row)], selected);
+                test::close_main_dialog();
+              }));
     test::run_main_dialog_with(script);
   }
 
@@ -82,8 +81,7 @@ TEST_F(BringBackTest, ContextMenuBringsBackUnderTheNextFreeQueueName) {
   inst.write("plotter\\diverse\\CUT160.plt", test::driver_file("Cutter 160", true));
   inst.write("plotter\\diverse\\CUT160.que", test::queue_file("Cutter Halle 2", "CUT160.PLT"));
   inst.write("plotter\\CUT160.que", test::queue_file("Cutter neu", "ROLL60A.PLT"));
-  bring_back(by_context_menu, "Cutter 160 (CUT160.plt, CUT160.que)",
-             {[](HWND box) {
+  bring_back(by_context_menu, "Cutter 160 (CUT160.plt, CUT160.que)", {[](HWND box) {
                EXPECT_EQ(test::message_text(box),
                          "The plotter folder already held files of these names. The plotter is back under new "
                          "names:\nCUT160.que is now CUT16002.que");
@@ -99,8 +97,8 @@ TEST_F(BringBackTest, ContextMenuBringsBackUnderTheNextFreeQueueName) {
 TEST_F(BringBackTest, CtrlBBringsBackARenamedDriverThatItsQueueNames) {
   inst.write("plotter\\diverse\\ROLL60A.plt", test::driver_file("Rollenplotter alt"));
   inst.write("plotter\\diverse\\ROLL60A.que", test::queue_file("Rolle alt", "ROLL60A.PLT"));
-  bring_back(by_ctrl_b, "Rollenplotter alt (ROLL60A.plt, ROLL60A.que)",
-             {[](HWND box) { test::click(box, IDOK); }}, "*|Rolle alt|ROLL60A2|ROLL60A2");
+  bring_back(by_ctrl_b, "Rollenplotter alt (ROLL60A.plt, ROLL60A.que)", {[](HWND box) { test::click(box, IDOK); }},
+             "*|Rolle alt|ROLL60A2|ROLL60A2");
   EXPECT_EQ(inst.read("plotter\\ROLL60A2.plt"), test::driver_file("Rollenplotter alt"));
   EXPECT_EQ(inst.read("plotter\\ROLL60A2.que"), test::queue_file("Rolle alt", "ROLL60A2.PLT"));
   EXPECT_EQ(inst.read("plotter\\ROLL60A.que"), test::queue_file("Rolle Halle 1", "ROLL60A.PLT"));
@@ -111,8 +109,7 @@ TEST_F(BringBackTest, FailedMoveTakesTheDriverBackAndIsToldAndLogged) {
   inst.write("plotter\\diverse\\PEN90.que", test::queue_file("Stift", "PEN90.PLT"));
   test::LockedFile locked(inst.path("plotter\\diverse\\PEN90.que"), test::LockedFile::reading);
   ASSERT_TRUE(locked.locked());
-  bring_back(by_ctrl_b, "Stiftplotter 90 (PEN90.plt, PEN90.que)",
-             {[](HWND box) {
+  bring_back(by_ctrl_b, "Stiftplotter 90 (PEN90.plt, PEN90.que)", {[](HWND box) {
                EXPECT_EQ(test::message_text(box).rfind("U:\\taviro\\plotter\\diverse\\PEN90.que could not be brought "
                                                        "back into the plotter folder.",
                                                        0),
