@@ -295,11 +295,11 @@
 #define IDT_PROGRESS_MESSAGE 1045
 
 // ---- Earlier versions dialog (185), opened from the main dialog's system menu -----------
+// Restore is its OK button (Enter restores, after a question), Close its Cancel button.
 #define IDT_VERSIONS_LIST 2150
 #define IDC_VERSIONS_LIST 2151
 #define IDT_VERSIONS_CHANGES 2152
 #define IDE_VERSIONS_CHANGES 2153
-#define IDB_VERSIONS_RESTORE 2154
 // The system menu's item (a system command: its low four bits are zero).
 #define IDM_EARLIER_VERSIONS 2192
 

@@ -90,7 +90,7 @@ const Version* selected_version(HWND dialog, const VersionsState& state) {
 
 void show_selection(HWND dialog, const VersionsState& state) {
   const Version* version = selected_version(dialog, state);
-  controls::enable(dialog, IDB_VERSIONS_RESTORE, version != nullptr);
+  controls::enable(dialog, IDOK, version != nullptr);
   SetDlgItemTextW(dialog, IDE_VERSIONS_CHANGES, version ? changes_text(*version).c_str() : L"");
 }
 
@@ -153,10 +153,9 @@ INT_PTR CALLBACK versions_procedure(HWND dialog, UINT message, WPARAM wparam, LP
     }
     case WM_COMMAND:
       switch (LOWORD(wparam)) {
-        case IDB_VERSIONS_RESTORE:
+        case IDOK:
           if (state) restore(dialog, *state);
           return TRUE;
-        case IDOK:
         case IDCANCEL:
           EndDialog(dialog, IDCANCEL);
           return TRUE;

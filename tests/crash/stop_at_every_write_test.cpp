@@ -92,7 +92,7 @@ const CrashAction kRestore{
           GetDlgItemTextW(dialog, IDE_VERSIONS_CHANGES, text, 256);
           if (std::wstring(text).find(L"WIDTHMM: 300") != std::wstring::npos) break;
         }
-        post_click(dialog, IDB_VERSIONS_RESTORE);
+        post_click(dialog, IDOK);
       });
       script.on("TAVIRO - Earlier versions", [](HWND box) { click(box, IDYES); });
       script.on(kCaption, [](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });

@@ -81,7 +81,7 @@ TEST_F(EarlierVersionsTest, ListsTheCopiesShowsTheChangesAndRestoresOne) {
          EXPECT_EQ(changes(dialog), L"[SCREEN] WIDTHMM: 300 \u2192 320");
          listview::select_row(GetDlgItem(dialog, IDC_VERSIONS_LIST), 1);
          EXPECT_EQ(changes(dialog), L"[SCREEN] WIDTHMM: 280 \u2192 320");
-         test::post_click(dialog, IDB_VERSIONS_RESTORE);
+         test::post_click(dialog, IDOK);
        },
        [](HWND question) { test::click(question, IDYES); }},
       [&](HWND page) { EXPECT_EQ(test::item_text(page, IDE_SCREEN_WIDTH), "280"); });
@@ -95,8 +95,7 @@ TEST_F(EarlierVersionsTest, ListsTheCopiesShowsTheChangesAndRestoresOne) {
 TEST_F(EarlierVersionsTest, FailedRestoreIsToldAndLoggedAndLeavesTheFile) {
   test::LockedFile locked(inst.path("taviro.ini"), test::LockedFile::reading);
   ASSERT_TRUE(locked.locked());
-  run({[](HWND dialog) { test::post_click(dialog, IDB_VERSIONS_RESTORE); },
-       [](HWND question) { test::click(question, IDYES); },
+  run({[](HWND dialog) { test::post_click(dialog, IDOK); }, [](HWND question) { test::click(question, IDYES); },
        [](HWND box) {
          EXPECT_EQ(test::message_text(box).rfind("U:\\taviro\\taviro.ini could not be restored from "
                                                  "U:\\taviro\\taviro.bk0. The file stays as it was.",
