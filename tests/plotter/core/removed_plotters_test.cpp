@@ -8,21 +8,8 @@
 namespace tav {
 namespace {
 
-// Faults: a queue not matched to its driver for a difference of case; a queue whose driver
-// is not there lost from the list.
-TEST(RemovedPlotters, QueuesJoinTheDriverTheyName) {
-  const auto plotters = removed_plotters({"roll60a.plt", "PEN90.plt"}, {{"ROLL60A.que", {"Rolle", "ROLL60A.PLT"}},
-                                                                        {"CUT160.que", {"Cutter", "CUT160.PLT"}}});
-  ASSERT_EQ(plotters.size(), 3u);
-  EXPECT_EQ(plotters[0].queue_files, std::vector<std::string>{"ROLL60A.que"});
-  EXPECT_EQ(plotters[0].queue_name, "Rolle");
-  EXPECT_TRUE(plotters[1].queue_files.empty());
-  EXPECT_EQ(plotters[2].driver_file, "");
-  EXPECT_EQ(plotters[2].queue_files, std::vector<std::string>{"CUT160.que"});
-}
-
 // Faults: a taken name reused (a file overwritten); a renamed driver left out of DRIVER;
-// two queues given the same free name.
+// two queues given the same free name. (Queues joining their driver: tests/plotter.)
 TEST(RemovedPlotters, TakenNamesGetTheNextFreeNumberedName) {
   struct Case {
     std::set<std::string> taken;

@@ -68,16 +68,3 @@ TEST(BackupPlan, NothingIsDueForShortNamesOrNoCopies) {
 
 }  // namespace
 }  // namespace tav
-
-namespace tav {
-namespace {
-
-// Faults: the earlier versions dialog looking for copies under other names than the backup
-// makes them (an extension kept, a dot of a folder taken for the extension's).
-TEST(BackupName, NamesTheCopiesTheBackupMakes) {
-  EXPECT_EQ(backup_name("\\taviro\\taviro.ini", 2), "\\taviro\\taviro.bk2");
-  EXPECT_EQ(backup_name("U:\\a.b\\settings", 0), "U:\\a.b\\settings.bk0");
-}
-
-}  // namespace
-}  // namespace tav
