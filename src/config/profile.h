@@ -38,6 +38,8 @@ namespace tav::profile {
 inline constexpr const char* kMainFile = "\\taviro\\taviro.ini";
 // The lay-planning settings file (hem position).
 inline constexpr const char* kLayPlanningFile = "\\taviro\\settngsb.ini";
+// The line types file.
+inline constexpr const char* kLineTypesFile = "\\taviro\\lintypes.ini";
 
 // The key's value, or default_text (trailing spaces dropped) when the file, section or key is
 // missing, cut to size - 1 characters and terminated. Returns the number of characters copied.

@@ -16,7 +16,7 @@ namespace {
 
 using namespace line_types;
 
-constexpr char kFile[] = "\\taviro\\lintypes.ini";
+constexpr const char* kFile = profile::kLineTypesFile;
 // Names and the not-set text: at most 40 characters.
 constexpr int kNameSize = 41;
 

@@ -81,6 +81,13 @@ std::string installation_plotter_folder() {
   return plotter_folder(std::string_view(stored, static_cast<std::size_t>(length)));
 }
 
+std::vector<std::string> plotter_file_names(const std::string& folder, const char* pattern, const char* extension) {
+  std::vector<std::string> names;
+  for (const ListedFile& file : listed_files(folder, pattern, extension))
+    names.push_back(file.path.substr(folder.size()));
+  return names;
+}
+
 bool read_driver_settings_file(const char* path, DriverSettings& values) {
   std::string bytes;
   if (read_file(path, bytes) != FileRead::read) {

@@ -35,6 +35,10 @@ struct LeftOutPlotterFile {
 // With left_out, the files the table leaves out or cannot use are added to it, with why.
 void scan_plotters(const std::string& folder, PlotterTable& table, std::vector<LeftOutPlotterFile>* left_out = nullptr);
 
+// The names of the files of the folder that match the pattern ("*.que") and end in the
+// extension (".que"), as the inventory scan lists them, at most 400.
+std::vector<std::string> plotter_file_names(const std::string& folder, const char* pattern, const char* extension);
+
 // Reads the settings of the driver file at path into values; false when the file cannot be
 // read or holds fewer than 2 bracket lines.
 bool read_driver_settings_file(const char* path, DriverSettings& values);

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <array>
+#include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "plotter/core/queue_file.h"
 #include "plotter/driver_settings_dialog.h"
 #include "plotter/plotter_inventory.h"
+#include "plotter/removed_plotters_dialog.h"
 #include "plotter/serial_port_dialog.h"
 #include "resources/ids.h"
 #include "util/backups.h"
@@ -337,6 +340,70 @@ void remove_plotter(HWND page, PlotterPageState& state) {
   }
 }
 
+// Bring back a removed plotter: the list shows the folder anew with the plotter selected
+// (an inactive one with the inactive plotters shown).
+void bring_back_plotter(HWND page, PlotterPageState& state) {
+  const std::optional<BroughtBack> back = bring_back_removed_plotter(GetAncestor(page, GA_ROOT), state.folder);
+  if (back && back->queue_file.empty() && !show_inactive_plotters()) {
+    show_inactive_plotters() = true;
+    controls::check(page, IDX_PLOTTER_SHOW_INACTIVE, true);
+  }
+  rescan(page, state);
+  if (!back) return;
+  auto base = [](const std::string& file) { return cell_text(file.substr(0, file.rfind('.'))); };
+  HWND list = list_of(page);
+  for (int row = 0; row < listview::row_count(list); ++row) {
+    const bool same_driver =
+        back->driver_file.empty() ||
+        CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, listview::cell_text(list, row, 2).c_str(), -1,
+                       base(back->driver_file).c_str(), -1) == CSTR_EQUAL;
+    if (same_driver && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, listview::cell_text(list, row, 3).c_str(), -1,
+                                      base(back->queue_file).c_str(), -1) == CSTR_EQUAL) {
+      listview::select_row(list, row);
+      SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+      SetFocus(list);
+      break;
+    }
+  }
+}
+
+// The list's context menu, opened by a right click, Shift+F10 or the menu key (at the
+// selected row, or the list's corner when none is selected).
+void show_list_menu(HWND list, LPARAM where) {
+  POINT at{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+  if (where == -1) {
+    RECT row{};
+    row.left = LVIR_LABEL;
+    const int selected = listview::selected_row(list);
+    if (selected < 0 ||
+        !SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&row))) {
+      row = RECT{};
+    }
+    at = POINT{row.left, row.bottom};
+    ClientToScreen(list, &at);
+  }
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return;
+  AppendMenuA(menu, MF_STRING, IDM_PLOTTER_BRING_BACK, controls::load_string(IDS_PLOTTER_BRING_BACK_MENU).c_str());
+  const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, list, nullptr);
+  DestroyMenu(menu);
+  if (chosen != 0) PostMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(chosen, BN_CLICKED), 0);
+}
+
+LRESULT CALLBACK list_procedure(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                DWORD_PTR) noexcept {
+  try {
+    if (message == WM_CONTEXTMENU) {
+      show_list_menu(list, lparam);
+      return 0;
+    }
+  } catch (const std::exception& caught) {
+    record_caught("plotter list menu", caught.what());
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(list, list_procedure, id);
+  return DefSubclassProc(list, message, wparam, lparam);
+}
+
 void open_settings(HWND page, const PlotterPageState& state) {
   const int number = selected_entry(page, state);
   if (number == 0) return;
@@ -371,6 +438,7 @@ BOOL plotter_page_open(HWND page, int installed_version) {
   fill_rows(page, state);
   listview::fit_columns(list, 1, 1, 0);  // switches the drawing on again
   listview::fit_columns(list, 2, 3, 0);
+  SetWindowSubclass(list, list_procedure, 0, 0);
   return TRUE;
 }
 
@@ -386,6 +454,7 @@ BOOL plotter_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
     case IDB_PLOTTER_DUPLICATE:
     case IDB_PLOTTER_SETTINGS:
     case IDB_PLOTTER_SERIAL_PORT:
+    case IDM_PLOTTER_BRING_BACK:
       break;
     default:
       return FALSE;
@@ -414,6 +483,9 @@ BOOL plotter_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
     case IDB_PLOTTER_SERIAL_PORT:
       run_serial_port_dialog(GetAncestor(page, GA_ROOT));
       break;
+    case IDM_PLOTTER_BRING_BACK:
+      bring_back_plotter(page, *state);
+      break;
     default:
       break;
   }
@@ -423,6 +495,14 @@ BOOL plotter_page_command(HWND page, WPARAM wparam, LPARAM lparam) {
 BOOL plotter_page_notify(HWND page, int control_id, NMHDR* notification) {
   if (!is_current_page(kPagePlotter) || notification == nullptr) return FALSE;
   const UINT code = notification->code;
+  if (code == LVN_KEYDOWN && notification->idFrom == IDC_PLOTTER_LIST) {
+    // Ctrl+B brings back a removed plotter, as the list's context menu does.
+    const auto* key = reinterpret_cast<const NMLVKEYDOWN*>(notification);
+    if (key->wVKey == 'B' && (GetKeyState(VK_CONTROL) & 0x8000) && !(GetKeyState(VK_MENU) & 0x8000)) {
+      PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDM_PLOTTER_BRING_BACK, BN_CLICKED), 0);
+    }
+    return TRUE;
+  }
   if (code != LVN_ITEMCHANGED && code != NM_CLICK && code != NM_DBLCLK) return FALSE;
   PlotterPageState* state = state_of(page);
   if (state == nullptr || notification->idFrom != IDC_PLOTTER_LIST) return TRUE;

@@ -24,6 +24,8 @@
 #define IDD_PAGE_EXPERT 175
 #define IDD_NETWORK 176
 #define IDD_PROGRESS 409
+#define IDD_EARLIER_VERSIONS 185
+#define IDD_REMOVED_PLOTTERS 186
 
 // ---- Icons and bitmaps ---------------------------------------------------------------
 #define IDI_APP 102
@@ -294,6 +296,21 @@
 #define IDT_PROGRESS_FOLDER 4902
 #define IDT_PROGRESS_FILES 4903
 
+// ---- Earlier versions dialog (185), opened from the main dialog's system menu -----------
+// Restore is its OK button (Enter restores, after a question), Close its Cancel button.
+#define IDT_VERSIONS_LIST 2150
+#define IDC_VERSIONS_LIST 2151
+#define IDT_VERSIONS_CHANGES 2152
+#define IDE_VERSIONS_CHANGES 2153
+// The system menu's item (a system command: its low four bits are zero).
+#define IDM_EARLIER_VERSIONS 2192
+
+// ---- Removed plotters dialog (186), opened from the Plotter page -----------------------------
+#define IDT_REMOVED_LIST 2160
+#define IDC_REMOVED_LIST 2161
+// The item of the plotter list's context menu.
+#define IDM_PLOTTER_BRING_BACK 2190
+
 // ---- String table --------------------------------------------------------------------------
 // Plotter page messages.
 #define IDS_PLOTTER_DELETE_FILE 169
@@ -388,3 +405,25 @@
 #define IDS_CHECK_SYSTEM_SHORT 1873       // %2 the lines found
 #define IDS_CHECK_SYSTEM_CODE 1874        // %2 the code
 #define IDS_CHECK_FOLDER_MISSING 1875     // %2 the folder
+// Earlier versions: the system menu's item, the list's column titles, the changes of a
+// version (%1 the copy, %2 the system's reason for UNREADABLE; MISSING stands for a key the
+// version lacks), the question before a restore (%1 the file, %2 the copy, %3 its date) and
+// its failure (%1 the file, %2 the copy, %3 the system's reason).
+#define IDS_VERSIONS_MENU 1900
+#define IDS_VERSIONS_COLUMN_FILE 1901
+#define IDS_VERSIONS_COLUMN_COPY 1902
+#define IDS_VERSIONS_COLUMN_SAVED 1903
+#define IDS_VERSIONS_SAME 1904
+#define IDS_VERSIONS_MISSING 1905
+#define IDS_VERSIONS_UNREADABLE 1906
+#define IDS_VERSIONS_RESTORE 1907
+#define IDS_VERSIONS_RESTORE_FAILED 1908
+// Bring back a removed plotter: the context menu's item, none to bring back (%1 the folder),
+// a file that could not be moved back (%1 the file, %2 the system's reason), one that stays
+// in the plotter folder after a failure (%1 the file, %2 the reason), and the files that came
+// back under new names (%1 one KEPT_AS line per file).
+#define IDS_PLOTTER_BRING_BACK_MENU 1910
+#define IDS_PLOTTER_NONE_REMOVED 1911
+#define IDS_PLOTTER_BRING_BACK_FAILED 1912
+#define IDS_PLOTTER_NOT_RETURNED 1913
+#define IDS_PLOTTER_RENAMED 1914

@@ -11,6 +11,7 @@
 #include "controls/guarded.h"
 #include "controls/page_contract.h"
 #include "resources/ids.h"
+#include "shell/earlier_versions_dialog.h"
 #include "shell/help.h"
 #include "shell/installation_check.h"
 #include "shell/page_framework.h"
@@ -69,6 +70,7 @@ BOOL on_init(HWND dialog) {
   if (main_file_state() != MainFileState::usable) PostMessageA(dialog, kWarnAboutMainFile, 0, 0);
   if (find_help().file.empty()) ShowWindow(GetDlgItem(dialog, IDB_MAIN_HELP), SW_HIDE);
   set_class_icons(dialog);
+  add_earlier_versions_item(dialog);
   // The installation check, for administrators, from the system menu.
   AppendMenuA(GetSystemMenu(dialog, FALSE), MF_STRING, IDM_MAIN_INSTALLATION_CHECK,
               controls::load_string(IDS_CHECK_MENU_ITEM).c_str());
@@ -199,6 +201,21 @@ void on_ok(HWND dialog) {
   controls::tell_file_not_written(dialog, "save settings", profile::kMainFile, error);
 }
 
+// A restored main configuration file replaces the values in the record, those of the page
+// shown included: the page is made anew from them.
+void on_earlier_versions(HWND dialog) {
+  if (!run_earlier_versions_dialog(dialog)) return;
+  WindowState& state = window_state();
+  const int position = state.tab_position;
+  if (state.page) {
+    DestroyWindow(state.page);
+    state.page = nullptr;
+  }
+  load_all_settings();
+  show_tab(dialog, position);
+  if (main_file_state() != MainFileState::usable) warn_about_main_file(dialog);
+}
+
 void on_defaults() {
   const WindowState& state = window_state();
   const auto tabs = tab_entries();
@@ -261,9 +278,16 @@ INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
       on_help_request(dialog, *reinterpret_cast<const HELPINFO*>(lparam));
       return TRUE;
     case WM_SYSCOMMAND:
-      if ((wparam & 0xFFF0) != IDM_MAIN_INSTALLATION_CHECK) return FALSE;
-      show_installation_check(dialog);
-      return TRUE;
+      switch (wparam & 0xFFF0) {
+        case IDM_MAIN_INSTALLATION_CHECK:
+          show_installation_check(dialog);
+          return TRUE;
+        case IDM_EARLIER_VERSIONS:
+          on_earlier_versions(dialog);
+          return TRUE;
+        default:
+          return FALSE;
+      }
     case kWarnAboutMainFile:
       warn_about_main_file(dialog);
       return TRUE;

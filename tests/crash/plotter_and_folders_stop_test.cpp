@@ -110,6 +110,34 @@ const CrashAction kRemoveOverEarlier{
       }
     }};
 
+// Brings back PEN90 from the folder for removed plotters with Ctrl+B on the Plotter page.
+const CrashAction kBringBack{
+    "bring back",
+    [](const TestInstallation& installation) {
+      plotter_folder(installation);
+      installation.remove("plotter\\PEN90.plt");
+      installation.write("plotter\\diverse\\PEN90.plt", driver_file("Stiftplotter 90"));
+      installation.write("plotter\\diverse\\PEN90.que", queue_file("Stift", "PEN90.PLT"));
+    },
+    [] {
+      ModalScript script;
+      script.on(kMainCaption,
+                on_plotter_page([](HWND page) { PostMessageA(page, WM_COMMAND, IDM_PLOTTER_BRING_BACK, 0); }));
+      script.on("TAVIRO - Bring back plotter", [](HWND dialog) { click(dialog, IDOK); });
+      script.on(kMainCaption, [](HWND) { close_main_dialog(); });
+      run_main_dialog_with(script);
+    },
+    {"plotter\\PEN90.plt", "plotter\\PEN90.que", "plotter\\diverse\\PEN90.plt", "plotter\\diverse\\PEN90.que"},
+    [](const TestInstallation& installation) {
+      // The queue never comes back without its driver, and no file is lost.
+      EXPECT_TRUE(!installation.exists("plotter\\PEN90.que") || installation.exists("plotter\\PEN90.plt"));
+      for (const char* name : {"PEN90.plt", "PEN90.que"}) {
+        EXPECT_TRUE(installation.exists(std::string("plotter\\") + name) ||
+                    installation.exists(std::string("plotter\\diverse\\") + name))
+            << name << " is lost";
+      }
+    }};
+
 const CrashAction kDriverSettings{"driver settings",
                                   plotter_folder,
                                   [] {
@@ -280,8 +308,8 @@ const CrashAction kSharedDataFolder{
     finish_forms_relocation};
 
 const std::vector<const CrashAction*> kActions = {
-    &kActivate,       &kActivateOverExisting, &kDuplicate,  &kDeactivate,       &kRemove,           &kRemoveOverEarlier,
-    &kDriverSettings, &kSerialPort,           &kDataFolder, &kSharedDataFolder, &kMeasurementSystem};
+    &kActivate,  &kActivateOverExisting, &kDuplicate,  &kDeactivate, &kRemove,           &kRemoveOverEarlier,
+    &kBringBack, &kDriverSettings,       &kSerialPort, &kDataFolder, &kSharedDataFolder, &kMeasurementSystem};
 const bool kRegistered = [] {
   for (const CrashAction* action : kActions) register_crash_action(*action);
   return true;

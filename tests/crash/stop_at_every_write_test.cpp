@@ -1,7 +1,10 @@
 // Every action that changes files, ended abruptly at each of its stop points: the main
 // dialog's OK and the two lay-planning dialogs.
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "config/settings.h"
 #include "crash/stop_point_harness.h"
@@ -70,12 +73,49 @@ const CrashAction kLineTypes{
     },
     {"lintypes.ini"}};
 
-const bool kRegistered =
-    register_crash_action(kMainDialogOk) && register_crash_action(kHemPosition) && register_crash_action(kLineTypes);
+// Restores the earlier version of the main configuration file that holds WIDTHMM=300 (after a
+// stop in the rotation of the copies, the first of them).
+const CrashAction kRestore{
+    "restore an earlier version",
+    [](const TestInstallation& installation) {
+      installation.write("taviro.ini", "[SCREEN]\r\nWIDTHMM=320\r\n");
+      installation.write("taviro.bk0", "[SCREEN]\r\nWIDTHMM=300\r\n");
+    },
+    [] {
+      ModalScript script;
+      script.on(kCaption, [](HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, IDM_EARLIER_VERSIONS, 0); });
+      script.on("TAVIRO - Earlier versions", [](HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_VERSIONS_LIST);
+        for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+          ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+          wchar_t text[256] = {};
+          GetDlgItemTextW(dialog, IDE_VERSIONS_CHANGES, text, 256);
+          if (std::wstring(text).find(L"WIDTHMM: 300") != std::wstring::npos) break;
+        }
+        post_click(dialog, IDOK);
+      });
+      script.on("TAVIRO - Earlier versions", [](HWND box) { click(box, IDYES); });
+      script.on(kCaption, [](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+      script.run([] { run_main_dialog(nullptr); });
+    },
+    {"taviro.ini"},
+    [](const TestInstallation& installation) {
+      // Both versions are still there, in the file or among its copies.
+      std::string found;
+      for (const char* name : {"taviro.ini", "taviro.bk0", "taviro.bk1", "taviro.bk2"}) {
+        found += installation.read(name) + "|";
+      }
+      for (const char* width : {"WIDTHMM=320", "WIDTHMM=300"}) {
+        EXPECT_NE(found.find(width), std::string::npos) << width << " is lost";
+      }
+    }};
+
+const bool kRegistered = register_crash_action(kMainDialogOk) && register_crash_action(kHemPosition) &&
+                         register_crash_action(kLineTypes) && register_crash_action(kRestore);
 
 TEST(StopAtEveryWrite, MainDialogAndLayplanningDialogs) {
   ASSERT_TRUE(kRegistered);
-  stop_each_at_every_point({&kMainDialogOk, &kHemPosition, &kLineTypes});
+  stop_each_at_every_point({&kMainDialogOk, &kHemPosition, &kLineTypes, &kRestore});
 }
 
 }  // namespace

@@ -22,7 +22,16 @@ std::size_t extension_dot(std::string_view name) {
   return std::string_view::npos;
 }
 
+std::string backup_of_stem(std::string_view stem, int index) {
+  return std::string(stem) + ".bk" + static_cast<char>('0' + index);
+}
+
 }  // namespace
+
+std::string backup_name(std::string_view name, int index) {
+  const std::size_t dot = extension_dot(name);
+  return backup_of_stem(name.substr(0, dot == std::string_view::npos ? name.size() : dot), index);
+}
 
 int clamp_backup_count(int stored) {
   if (stored < 1) return 0;
@@ -42,8 +51,8 @@ std::vector<BackupCopy> backup_copies(std::string_view name, int count) {
     first = name[dot + 3] - '0' + 1;  // a backup file: its own backup comes next
     if (first > kHighestIndex) return copies;
   }
-  const std::string stem(name.substr(0, dot));
-  auto backup = [&stem](int index) { return stem + ".bk" + static_cast<char>('0' + index); };
+  const std::string_view stem = name.substr(0, dot);
+  auto backup = [stem](int index) { return backup_of_stem(stem, index); };
 
   for (int i = first + count - 1; i > first; --i) {
     if (i <= kHighestIndex) copies.push_back({backup(i - 1), backup(i)});

@@ -20,6 +20,10 @@ struct BackupCopy {
   std::string to;
 };
 
+// The name of copy `index` (0 to 9) of the ordinary file `name`: its extension replaced by
+// "bk" and the digit, or these appended when it has none ("taviro.ini", 2 -> "taviro.bk2").
+std::string backup_name(std::string_view name, int index);
+
 // The copies, in the order they are to be made, that back up the file `name` keeping
 // `count` copies: first the older copies shift up by one index (the oldest kept one is
 // overwritten), then the file itself becomes the newest copy. Empty when no backup is due:

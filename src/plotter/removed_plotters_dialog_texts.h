@@ -1,0 +1,67 @@
+// Texts of the removed plotters dialog (template 186) and of bringing a plotter back, per
+// language. The resource compiler reads these lines as they stand.
+// clang-format off
+#if defined(TAV_LANG_DE)
+#define T_REMOVED_CAPTION "TAVIRO - Plotter zurückholen"
+#define T_REMOVED_LIST "&Entfernte Plotter im Unterordner ""Diverse"":"
+#define T_REMOVED_BRING_BACK "&Zurückholen"
+#define T_REMOVED_CANCEL "Abbruch"
+#define S_PLOTTER_BRING_BACK_MENU "Entfernten Plotter &zurückholen...\tStrg+B"
+#define S_PLOTTER_NONE_REMOVED "Der Unterordner ""Diverse"" enthält keinen entfernten Plotter:\n%1"
+#define S_PLOTTER_BRING_BACK_FAILED "%1 konnte nicht in den Plotterordner zurückgeholt werden. Die Dateien des Plotters bleiben im Unterordner ""Diverse"".\n\n%2"
+#define S_PLOTTER_NOT_RETURNED "%1 bleibt im Plotterordner: Die Datei konnte nicht in den Unterordner ""Diverse"" zurückgelegt werden.\n\n%2"
+#define S_PLOTTER_RENAMED "Im Plotterordner gab es bereits Dateien dieser Namen. Der Plotter ist unter neuen Namen zurück:\n%1"
+#elif defined(TAV_LANG_EN)
+#define T_REMOVED_CAPTION "TAVIRO - Bring back plotter"
+#define T_REMOVED_LIST "&Removed plotters in subfolder ""Diverse"":"
+#define T_REMOVED_BRING_BACK "&Bring back"
+#define T_REMOVED_CANCEL "Cancel"
+#define S_PLOTTER_BRING_BACK_MENU "&Bring back a removed plotter...\tCtrl+B"
+#define S_PLOTTER_NONE_REMOVED "Subfolder ""Diverse"" holds no removed plotter:\n%1"
+#define S_PLOTTER_BRING_BACK_FAILED "%1 could not be brought back into the plotter folder. The plotter's files stay in subfolder ""Diverse"".\n\n%2"
+#define S_PLOTTER_NOT_RETURNED "%1 stays in the plotter folder: it could not be put back into subfolder ""Diverse"".\n\n%2"
+#define S_PLOTTER_RENAMED "The plotter folder already held files of these names. The plotter is back under new names:\n%1"
+#elif defined(TAV_LANG_FI)
+#define T_REMOVED_CAPTION "TAVIRO - Palauta piirturi"
+#define T_REMOVED_LIST "&Poistetut piirturit alikansiossa ""Diverse"":"
+#define T_REMOVED_BRING_BACK "P&alauta"
+#define T_REMOVED_CANCEL "Peruuta"
+#define S_PLOTTER_BRING_BACK_MENU "P&alauta poistettu piirturi...\tCtrl+B"
+#define S_PLOTTER_NONE_REMOVED "Alikansiossa ""Diverse"" ei ole poistettuja piirtureita:\n%1"
+#define S_PLOTTER_BRING_BACK_FAILED "Tiedostoa %1 ei voitu palauttaa piirturikansioon. Piirturin tiedostot jäävät alikansioon ""Diverse"".\n\n%2"
+#define S_PLOTTER_NOT_RETURNED "%1 jää piirturikansioon: sitä ei voitu siirtää takaisin alikansioon ""Diverse"".\n\n%2"
+#define S_PLOTTER_RENAMED "Piirturikansiossa oli jo samannimisiä tiedostoja. Piirturi palautettiin uusilla nimillä:\n%1"
+#elif defined(TAV_LANG_PL)
+#define T_REMOVED_CAPTION "TAVIRO - Przywróć ploter"
+#define T_REMOVED_LIST "&Usunięte plotery w podfolderze ""Diverse"":"
+#define T_REMOVED_BRING_BACK "&Przywróć"
+#define T_REMOVED_CANCEL "Anuluj"
+#define S_PLOTTER_BRING_BACK_MENU "&Przywróć usunięty ploter...\tCtrl+B"
+#define S_PLOTTER_NONE_REMOVED "Podfolder ""Diverse"" nie zawiera usuniętych ploterów:\n%1"
+#define S_PLOTTER_BRING_BACK_FAILED "Nie można przywrócić %1 do folderu ploterów. Pliki plotera pozostają w podfolderze ""Diverse"".\n\n%2"
+#define S_PLOTTER_NOT_RETURNED "%1 pozostaje w folderze ploterów: nie można go odłożyć do podfolderu ""Diverse"".\n\n%2"
+#define S_PLOTTER_RENAMED "Folder ploterów zawierał już pliki o tych nazwach. Ploter wrócił pod nowymi nazwami:\n%1"
+#elif defined(TAV_LANG_RU)
+#define T_REMOVED_CAPTION "TAVIRO - Вернуть плоттер"
+#define T_REMOVED_LIST "&Удалённые плоттеры в подпапке ""Diverse"":"
+#define T_REMOVED_BRING_BACK "&Вернуть"
+#define T_REMOVED_CANCEL "Отмена"
+#define S_PLOTTER_BRING_BACK_MENU "&Вернуть удалённый плоттер...\tCtrl+B"
+#define S_PLOTTER_NONE_REMOVED "В подпапке ""Diverse"" нет удалённых плоттеров:\n%1"
+#define S_PLOTTER_BRING_BACK_FAILED "Не удалось вернуть %1 в папку плоттеров. Файлы плоттера остаются в подпапке ""Diverse"".\n\n%2"
+#define S_PLOTTER_NOT_RETURNED "%1 остаётся в папке плоттеров: не удалось вернуть его в подпапку ""Diverse"".\n\n%2"
+#define S_PLOTTER_RENAMED "В папке плоттеров уже были файлы с такими именами. Плоттер возвращён под новыми именами:\n%1"
+#elif defined(TAV_LANG_ZH)
+#define T_REMOVED_CAPTION "TAVIRO - 恢复绘图仪"
+#define T_REMOVED_LIST "子文件夹“Diverse”中已移除的绘图仪(&R):"
+#define T_REMOVED_BRING_BACK "恢复(&B)"
+#define T_REMOVED_CANCEL "取消"
+#define S_PLOTTER_BRING_BACK_MENU "恢复已移除的绘图仪(&B)...\tCtrl+B"
+#define S_PLOTTER_NONE_REMOVED "子文件夹“Diverse”中没有已移除的绘图仪：\n%1"
+#define S_PLOTTER_BRING_BACK_FAILED "无法将 %1 恢复到绘图仪文件夹。绘图仪的文件保留在子文件夹“Diverse”中。\n\n%2"
+#define S_PLOTTER_NOT_RETURNED "%1 留在绘图仪文件夹中：无法将其放回子文件夹“Diverse”。\n\n%2"
+#define S_PLOTTER_RENAMED "绘图仪文件夹中已有同名文件。绘图仪以新名称恢复：\n%1"
+#else
+#error "removed_plotters_dialog_texts.h: no texts for this language"
+#endif
+// clang-format on
