@@ -344,3 +344,17 @@
 #define IDS_COPY_CASE_TWINS 1714
 #define IDS_COPY_INCOMPLETE 1715
 #define IDS_COPY_DIFFERS 1716
+// Tooltips of controls whose caption cannot carry their meaning: the calibration's arrow
+// buttons, the abbreviations of the Options and Expert mode pages, the Plotter list's marker.
+#define IDS_TIP_CALIB_LOWER 1950
+#define IDS_TIP_CALIB_HIGHER 1951
+#define IDS_TIP_CALIB_NARROWER 1952
+#define IDS_TIP_CALIB_WIDER 1953
+#define IDS_TIP_OPTIONS_ENH_METAFILE 1954
+#define IDS_TIP_OPTIONS_SHOW_BACKUPS 1955
+#define IDS_TIP_OPTIONS_PREVIEW_IMAGE 1956
+#define IDS_TIP_OPTIONS_ERROR_LOG_SB 1957
+#define IDS_TIP_EXPERT_EXTDXVAL 1958
+#define IDS_TIP_EXPERT_CONSTRUCTION_BG_PIC 1959
+#define IDS_TIP_EXPERT_LAYPLANNING_BG_PIC 1960
+#define IDS_TIP_PLOTTER_MARKER 1961
