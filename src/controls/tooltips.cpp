@@ -24,9 +24,9 @@ LRESULT CALLBACK end_with_window(HWND window, UINT message, WPARAM wparam, LPARA
 }
 
 HWND create_tooltip_window(HWND served) {
-  HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, served, nullptr,
-                                 program_instance(), nullptr);
+  HWND tooltip =
+      CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, served, nullptr, program_instance(), nullptr);
   if (!tooltip) return nullptr;
   SendMessageA(tooltip, TTM_SETMAXTIPWIDTH, 0, scaled(served, kTooltipWidth));
   SetWindowSubclass(served, end_with_window, reinterpret_cast<UINT_PTR>(tooltip), reinterpret_cast<DWORD_PTR>(tooltip));
@@ -61,7 +61,8 @@ void attach_tooltips(HWND dialog, std::initializer_list<Tooltip> tooltips) {
 void attach_column_tooltip(HWND list, int column, int text) {
   HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
   RECT title{};
-  if (!header || !SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&title))) {
+  if (!header ||
+      !SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&title))) {
     return;
   }
   HWND tooltip = create_tooltip_window(list);

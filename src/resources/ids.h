@@ -136,6 +136,10 @@
 #define IDX_EXPERT_LAYPLANNING_BG_PIC 1058
 #define IDX_EXPERT_PMD_SZOPT 1059
 #define IDX_EXPERT_SHRINK_ASST 1060
+// The heading and the two groups, named so that the page's margins can be measured.
+#define IDT_EXPERT_HEADING 2200
+#define IDG_EXPERT_CONSTRUCTION 2201
+#define IDG_EXPERT_LAYPLANNING 2202
 
 // ---- Toolbox page (150) ------------------------------------------------------------------
 #define IDX_TOOLBOX_CONSTRUCTION 1072

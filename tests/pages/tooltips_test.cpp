@@ -67,7 +67,10 @@ TEST(Tooltips, ArrowsAbbreviationsAndMarkerColumn) {
   check_tooltips("TAVIRO - Adjust screen size", "Makes the rectangle 1 pixel wider");
 }
 TEST(Tooltips_de, ArrowsAbbreviationsAndMarkerColumnInGerman) {
-  check_tooltips("TAVIRO - Bildschirmgr\xf6\xdf" "e einstellen", "Macht das Rechteck 1 Pixel breiter");
+  check_tooltips(
+      "TAVIRO - Bildschirmgr\xf6\xdf"
+      "e einstellen",
+      "Macht das Rechteck 1 Pixel breiter");
 }
 
 }  // namespace
