@@ -85,8 +85,9 @@ const LayoutRow kRows[] = {
     {test::kScreenTab, "fields not aligned",
      [](HWND page, HWND, const std::string& where) {
        expect_same_left(page, {IDE_SCREEN_WIDTH, IDE_SCREEN_HEIGHT}, where);
-       expect_same_left(page, {IDC_SCREEN_TOOL_BUTTONS, IDC_SCREEN_MENU_BUTTONS, IDC_SCREEN_FONT_SIZE,
-                               IDC_SCREEN_GRID_COLOUR}, where);
+       expect_same_left(
+           page, {IDC_SCREEN_TOOL_BUTTONS, IDC_SCREEN_MENU_BUTTONS, IDC_SCREEN_FONT_SIZE, IDC_SCREEN_GRID_COLOUR},
+           where);
      }},
     {test::kOptionsTab, "fields not aligned",
      [](HWND page, HWND, const std::string& where) {
@@ -131,7 +132,8 @@ void check_layout(const char* language) {
   installation.add_program_files();
   for (const LayoutRow& row : kRows) {
     const std::string where = std::string(language) + ", tab " + std::to_string(row.tab + 1) + ", " + row.fault;
-    test::with_page(row.tab, [&](HWND page, HWND dialog) { row.check(page, dialog, where); }, IDCANCEL);
+    test::with_page(
+        row.tab, [&](HWND page, HWND dialog) { row.check(page, dialog, where); }, IDCANCEL);
   }
 }
 
