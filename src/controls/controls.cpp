@@ -60,6 +60,14 @@ void enable(HWND dialog, int id, bool enabled) {
   if (control != nullptr) EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
+HBRUSH read_only_field_brush(HDC dc, HWND control) {
+  char kind[16] = {};
+  GetClassNameA(control, kind, sizeof kind);
+  if (lstrcmpiA(kind, "Edit") != 0) return nullptr;
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return GetSysColorBrush(COLOR_BTNFACE);
+}
+
 void show(HWND dialog, int id, int show_code) {
   HWND control = GetDlgItem(dialog, id);
   if (control != nullptr) ShowWindow(control, show_code);

@@ -26,6 +26,12 @@ void check(HWND dialog, int id, bool checked);
 bool is_checked(HWND dialog, int id);  // true only when checked; indeterminate is false
 
 void enable(HWND dialog, int id, bool enabled);
+
+// The colours of a read-only (or disabled) edit, which asks its dialog for them as a label
+// does: the grey of the dialog face, set into dc, and its brush. A page lies on the tab
+// control's background, which would otherwise make such a field look like one to type in.
+// nullptr for every other control, which then keeps the dialog's own colours.
+HBRUSH read_only_field_brush(HDC dc, HWND control);
 void show(HWND dialog, int id, int show_code);
 
 // The whole text of a control, however long.

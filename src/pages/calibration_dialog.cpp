@@ -9,6 +9,7 @@
 #include "controls/controls.h"
 #include "controls/guarded.h"
 #include "controls/page_contract.h"
+#include "controls/tooltips.h"
 #include "pages/core/calibration.h"
 #include "resources/ids.h"
 
@@ -191,6 +192,11 @@ BOOL on_init(HWND dialog, CalibrationState& state) {
     SendDlgItemMessageA(dialog, IDC_CALIB_PRESETS, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(preset.text));
   }
   select_preset(dialog, preselected);
+  // The arrows show icons only; their tooltips say what a click does.
+  controls::attach_tooltips(dialog, {{IDB_CALIB_LOWER, IDS_TIP_CALIB_LOWER},
+                                     {IDB_CALIB_HIGHER, IDS_TIP_CALIB_HIGHER},
+                                     {IDB_CALIB_NARROWER, IDS_TIP_CALIB_NARROWER},
+                                     {IDB_CALIB_WIDER, IDS_TIP_CALIB_WIDER}});
   return TRUE;
 }
 

@@ -3,6 +3,7 @@
 #include "config/core/key_catalogue.h"
 #include "config/settings.h"
 #include "controls/controls.h"
+#include "controls/tooltips.h"
 #include "resources/ids.h"
 
 namespace tav {
@@ -46,6 +47,9 @@ void show_flags(HWND page) {
 
 BOOL expert_page_open(HWND page, int /*installed_version*/) {
   show_flags(page);
+  controls::attach_tooltips(page, {{IDX_EXPERT_EXTDXVAL, IDS_TIP_EXPERT_EXTDXVAL},
+                                   {IDX_EXPERT_CONSTRUCTION_BG_PIC, IDS_TIP_EXPERT_CONSTRUCTION_BG_PIC},
+                                   {IDX_EXPERT_LAYPLANNING_BG_PIC, IDS_TIP_EXPERT_LAYPLANNING_BG_PIC}});
   return TRUE;  // the dialog manager sets the focus
 }
 

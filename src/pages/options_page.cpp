@@ -8,6 +8,7 @@
 #include "config/settings.h"
 #include "controls/controls.h"
 #include "controls/page_contract.h"
+#include "controls/tooltips.h"
 #include "pages/core/options_rules.h"
 #include "resources/ids.h"
 #include "util/program_log.h"
@@ -124,6 +125,10 @@ BOOL options_page_open(HWND page, int installed_version) {
   show_backup_count(page);
   SendDlgItemMessageA(page, IDU_OPTIONS_BACKUPS, UDM_SETPOS32, 0, kUpDownRest);
   show_flags(page);
+  controls::attach_tooltips(page, {{IDX_OPTIONS_ENH_METAFILE, IDS_TIP_OPTIONS_ENH_METAFILE},
+                                   {IDX_OPTIONS_SHOW_BACKUPS, IDS_TIP_OPTIONS_SHOW_BACKUPS},
+                                   {IDX_OPTIONS_PREVIEW_IMAGE, IDS_TIP_OPTIONS_PREVIEW_IMAGE},
+                                   {IDB_OPTIONS_ERROR_LOG_SB, IDS_TIP_OPTIONS_ERROR_LOG_SB}});
   // Options the installation does not know are hidden; their values stay as shown.
   if (!knows_model_check(installed_version)) controls::show(page, IDX_OPTIONS_CHECK_MODEL, SW_HIDE);
   if (!knows_help_cache_and_autozoom(installed_version)) {

@@ -14,6 +14,7 @@
 #include "controls/list_view.h"
 #include "controls/page_contract.h"
 #include "controls/page_state.h"
+#include "controls/tooltips.h"
 #include "plotter/core/plotter_table.h"
 #include "plotter/core/queue_file.h"
 #include "plotter/driver_settings_dialog.h"
@@ -436,9 +437,13 @@ BOOL plotter_page_open(HWND page, int installed_version) {
   scan_plotters(state.folder, state.table);
   controls::check(page, IDX_PLOTTER_SHOW_INACTIVE, show_inactive_plotters());
   fill_rows(page, state);
-  listview::fit_columns(list, 1, 1, 0);  // switches the drawing on again
+  // The marker column is as wide as its title, and never narrower than the marker. The
+  // first fitting switches the drawing on again.
+  listview::fit_columns(list, kMarkerColumn, kMarkerColumn, controls::scaled(list, kMarkerColumnWidth));
+  listview::fit_columns(list, 1, 1, 0);
   listview::fit_columns(list, 2, 3, 0);
   SetWindowSubclass(list, list_procedure, 0, 0);
+  controls::attach_column_tooltip(list, kMarkerColumn, IDS_TIP_PLOTTER_MARKER);
   return TRUE;
 }
 

@@ -138,6 +138,10 @@
 #define IDX_EXPERT_LAYPLANNING_BG_PIC 1058
 #define IDX_EXPERT_PMD_SZOPT 1059
 #define IDX_EXPERT_SHRINK_ASST 1060
+// The heading and the two groups, named so that the page's margins can be measured.
+#define IDT_EXPERT_HEADING 2200
+#define IDG_EXPERT_CONSTRUCTION 2201
+#define IDG_EXPERT_LAYPLANNING 2202
 
 // ---- Toolbox page (150) ------------------------------------------------------------------
 #define IDX_TOOLBOX_CONSTRUCTION 1072
@@ -427,3 +431,17 @@
 #define IDS_PLOTTER_BRING_BACK_FAILED 1912
 #define IDS_PLOTTER_NOT_RETURNED 1913
 #define IDS_PLOTTER_RENAMED 1914
+// Tooltips of controls whose caption cannot carry their meaning: the calibration's arrow
+// buttons, the abbreviations of the Options and Expert mode pages, the Plotter list's marker.
+#define IDS_TIP_CALIB_LOWER 1950
+#define IDS_TIP_CALIB_HIGHER 1951
+#define IDS_TIP_CALIB_NARROWER 1952
+#define IDS_TIP_CALIB_WIDER 1953
+#define IDS_TIP_OPTIONS_ENH_METAFILE 1954
+#define IDS_TIP_OPTIONS_SHOW_BACKUPS 1955
+#define IDS_TIP_OPTIONS_PREVIEW_IMAGE 1956
+#define IDS_TIP_OPTIONS_ERROR_LOG_SB 1957
+#define IDS_TIP_EXPERT_EXTDXVAL 1958
+#define IDS_TIP_EXPERT_CONSTRUCTION_BG_PIC 1959
+#define IDS_TIP_EXPERT_LAYPLANNING_BG_PIC 1960
+#define IDS_TIP_PLOTTER_MARKER 1961

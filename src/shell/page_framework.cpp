@@ -72,6 +72,9 @@ INT_PTR CALLBACK page_procedure(HWND page, UINT message, WPARAM wparam, LPARAM l
     case WM_NOTIFY:
       on_notification(page, wparam, lparam);
       return TRUE;
+    case WM_CTLCOLORSTATIC:
+      return reinterpret_cast<INT_PTR>(
+          controls::read_only_field_brush(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
     case WM_DESTROY:
       on_page_destroyed(page);
       return TRUE;

@@ -17,6 +17,7 @@ inline constexpr int kDrivesTab = 1;
 inline constexpr int kPlotterTab = 2;
 inline constexpr int kDigitizerTab = 3;
 inline constexpr int kLayplanningTab = 4;
+inline constexpr int kToolboxTab = 5;
 inline constexpr int kOptionsTab = 7;
 inline constexpr int kExpertTab = 8;
 

@@ -1,0 +1,23 @@
+#pragma once
+// Tooltips for controls whose meaning their caption cannot carry: an arrow icon, an
+// abbreviation, a one-character column. The texts come from the string table, so they
+// follow the language of the user interface.
+#include <windows.h>
+
+#include <initializer_list>
+
+namespace tav::controls {
+
+struct Tooltip {
+  int control;  // id of the control in the dialog
+  int text;     // id of the text in the string table
+};
+
+// Gives each control of the dialog its tooltip. The tooltip window belongs to the dialog
+// and ends with it. Controls the dialog lacks are left out.
+void attach_tooltips(HWND dialog, std::initializer_list<Tooltip> tooltips);
+
+// Gives a list view's column a tooltip over its title, as wide as the column is now.
+void attach_column_tooltip(HWND list, int column, int text);
+
+}  // namespace tav::controls
