@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/controls.h"
@@ -330,6 +331,17 @@ void plan_steps() {
       g_steps.push_back({[] { return sub_dialog() == g_sub; }, [] { EndDialog(g_sub, IDCANCEL); }});
     }
   }
+  // The dialogs of the main dialog's system menu.
+  for (const auto& [command, name] : {std::pair<int, const char*>{IDM_EARLIER_VERSIONS, "earlier_versions"},
+                                      std::pair<int, const char*>{IDM_MAIN_INSTALLATION_CHECK, "installation_check"}}) {
+    g_steps.push_back({alone, [command = command] { PostMessageA(main_dialog(), WM_SYSCOMMAND, command, 0); }});
+    g_steps.push_back({[] { return sub_dialog() != nullptr; },
+                       [name = name] {
+                         HWND dialog = sub_dialog();
+                         save_bitmap(dialog, name);
+                         EndDialog(dialog, IDCANCEL);
+                       }});
+  }
   // The progress window of a network configuration run, over the network dialog.
   const SubDialog network{1, IDB_DRIVES_NETWORK, "network"};
   g_steps.push_back({alone, [] { select_tab(1); }});
@@ -339,6 +351,7 @@ void plan_steps() {
                        HWND dialog = sub_dialog();
                        tav::ProgressWindow progress(dialog, tav::controls::text_of(dialog, IDG_NETWORK_RUN));
                        progress.set(400);
+                       progress.show_copy("U:\\TAVIRO\\FORMS", 1234, 10000);
                        if (progress.window()) {
                          // Drawn and on the screen before it is captured.
                          for (int i = 0; i < 3; ++i) {
