@@ -25,7 +25,7 @@ constexpr int kToolboxTab = 5;
 struct PageCase {
   const char* name;
   int tab;
-  std::size_t least_rows;                        // the page's lists hold at least these rows
+  std::size_t least_rows;                           // the page's lists hold at least these rows
   std::function<void(HWND page)> select = nullptr;  // a selection made on the page first
 };
 
@@ -43,8 +43,8 @@ std::pair<bare::PageRows, bare::PageRows> page_and_bare_rows(const PageCase& pag
       [&](HWND page, HWND dialog) {
         if (page_case.select) page_case.select(page);
         rows.first = bare::read_rows(page);
-        HWND bare_page = bare::create_page(GetModuleHandleA(nullptr), bare::kPageTemplates[page_case.tab], dialog,
-                                           &rows.first);
+        HWND bare_page =
+            bare::create_page(GetModuleHandleA(nullptr), bare::kPageTemplates[page_case.tab], dialog, &rows.first);
         rows.second = bare::read_rows(bare_page);
         DestroyWindow(bare_page);
       },
