@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "bare_lists.h"
 #include "resources/ids.h"
 
 namespace bare {
@@ -17,7 +18,13 @@ inline constexpr int kTitleLabels[] = {IDT_MAIN_TITLE_SCREEN,    IDT_MAIN_TITLE_
                                        IDT_MAIN_TITLE_DIGITIZER, IDT_MAIN_TITLE_LAYPLANNING, IDT_MAIN_TITLE_TOOLBOX,
                                        IDT_MAIN_TITLE_LANGUAGE,  IDT_MAIN_TITLE_OPTIONS,     IDT_MAIN_TITLE_EXPERT};
 
-inline INT_PTR CALLBACK page_procedure(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+// The rows of a page (PageRows, or null) come with WM_INITDIALOG, so that they are in
+// place before the page is first shown, as a dialog fills its controls.
+inline INT_PTR CALLBACK page_procedure(HWND page, UINT message, WPARAM, LPARAM rows) {
+  if (message != WM_INITDIALOG) return FALSE;
+  if (rows) insert_rows(page, *reinterpret_cast<const PageRows*>(rows));
+  return TRUE;
+}
 
 inline void insert_tab_titles(HWND dialog) {
   HWND tabs = GetDlgItem(dialog, IDC_MAIN_TABS);
@@ -39,11 +46,12 @@ inline const DLGTEMPLATE* template_of(HMODULE templates, int template_id) {
   return loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
 }
 
-// Creates the page of a template inside the dialog's tab area and shows it. The controls
-// belong to this program's instance, as the program's own controls belong to it.
-inline HWND create_page(HMODULE templates, int template_id, HWND dialog) {
+// Creates the page of a template inside the dialog's tab area, its lists filled with `rows`
+// (when given), and shows it. The controls belong to this program's instance, as the
+// program's own controls belong to it.
+inline HWND create_page(HMODULE templates, int template_id, HWND dialog, const PageRows* rows = nullptr) {
   HWND page = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), template_of(templates, template_id), dialog,
-                                         page_procedure, 0);
+                                         page_procedure, reinterpret_cast<LPARAM>(rows));
   HWND tabs = GetDlgItem(dialog, IDC_MAIN_TABS);
   RECT area{};
   GetClientRect(tabs, &area);

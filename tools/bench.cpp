@@ -431,6 +431,7 @@ void measure_tabs(const std::string& ini_bytes, int runs) {
   write_all(g_folder + "taviro.ini", ini_bytes);
   constexpr int kTabs = 9;
   Figures program[kTabs], bare_page[kTabs];
+  bare::PageRows rows[kTabs];
   run_dialog_with([&] {
     const HINSTANCE own = GetModuleHandleA(nullptr);
     HWND bare_dialog = CreateDialogParamA(own, MAKEINTRESOURCEA(IDD_MAIN), nullptr, bare::page_procedure, 0);
@@ -439,6 +440,13 @@ void measure_tabs(const std::string& ini_bytes, int runs) {
     HWND bare = bare::create_page(own, bare::kPageTemplates[0], bare_dialog);
     const HWND main = tav::window_state().main_dialog;
     settle(main);
+    // The bare pages show the rows of the program's pages: read from each page once.
+    for (int step = 1; step <= kTabs; ++step) {
+      const int tab = step % kTabs;
+      select_tab(tab);
+      settle(main);
+      rows[tab] = bare::read_rows(tav::window_state().page);
+    }
     for (int run = 0; run < runs; ++run) {
       // Every page is reached from the one before it, in both dialogs.
       for (int step = 1; step <= kTabs; ++step) {
@@ -452,7 +460,7 @@ void measure_tabs(const std::string& ini_bytes, int runs) {
           } else {
             const double start = now_ms();
             DestroyWindow(bare);
-            bare = bare::create_page(own, bare::kPageTemplates[tab], bare_dialog);
+            bare = bare::create_page(own, bare::kPageTemplates[tab], bare_dialog, &rows[tab]);
             settle(bare_dialog);
             bare_page[tab].values.push_back(now_ms() - start);
           }
@@ -462,6 +470,13 @@ void measure_tabs(const std::string& ini_bytes, int runs) {
     DestroyWindow(bare_dialog);
   });
   std::printf("== tab switch until the page is painted (%d runs each, in turns)\n", runs);
+  std::printf("  the bare pages show the program's rows:");
+  for (int tab = 0; tab < kTabs; ++tab) {
+    std::size_t count = 0;
+    for (const bare::ListRows& lists : rows[tab]) count += lists.rows.size();
+    std::printf(" %s %zu", kTabNames[tab], count);
+  }
+  std::printf("\n");
   for (int tab = 0; tab < kTabs; ++tab) {
     print((std::string(kTabNames[tab]) + " page").c_str(), program[tab]);
     print((std::string(kTabNames[tab]) + " bare template").c_str(), bare_page[tab]);

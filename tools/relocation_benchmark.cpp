@@ -8,11 +8,13 @@
 // Prints one line: seconds, throughput, and how the progress window fared during the run
 // (positions set, the highest one, and the paints it received), and the time of the count
 // of files and bytes that a run makes before it asks, as a share of the relocation's time
-// (goal: at most 0.1). The second form times the
+// (goal: at most 0.1), and the seconds of the copy and of the complete-copy check that
+// follows it, the check also as a share of the whole. The second form times the
 // shell's own tree copy of the same tree, for comparison.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -25,6 +27,7 @@
 #include "folders/progress_window.h"
 #include "util/file_operations.h"
 #include "util/case_mapping.h"
+#include "util/stop_points.h"
 
 namespace {
 
@@ -53,6 +56,18 @@ LRESULT CALLBACK posted(int code, WPARAM wparam, LPARAM lparam) {
     ++g_paints;  // painted from the message queue
   }
   return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+double seconds();
+
+// The phases of a run, told apart by the progress notes and the stop points: the copy ends
+// with the progress note that counts every file; the complete-copy check follows, until the
+// key is written (the first write after the copy); the removal of the old folder comes last.
+std::atomic<double> g_copy_end{0};
+std::atomic<double> g_check_end{0};
+
+void note_step(const char* what) {
+  if (g_copy_end > 0 && g_check_end == 0 && std::string(what) == "write") g_check_end = seconds();
 }
 
 double seconds() {
@@ -102,19 +117,28 @@ int main(int argc, char** argv) {
   const tav::CopySpace space = tav::measure_copies(copies);
   const double counting = seconds() - count_start;
 
+  tav::set_stop_point_hook(note_step);
   const double start = seconds();
-  const tav::DataFolderResult result =
-      tav::relocate_data_folder(nullptr, argv[1], entry, 0, options, tav::installation_folders(),
-                                [&](const tav::StepNote& note) { progress.set(static_cast<int>(1000 * note.done)); });
+  const tav::DataFolderResult result = tav::relocate_data_folder(
+      nullptr, argv[1], entry, 0, options, tav::installation_folders(), [&](const tav::StepNote& note) {
+        progress.set(static_cast<int>(1000 * note.done));
+        if (note.files > 0 && note.files_done == note.files && g_copy_end == 0) {
+          g_copy_end = seconds();
+        }
+      });
   const double elapsed = seconds() - start;
 
+  const double copying = g_copy_end > 0 ? g_copy_end - start : 0;
+  const double checking = g_copy_end > 0 && g_check_end > g_copy_end ? g_check_end - g_copy_end : 0;
   UnhookWindowsHookEx(sent_hook);
   UnhookWindowsHookEx(posted_hook);
   const double bytes = std::strtod(argv[3], nullptr);
   std::printf(
       "relocated=%d path=%s seconds=%.3f MiB/s=%.1f progress_positions=%d highest=%d paints=%d "
-      "counted_files=%llu count_seconds=%.3f count_ratio=%.3f\n",
+      "counted_files=%llu count_seconds=%.3f count_ratio=%.3f copy_seconds=%.3f check_seconds=%.3f "
+      "check_share=%.3f\n",
       result.relocated ? 1 : 0, result.path.c_str(), elapsed, bytes / elapsed / 1048576.0, g_positions, g_highest,
-      g_paints, static_cast<unsigned long long>(space.files), counting, counting / elapsed);
+      g_paints, static_cast<unsigned long long>(space.files), counting, counting / elapsed, copying, checking,
+      checking / elapsed);
   return result.relocated ? 0 : 1;
 }
