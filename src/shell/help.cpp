@@ -38,6 +38,9 @@ constexpr HelpPage kHelpPages[] = {
     {IDD_PAGE_LANGUAGE, "language.html"},
     {IDD_PAGE_OPTIONS, "options.html"},
     {IDD_PAGE_EXPERT, "expert.html"},
+    {IDD_EARLIER_VERSIONS, "earlier_versions.html"},
+    {IDD_REMOVED_PLOTTERS, "removed_plotters.html"},
+    {IDD_INSTALLATION_CHECK, "command_line.html"},
 };
 
 constexpr char kCommonHelpFile[] = "setup.chm";

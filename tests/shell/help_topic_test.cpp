@@ -35,6 +35,7 @@ struct Route {
   int tab;
   std::vector<std::pair<int, int>> buttons;  // button, template of the dialog it opens
   bool help_button;                          // Help pressed instead of F1
+  int system_command = 0;                    // opens the first dialog from the system menu instead
 };
 
 void press_f1() {
@@ -94,7 +95,9 @@ Opened ask_for_help(const Route& route, const std::vector<std::string>& help_fil
     test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), route.tab);
     HWND page = test::current_page();
     if (route.tab == test::kPlotterTab) test::select_plotter_row(page, test::plotter_row(page, "PEN90", ""));
-    if (route.buttons.empty()) {
+    if (route.system_command) {
+      PostMessageA(dialog, WM_SYSCOMMAND, route.system_command, 0);
+    } else if (route.buttons.empty()) {
       SetFocus(GetNextDlgTabItem(page, nullptr, FALSE));
       route.help_button ? test::click(dialog, IDB_MAIN_HELP) : press_f1();
     } else {
@@ -153,6 +156,12 @@ TEST(HelpTopic, HelpAndF1OpenThePageOfTheTabOrSubDialogShown) {
         {{IDB_PLOTTER_SETTINGS, IDD_DRIVER_SETTINGS}, {IDB_DRIVER_ADAPT, IDD_PLOT_RESOLUTION}},
         false},
        "plot_resolution.html"},
+      {"F1 in the earlier versions",
+       {test::kScreenTab, {{0, IDD_EARLIER_VERSIONS}}, false, IDM_EARLIER_VERSIONS},
+       "earlier_versions.html"},
+      {"F1 in the installation check",
+       {test::kScreenTab, {{0, IDD_INSTALLATION_CHECK}}, false, IDM_MAIN_INSTALLATION_CHECK},
+       "command_line.html"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
