@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 
 namespace tav::test {
 namespace {
@@ -25,6 +26,8 @@ std::map<std::string, std::string> snapshot(const TestInstallation& installation
 }
 
 // Runs the child process on the installation as it is; answers its exit code.
+constexpr DWORD kNoChild = static_cast<DWORD>(-1);
+
 DWORD run_child(const std::string& action, const std::string& variable, const std::string& value) {
   char program[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, program, MAX_PATH);
@@ -45,7 +48,7 @@ DWORD run_child(const std::string& action, const std::string& variable, const st
   CloseHandle(nowhere);
   SetEnvironmentVariableA("TAVIRO_CRASH_ACTION", nullptr);
   SetEnvironmentVariableA(variable.c_str(), nullptr);
-  if (!started) return static_cast<DWORD>(-1);
+  if (!started) return kNoChild;
   if (WaitForSingleObject(child.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(child.hProcess, 1);
   DWORD code = 0;
   GetExitCodeProcess(child.hProcess, &code);
@@ -95,9 +98,19 @@ StopReport stop_at_every_point(const CrashAction& action) {
     EXPECT_NE(old_files, new_files) << action.name << ": the action changed nothing";
   }
   for (int n = 1; n <= report.stop_points; ++n) {
-    TestInstallation installation;
-    action.prepare(installation);
-    EXPECT_EQ(run_child(action.name, "TAVIRO_STOP_AT", std::to_string(n)), 99u) << action.name << " stop " << n;
+    // A busy Wine now and then starts no child, or loses its exit code (-1 either way): that
+    // stop is tried once more on a fresh installation. A fault of the program shows as
+    // another code, and repeats.
+    std::optional<TestInstallation> fresh;
+    DWORD code = kNoChild;
+    for (int attempt = 0; attempt < 2 && code == kNoChild; ++attempt) {
+      fresh.reset();
+      fresh.emplace();
+      action.prepare(*fresh);
+      code = run_child(action.name, "TAVIRO_STOP_AT", std::to_string(n));
+    }
+    TestInstallation& installation = *fresh;
+    EXPECT_EQ(code, 99u) << action.name << " stop " << n;
     ++report.stops_tried;
     for (const auto& [file, bytes] : snapshot(installation, action)) {
       EXPECT_TRUE(bytes == old_files[file] || bytes == new_files[file])
