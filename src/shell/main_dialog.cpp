@@ -233,6 +233,49 @@ void on_help_request(HWND dialog, const HELPINFO& info) {
   open_help(template_id ? template_id : help_template_of(dialog));
 }
 
+// The buttons of the main dialog.
+BOOL on_command(HWND dialog, int id) {
+  switch (id) {
+    case IDOK:
+      on_ok(dialog);
+      return TRUE;
+    case IDCANCEL:
+      EndDialog(dialog, 0);
+      return TRUE;
+    case IDB_MAIN_DEFAULTS:
+      on_defaults();
+      return TRUE;
+    case IDB_MAIN_HELP:
+      open_help(help_template_of(dialog));  // the page of the tab shown
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+// The program's items of the system menu; the system handles its own.
+BOOL on_system_command(HWND dialog, WPARAM command) {
+  switch (command) {
+    case IDM_MAIN_INSTALLATION_CHECK:
+      show_installation_check(dialog);
+      return TRUE;
+    case IDM_EARLIER_VERSIONS:
+      on_earlier_versions(dialog);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void on_destroy() {
+  if (g_dialog_keys_hook) UnhookWindowsHookEx(g_dialog_keys_hook);
+  g_dialog_keys_hook = nullptr;
+  WindowState& state = window_state();
+  state.main_dialog = nullptr;
+  state.page = nullptr;
+  state.tab_position = 0;
+}
+
 }  // namespace
 
 INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -258,48 +301,18 @@ INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
       return FALSE;
     }
     case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDOK:
-          on_ok(dialog);
-          return TRUE;
-        case IDCANCEL:
-          EndDialog(dialog, 0);
-          return TRUE;
-        case IDB_MAIN_DEFAULTS:
-          on_defaults();
-          return TRUE;
-        case IDB_MAIN_HELP:
-          open_help(help_template_of(dialog));  // the page of the tab shown
-          return TRUE;
-        default:
-          return FALSE;
-      }
+      return on_command(dialog, LOWORD(wparam));
     case WM_HELP:
       on_help_request(dialog, *reinterpret_cast<const HELPINFO*>(lparam));
       return TRUE;
     case WM_SYSCOMMAND:
-      switch (wparam & 0xFFF0) {
-        case IDM_MAIN_INSTALLATION_CHECK:
-          show_installation_check(dialog);
-          return TRUE;
-        case IDM_EARLIER_VERSIONS:
-          on_earlier_versions(dialog);
-          return TRUE;
-        default:
-          return FALSE;
-      }
+      return on_system_command(dialog, wparam & 0xFFF0);
     case kWarnAboutMainFile:
       warn_about_main_file(dialog);
       return TRUE;
-    case WM_DESTROY: {
-      if (g_dialog_keys_hook) UnhookWindowsHookEx(g_dialog_keys_hook);
-      g_dialog_keys_hook = nullptr;
-      WindowState& state = window_state();
-      state.main_dialog = nullptr;
-      state.page = nullptr;
-      state.tab_position = 0;
+    case WM_DESTROY:
+      on_destroy();
       return FALSE;
-    }
     default:
       return FALSE;
   }
