@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "controls/controls.h"
 
@@ -42,9 +45,32 @@ void add_tool(HWND tooltip, TTTOOLINFOA& tool, int text) {
   SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-}  // namespace
+// The tooltips wait for the mouse: the first time it comes over the window (the system
+// asks the window, or its parent for a control, which cursor to show), they are made.
+// Making them costs a page more than the rest of its opening, and no one sees a tooltip
+// before the mouse rests on a control.
+using MakeTooltips = std::function<void()>;
 
-void attach_tooltips(HWND dialog, std::initializer_list<Tooltip> tooltips) {
+LRESULT CALLBACK make_at_first_mouse(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                     DWORD_PTR data) {
+  auto* make = reinterpret_cast<MakeTooltips*>(data);
+  if (message == WM_SETCURSOR || message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, make_at_first_mouse, id);
+    if (message == WM_SETCURSOR) (*make)();
+    delete make;
+  }
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+void make_when_mouse_comes(HWND window, MakeTooltips make) {
+  auto* waiting = new MakeTooltips(std::move(make));
+  if (!SetWindowSubclass(window, make_at_first_mouse, 1, reinterpret_cast<DWORD_PTR>(waiting))) {
+    (*waiting)();
+    delete waiting;
+  }
+}
+
+void make_tooltips(HWND dialog, const std::vector<Tooltip>& tooltips) {
   HWND tooltip = create_tooltip_window(dialog);
   if (!tooltip) return;
   for (const Tooltip& entry : tooltips) {
@@ -58,7 +84,7 @@ void attach_tooltips(HWND dialog, std::initializer_list<Tooltip> tooltips) {
   }
 }
 
-void attach_column_tooltip(HWND list, int column, int text) {
+void make_column_tooltip(HWND list, int column, int text) {
   HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
   RECT title{};
   if (!header ||
@@ -72,6 +98,16 @@ void attach_column_tooltip(HWND list, int column, int text) {
   tool.uId = static_cast<UINT_PTR>(column);
   tool.rect = title;
   add_tool(tooltip, tool, text);
+}
+
+}  // namespace
+
+void attach_tooltips(HWND dialog, std::initializer_list<Tooltip> tooltips) {
+  make_when_mouse_comes(dialog, [dialog, list = std::vector<Tooltip>(tooltips)] { make_tooltips(dialog, list); });
+}
+
+void attach_column_tooltip(HWND list, int column, int text) {
+  make_when_mouse_comes(list, [list, column, text] { make_column_tooltip(list, column, text); });
 }
 
 }  // namespace tav::controls

@@ -13,11 +13,13 @@ struct Tooltip {
   int text;     // id of the text in the string table
 };
 
-// Gives each control of the dialog its tooltip. The tooltip window belongs to the dialog
-// and ends with it. Controls the dialog lacks are left out.
+// Gives each control of the dialog its tooltip. The tooltips are made when the mouse first
+// comes over the dialog; the tooltip window belongs to the dialog and ends with it.
+// Controls the dialog lacks are left out.
 void attach_tooltips(HWND dialog, std::initializer_list<Tooltip> tooltips);
 
-// Gives a list view's column a tooltip over its title, as wide as the column is now.
+// Gives a list view's column a tooltip over its title, as wide as the column is when the
+// mouse first comes over the list.
 void attach_column_tooltip(HWND list, int column, int text);
 
 }  // namespace tav::controls

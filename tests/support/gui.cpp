@@ -114,6 +114,10 @@ std::string tooltip_text(HWND window, UINT_PTR id) {
     UINT_PTR id;
     std::string text;
   } search{window, id, {}};
+  // Tooltips are made when the mouse first comes over their window (or its parent).
+  for (HWND over : {window, GetParent(window)}) {
+    if (over) SendMessageA(over, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  }
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND candidate, LPARAM data) -> BOOL {
