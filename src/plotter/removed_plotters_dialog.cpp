@@ -5,7 +5,7 @@
 #include "config/profile.h"
 #include "controls/controls.h"
 #include "controls/failure_message.h"
-#include "controls/guarded.h"
+#include "controls/modal_dialog.h"
 #include "plotter/core/removed_plotters.h"
 #include "plotter/plotter_inventory.h"
 #include "resources/ids.h"
@@ -21,40 +21,31 @@ namespace {
 // of a queue file on the Plotter page.
 constexpr int kQueueBackups = 3;
 
-struct ChoiceState {
-  const std::vector<std::string>* items;
+// The choice of one removed plotter; a double click chooses as OK does.
+class ChoiceDialog : public controls::ModalDialog {
+ public:
+  explicit ChoiceDialog(const std::vector<std::string>& items) : items_(items) {}
   int chosen = -1;
-};
 
-INT_PTR CALLBACK choice_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* state = reinterpret_cast<ChoiceState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-  switch (message) {
-    case WM_INITDIALOG:
-      SetWindowLongPtrA(dialog, DWLP_USER, lparam);
-      for (const std::string& item : *reinterpret_cast<ChoiceState*>(lparam)->items) {
-        controls::add_list_item(dialog, IDC_REMOVED_LIST, item);
-      }
-      controls::select_list_item(dialog, IDC_REMOVED_LIST, 0);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDC_REMOVED_LIST && HIWORD(wparam) == LBN_DBLCLK) {
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        return TRUE;
-      }
-      if (LOWORD(wparam) == IDOK && state) {
-        state->chosen = controls::selected_list_item(dialog, IDC_REMOVED_LIST);
-        EndDialog(dialog, IDOK);
-        return TRUE;
-      }
-      if (LOWORD(wparam) == IDCANCEL) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
+ private:
+  bool on_open() override {
+    for (const std::string& item : items_) controls::add_list_item(window(), IDC_REMOVED_LIST, item);
+    controls::select_list_item(window(), IDC_REMOVED_LIST, 0);
+    return true;
   }
-}
+  bool on_command(int id, int code) override {
+    if (id == IDC_REMOVED_LIST && code == LBN_DBLCLK) {
+      PostMessageA(window(), WM_COMMAND, IDOK, 0);
+      return true;
+    }
+    if (id != IDOK) return false;
+    chosen = controls::selected_list_item(window(), IDC_REMOVED_LIST);
+    end(IDOK);
+    return true;
+  }
+
+  const std::vector<std::string>& items_;
+};
 
 // The plotters of the folder for removed plotters.
 std::vector<RemovedPlotter> find_removed(const std::string& removed) {
@@ -157,9 +148,8 @@ std::optional<BroughtBack> bring_back_removed_plotter(HWND owner, const std::str
   }
   std::vector<std::string> items;
   for (const RemovedPlotter& plotter : plotters) items.push_back(item_text(removed, plotter));
-  ChoiceState choice{&items};
-  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_REMOVED_PLOTTERS), owner,
-                  controls::guarded<choice_procedure>, reinterpret_cast<LPARAM>(&choice));
+  ChoiceDialog choice(items);
+  choice.run(owner, IDD_REMOVED_PLOTTERS);
   if (choice.chosen < 0 || choice.chosen >= static_cast<int>(plotters.size())) return std::nullopt;
   const RemovedPlotter& plotter = plotters[static_cast<std::size_t>(choice.chosen)];
   const auto plan = plan_return(plotter, [&](const std::string& name) {

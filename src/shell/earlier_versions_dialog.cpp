@@ -10,9 +10,8 @@
 #include "config/profile.h"
 #include "controls/controls.h"
 #include "controls/failure_message.h"
-#include "controls/guarded.h"
 #include "controls/list_view.h"
-#include "controls/page_state.h"
+#include "controls/modal_dialog.h"
 #include "resources/ids.h"
 #include "util/atomic_file.h"
 #include "util/backups.h"
@@ -136,36 +135,25 @@ void restore(HWND dialog, VersionsState& state) {
   EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK versions_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  VersionsState* state = controls::window_state_of<VersionsState>(dialog);
-  switch (message) {
-    case WM_INITDIALOG:
-      SetWindowLongPtrA(dialog, DWLP_USER, lparam);
-      fill_list(dialog, *reinterpret_cast<VersionsState*>(lparam));
-      return TRUE;
-    case WM_NOTIFY: {
-      const NMHDR* header = reinterpret_cast<const NMHDR*>(lparam);
-      if (state && header->idFrom == IDC_VERSIONS_LIST && header->code == LVN_ITEMCHANGED) {
-        const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(lparam);
-        if (change->uChanged & LVIF_STATE) show_selection(dialog, *state);
-      }
-      return FALSE;
-    }
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDOK:
-          if (state) restore(dialog, *state);
-          return TRUE;
-        case IDCANCEL:
-          EndDialog(dialog, IDCANCEL);
-          return TRUE;
-        default:
-          return FALSE;
-      }
-    default:
-      return FALSE;
+class EarlierVersionsDialog : public controls::ModalDialog {
+ public:
+  VersionsState state;
+
+ private:
+  bool on_open() override {
+    fill_list(window(), state);
+    return true;
   }
-}
+  void on_notify(const NMHDR& header) override {
+    if (header.idFrom != IDC_VERSIONS_LIST || header.code != LVN_ITEMCHANGED) return;
+    if (reinterpret_cast<const NMLISTVIEW&>(header).uChanged & LVIF_STATE) show_selection(window(), state);
+  }
+  bool on_command(int id, int /*code*/) override {
+    if (id != IDOK) return false;
+    restore(window(), state);
+    return true;
+  }
+};
 
 }  // namespace
 
@@ -177,10 +165,9 @@ void add_earlier_versions_item(HWND main_dialog) {
 }
 
 bool run_earlier_versions_dialog(HWND owner) {
-  VersionsState state;
-  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_EARLIER_VERSIONS), owner,
-                  controls::guarded<versions_procedure>, reinterpret_cast<LPARAM>(&state));
-  return state.main_file_restored;
+  EarlierVersionsDialog dialog;
+  dialog.run(owner, IDD_EARLIER_VERSIONS);
+  return dialog.state.main_file_restored;
 }
 
 }  // namespace tav

@@ -4,7 +4,7 @@
 
 #include "controls/check_finding.h"
 #include "controls/controls.h"
-#include "controls/guarded.h"
+#include "controls/modal_dialog.h"
 #include "folders/folder_check.h"
 #include "language/language_check.h"
 #include "plotter/plotter_check.h"
@@ -41,21 +41,19 @@ void fill_list(HWND dialog) {
   SendMessageA(list, LB_SETCURSEL, 0, 0);
 }
 
-INT_PTR CALLBACK check_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-  switch (message) {
-    case WM_INITDIALOG:
-      fill_list(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDCANCEL || LOWORD(wparam) == IDOK) {
-        EndDialog(dialog, 0);
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
+// A read-only list with one button: Close, Enter and Escape all end it.
+class InstallationCheckDialog : public controls::ModalDialog {
+ private:
+  bool on_open() override {
+    fill_list(window());
+    return true;
   }
-}
+  bool on_command(int id, int /*code*/) override {
+    if (id != IDOK) return false;  // Cancel closes by itself
+    end(IDCANCEL);
+    return true;
+  }
+};
 
 }  // namespace
 
@@ -67,9 +65,6 @@ std::vector<std::string> installation_check_lines() {
   return lines;
 }
 
-void show_installation_check(HWND owner) {
-  DialogBoxParamA(controls::program_instance(), MAKEINTRESOURCEA(IDD_INSTALLATION_CHECK), owner,
-                  controls::guarded<check_dialog_procedure>, 0);
-}
+void show_installation_check(HWND owner) { InstallationCheckDialog().run(owner, IDD_INSTALLATION_CHECK); }
 
 }  // namespace tav
