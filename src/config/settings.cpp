@@ -7,6 +7,7 @@
 
 #include "config/core/key_catalogue.h"
 #include "config/profile.h"
+#include "util/current_folder.h"
 #include "util/program_log.h"
 
 namespace tav {
@@ -63,12 +64,6 @@ class BatchKeyWriter : public KeyWriter {
  private:
   profile::ProfileBatch& batch_;
 };
-
-std::string current_folder() {
-  char folder[MAX_PATH + 1] = {};
-  const DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
-  return length > 0 && length < sizeof folder ? std::string(folder, length) : std::string();
-}
 
 }  // namespace
 

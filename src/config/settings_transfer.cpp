@@ -8,6 +8,7 @@
 #include "config/settings.h"
 #include "util/atomic_file.h"
 #include "util/backups.h"
+#include "util/current_folder.h"
 
 namespace tav {
 namespace {
@@ -15,12 +16,6 @@ namespace {
 // Kept copies of the main configuration file before an import changes it, whatever BAKMAX
 // says: the administrator can always go back one step.
 constexpr int kImportBackups = 1;
-
-std::string current_folder() {
-  char folder[MAX_PATH + 1] = {};
-  const DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
-  return length > 0 && length < sizeof folder ? std::string(folder, length) : std::string();
-}
 
 // A key the import file names is read from it, every other key from the installation.
 class ImportReader : public KeyReader {

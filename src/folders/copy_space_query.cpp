@@ -6,6 +6,7 @@
 
 #include "folders/core/path_rules.h"
 #include "folders/tree_copy.h"
+#include "util/current_folder.h"
 
 namespace tav {
 namespace {
@@ -20,12 +21,6 @@ bool system_free_space(const std::string& root, std::uint64_t& free) {
 FreeSpaceQuery& free_space_query() {
   static FreeSpaceQuery query = system_free_space;
   return query;
-}
-
-std::string current_folder() {
-  char folder[MAX_PATH + 1] = {};
-  const DWORD n = GetCurrentDirectoryA(sizeof folder, folder);
-  return n > 0 && n < sizeof folder ? std::string(folder, n) : std::string();
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "util/atomic_file.h"
 #include "util/backups.h"
 #include "util/core/text.h"
+#include "util/current_folder.h"
 #include "util/directory_listing.h"
 #include "util/file_operations.h"
 
@@ -23,12 +24,6 @@ namespace {
 
 constexpr std::size_t kLongestPath = 260;
 constexpr int kReplaceTries = 3;
-
-std::string current_directory() {
-  char folder[MAX_PATH + 1] = {};
-  const DWORD n = GetCurrentDirectoryA(sizeof folder, folder);
-  return n > 0 && n < sizeof folder ? std::string(folder, n) : std::string();
-}
 
 std::string without_final_backslash(std::string_view path) {
   std::string text(path);
@@ -199,7 +194,7 @@ StepProgress part_of(const StepProgress& progress, int index, int count) {
 // True when a measurement-system file lies anywhere in the tree of path (also one the
 // installation's own list does not name, such as that of a folder of another name).
 bool holds_system_file(const std::string& path) {
-  const FolderTree tree = list_tree(tree_path(absolute_path(without_final_backslash(path), current_directory())));
+  const FolderTree tree = list_tree(tree_path(absolute_path(without_final_backslash(path), current_folder())));
   for (const TreeItem& item : tree.items) {
     const std::size_t slash = item.path.rfind(L'\\');
     const std::wstring name = slash == std::wstring::npos ? item.path : item.path.substr(slash + 1);
@@ -297,7 +292,7 @@ std::optional<SystemRelocationPlan> system_plan(const std::string& file, const S
 }  // namespace
 
 void add_absolute_path(std::string& list, std::string_view path) {
-  tav::add_absolute_path(list, path, current_directory());
+  tav::add_absolute_path(list, path, current_folder());
 }
 
 void create_folder_chain(std::string_view path) {
@@ -307,7 +302,7 @@ void create_folder_chain(std::string_view path) {
 
 CopyResult copy_tree(HWND owner, std::string_view old_path, std::string_view new_path, bool no_warning,
                      const StepProgress& progress) {
-  const std::string cwd = current_directory();
+  const std::string cwd = current_folder();
   const std::string from = absolute_path(without_final_backslash(old_path), cwd);
   const std::string to = absolute_path(without_final_backslash(new_path), cwd);
   switch (folder_relation(from, to, cwd)) {
@@ -363,7 +358,7 @@ CopyResult copy_tree(HWND owner, std::string_view old_path, std::string_view new
 }
 
 CopyResult check_copy(std::string_view old_path, std::string_view new_path) {
-  const std::string cwd = current_directory();
+  const std::string cwd = current_folder();
   const std::string from = absolute_path(without_final_backslash(old_path), cwd);
   const std::string to = absolute_path(without_final_backslash(new_path), cwd);
   if (folder_relation(from, to, cwd) != FolderRelation::apart) return copy_failure(CopyOutcome::nested, to);
@@ -387,10 +382,10 @@ CopyResult check_copy(std::string_view old_path, std::string_view new_path) {
 }
 
 bool remove_tree(HWND owner, std::string_view path, bool no_warning) {
-  const std::string folder = absolute_path(without_final_backslash(path), current_directory());
+  const std::string folder = absolute_path(without_final_backslash(path), current_folder());
   DWORD error = 0;
   if (presence_of(tree_path(folder), error) == Presence::missing) return true;
-  if (is_root_folder(folder, current_directory())) return false;
+  if (is_root_folder(folder, current_folder())) return false;
   const std::string list = path_list(folder);
   const bool removed = shell_recycle(owner, list.data(), static_cast<int>(list.size()), no_warning);
   return removed && presence_of(tree_path(folder), error) == Presence::missing;
@@ -400,7 +395,7 @@ DataFolderResult relocate_data_folder(HWND owner, std::string_view shown_path, s
                                       int data_folder, const RelocationOptions& options,
                                       const InstallationFolders& folders, const StepProgress& progress) {
   const DataFolderKey& key = kDataFolderKeys[static_cast<std::size_t>(data_folder)];
-  const std::string cwd = current_directory();
+  const std::string cwd = current_folder();
   DataFolderResult result{false, std::string(shown_path.substr(0, kLongestPath)), {}};
   const std::optional<FolderMove> move = data_folder_move(shown_path, target_entry, data_folder, cwd);
   if (!move) return result;
@@ -452,7 +447,7 @@ SystemRelocationResult relocate_measurement_system(HWND owner, std::string_view 
   result.file = system_file_of(system_code);
   const std::string& file = result.file;
 
-  const std::string cwd = current_directory();
+  const std::string cwd = current_folder();
   std::optional<SystemRelocationPlan> read_plan =
       system_plan(file, system_code, target_entry, options.keep_export, cwd);
   if (!read_plan) return result;  // no system file: nothing to relocate
@@ -535,7 +530,7 @@ SystemRelocationResult relocate_measurement_system(HWND owner, std::string_view 
 
 std::optional<FolderMove> planned_data_folder_copy(std::string_view shown_path, std::string_view target_entry,
                                                    int data_folder) {
-  std::optional<FolderMove> move = data_folder_move(shown_path, target_entry, data_folder, current_directory());
+  std::optional<FolderMove> move = data_folder_move(shown_path, target_entry, data_folder, current_folder());
   if (!move || move->action != FolderAction::move) return std::nullopt;
   return move;
 }
@@ -543,7 +538,7 @@ std::optional<FolderMove> planned_data_folder_copy(std::string_view shown_path, 
 std::vector<FolderMove> planned_system_copies(std::string_view code, std::string_view target_entry, bool keep_export) {
   const SystemCode system_code(code.substr(0, SystemCode::size()));
   const std::optional<SystemRelocationPlan> plan =
-      system_plan(system_file_of(system_code), system_code, target_entry, keep_export, current_directory());
+      system_plan(system_file_of(system_code), system_code, target_entry, keep_export, current_folder());
   std::vector<FolderMove> copies;
   if (!plan || plan->status != kSystemDone || !plan->rewrite) return copies;
   for (const SystemFolderMove& folder : plan->folders) {
@@ -554,7 +549,7 @@ std::vector<FolderMove> planned_system_copies(std::string_view code, std::string
 
 InstallationFolders installation_folders() {
   InstallationFolders folders;
-  const std::string cwd = current_directory();
+  const std::string cwd = current_folder();
   folders.installation.push_back(absolute_path("\\taviro", cwd));
   char program[MAX_PATH * 2] = {};
   const DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);

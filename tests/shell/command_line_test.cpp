@@ -204,11 +204,7 @@ TEST(InstallationCheck, OpensFromTheSystemMenuAndClosesWithEscape) {
       .on("TAVIRO - Setup - Installation check",
           [&](HWND check) {
             HWND list = GetDlgItem(check, IDC_CHECK_LIST);
-            for (int i = 0; i < SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
-              char text[512] = {};
-              SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-              shown.push_back(text);
-            }
+            shown = test::list_items(check, IDC_CHECK_LIST);
             EXPECT_EQ(GetFocus(), list);
             PostMessageA(list, WM_KEYDOWN, VK_ESCAPE, 0);  // the dialog manager turns it into Close
           })
