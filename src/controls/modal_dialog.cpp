@@ -5,7 +5,20 @@
 
 namespace tav::controls {
 
+namespace {
+constexpr char kTemplateProperty[] = "TAVIRO.Template";
+}  // namespace
+
+void remember_template(HWND dialog, int template_id) {
+  SetPropA(dialog, kTemplateProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(template_id)));
+}
+
+int template_of(HWND window) {
+  return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, kTemplateProperty)));
+}
+
 INT_PTR ModalDialog::run(HWND owner, int template_id) {
+  template_id_ = template_id;
   return DialogBoxParamA(program_instance(), MAKEINTRESOURCEA(template_id), owner, guarded<procedure>,
                          reinterpret_cast<LPARAM>(this));
 }
@@ -15,12 +28,16 @@ INT_PTR CALLBACK ModalDialog::procedure(HWND dialog, UINT message, WPARAM wparam
     auto* self = reinterpret_cast<ModalDialog*>(lparam);
     SetWindowLongPtrA(dialog, DWLP_USER, lparam);
     self->window_ = dialog;
+    remember_template(dialog, self->template_id_);
     return self->on_open() ? TRUE : FALSE;
   }
   // Messages before WM_INITDIALOG (the font) and after WM_DESTROY find no object.
   auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
   if (self == nullptr) return FALSE;
-  if (message == WM_DESTROY) SetWindowLongPtrA(dialog, DWLP_USER, 0);
+  if (message == WM_DESTROY) {
+    SetWindowLongPtrA(dialog, DWLP_USER, 0);
+    RemovePropA(dialog, kTemplateProperty);
+  }
   return self->handle(message, wparam, lparam);
 }
 

@@ -33,10 +33,16 @@ class ModalDialog {
   void end(INT_PTR result) { EndDialog(window_, result); }
 
  private:
+  int template_id_ = 0;
   static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
   INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam);
 
   HWND window_ = nullptr;
 };
+
+// Which template a dialog window was made from: the skeleton notes it on every sub-dialog,
+// so that F1 finds the dialog's help page; 0 for a window without a note.
+void remember_template(HWND dialog, int template_id);
+int template_of(HWND window);
 
 }  // namespace tav::controls

@@ -8,6 +8,7 @@
 #include "config/settings.h"
 #include "controls/controls.h"
 #include "controls/guarded.h"
+#include "controls/modal_dialog.h"
 #include "controls/page_contract.h"
 #include "controls/tooltips.h"
 #include "pages/core/calibration.h"
@@ -172,6 +173,7 @@ void rectangle_changed(HWND dialog, CalibrationState& state) {
 }
 
 BOOL on_init(HWND dialog, CalibrationState& state) {
+  controls::remember_template(dialog, IDD_CALIBRATION);  // for F1
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
   state.dpi = controls::dpi_of(dialog);
   load_icons(dialog, state);

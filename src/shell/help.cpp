@@ -1,10 +1,7 @@
 #include "shell/help.h"
 
-#include <cstring>
-#include <optional>
-#include <vector>
-
 #include "controls/controls.h"
+#include "controls/modal_dialog.h"
 #include "controls/page_contract.h"
 #include "resources/ids.h"
 #include "shell/page_table.h"
@@ -55,112 +52,6 @@ std::string locate(const std::string& name) {
   return {};
 }
 
-// What a dialog template shows: its caption and the ids of its controls (unnamed labels
-// left out). Read from the template in the user interface's language, the one the dialog
-// was made from.
-struct TemplateFace {
-  std::wstring caption;
-  std::vector<DWORD> control_ids;
-};
-
-class TemplateReader {
- public:
-  TemplateReader(const BYTE* data, std::size_t size) : data_(data), size_(size) {}
-  bool ok() const { return ok_; }
-  void align() { at_ = (at_ + 3) & ~static_cast<std::size_t>(3); }
-  void skip(std::size_t bytes) {
-    if (at_ + bytes > size_) ok_ = false;
-    at_ = ok_ ? at_ + bytes : size_;
-  }
-  WORD word() { return static_cast<WORD>(number(2)); }
-  DWORD dword() { return number(4); }
-  // A text, or a number in place of one (0xFFFF and the number).
-  std::wstring text_or_number() {
-    std::wstring text;
-    const WORD first = word();
-    if (first == 0xFFFF) {
-      word();
-      return text;
-    }
-    for (WORD c = first; ok_ && c != 0; c = word()) text += static_cast<wchar_t>(c);
-    return text;
-  }
-
- private:
-  DWORD number(std::size_t bytes) {
-    DWORD value = 0;
-    if (at_ + bytes <= size_) std::memcpy(&value, data_ + at_, bytes);
-    skip(bytes);
-    return value;
-  }
-  const BYTE* data_;
-  std::size_t size_;
-  std::size_t at_ = 0;
-  bool ok_ = true;
-};
-
-std::optional<TemplateFace> template_face(int template_id) {
-  HINSTANCE instance = controls::program_instance();
-  HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(template_id), MAKEINTRESOURCEA(5));  // RT_DIALOG
-  HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
-  const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data) return std::nullopt;
-  TemplateReader in(static_cast<const BYTE*>(data), SizeofResource(instance, found));
-  TemplateFace face;
-  // DLGTEMPLATEEX begins with version 1 and 0xFFFF, DLGTEMPLATE with its style.
-  const DWORD first = in.dword();
-  const bool extended = first == 0xFFFF0001;
-  DWORD style = first;
-  if (extended) {
-    in.dword();  // help id
-    in.dword();  // extended style
-    style = in.dword();
-  } else {
-    in.dword();  // extended style
-  }
-  const WORD count = in.word();
-  in.skip(8);           // position and size
-  in.text_or_number();  // menu
-  in.text_or_number();  // window class
-  face.caption = in.text_or_number();
-  if (style & DS_SETFONT) {
-    in.word();                 // point size
-    if (extended) in.skip(4);  // weight, italic, character set
-    in.text_or_number();       // typeface
-  }
-  for (WORD i = 0; i < count && in.ok(); ++i) {
-    in.align();
-    DWORD id = 0;
-    if (extended) {
-      in.skip(12 + 8);  // help id, extended style, style; position and size
-      id = in.dword();
-    } else {
-      in.skip(8 + 8);  // style, extended style; position and size
-      id = in.word();
-    }
-    in.text_or_number();  // window class
-    in.text_or_number();  // text
-    in.skip(in.word());   // creation data
-    if (id != 0xFFFF && id != 0xFFFFFFFF) face.control_ids.push_back(id);
-  }
-  if (!in.ok()) return std::nullopt;
-  return face;
-}
-
-// True when the window shows the template: its caption, and a control of each id.
-bool shows_template(HWND window, int template_id) {
-  const auto face = template_face(template_id);
-  if (!face || face->control_ids.empty()) return false;
-  const int length = GetWindowTextLengthW(window);
-  std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
-  caption.resize(static_cast<std::size_t>(GetWindowTextW(window, caption.data(), length + 1)));
-  if (caption != face->caption) return false;
-  for (DWORD id : face->control_ids) {
-    if (!GetDlgItem(window, static_cast<int>(id))) return false;
-  }
-  return true;
-}
-
 // The template of the main dialog's page shown, IDD_MAIN when none is.
 int shown_tab_template() {
   const WindowState& state = window_state();
@@ -193,9 +84,9 @@ int help_template_of(HWND window) {
   HWND main_dialog = window_state().main_dialog;
   for (HWND shown = window ? GetAncestor(window, GA_ROOT) : nullptr; shown; shown = GetWindow(shown, GW_OWNER)) {
     if (shown == main_dialog) return shown_tab_template();
-    for (const HelpPage& entry : kHelpPages) {
-      if (entry.template_id != IDD_MAIN && shows_template(shown, entry.template_id)) return entry.template_id;
-    }
+    // A sub-dialog carries its template; a message box does not, and its owner answers.
+    const int shown_template = controls::template_of(shown);
+    if (shown_template != 0 && help_page(shown_template)) return shown_template;
   }
   return 0;
 }
