@@ -4,6 +4,8 @@
 // The feature folders include this; the shell assembles the table and runs the dialog.
 #include <windows.h>
 
+#include <optional>
+
 namespace tav {
 
 // Page codes.
@@ -19,8 +21,30 @@ enum PageCode {
   kPageExpert = 9,
 };
 
+// The installed version of TAVIRO for a page that opens, worked out when the page first asks:
+// most pages never ask, and working it out tests a dozen files and reads settings.ini,
+// which under Wine is a tenth of a page's opening.
+class InstalledVersion {
+ public:
+  using Detect = int (*)();
+  explicit InstalledVersion(Detect detect) : detect_(detect) {}
+  static InstalledVersion known(int version) {
+    InstalledVersion result(nullptr);
+    result.version_ = version;
+    return result;
+  }
+  int operator()() const {
+    if (!version_) version_ = detect_();
+    return *version_;
+  }
+
+ private:
+  Detect detect_;
+  mutable std::optional<int> version_;
+};
+
 // Routines a page may provide. Each receives the page window.
-using PageOpen = BOOL (*)(HWND page, int installed_version);  // fills the controls
+using PageOpen = BOOL (*)(HWND page, const InstalledVersion& installed_version);  // fills the controls
 using PageCommand = BOOL (*)(HWND page, WPARAM wparam, LPARAM lparam);
 using PageNotify = BOOL (*)(HWND page, int control_id, NMHDR* notification);
 using PageClose = void (*)(HWND page);     // stores the controls into the settings

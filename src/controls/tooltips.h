@@ -14,12 +14,16 @@ struct Tooltip {
 };
 
 // Gives each control of the dialog its tooltip. The tooltips are made when the mouse first
-// comes over the dialog; the tooltip window belongs to the dialog and ends with it.
-// Controls the dialog lacks are left out.
+// comes over the dialog, and end with it; the dialog's procedure passes its messages to
+// serve_tooltips. Controls the dialog lacks are left out.
 void attach_tooltips(HWND dialog, std::initializer_list<Tooltip> tooltips);
 
 // Gives a list view's column a tooltip over its title, as wide as the column is when the
-// mouse first comes over the list.
+// mouse first comes over the list. The list's parent dialog serves it.
 void attach_column_tooltip(HWND list, int column, int text);
+
+// Called by the procedure of a dialog with tooltips for every message: makes its tooltips
+// when the mouse first comes over it (WM_SETCURSOR) and ends them with it (WM_DESTROY).
+void serve_tooltips(HWND dialog, UINT message);
 
 }  // namespace tav::controls

@@ -99,7 +99,7 @@ void browse(HWND page, const char* title, const Field<256>& stored, int edit) {
 
 }  // namespace
 
-BOOL drives_page_open(HWND page, int /*installed_version*/) {
+BOOL drives_page_open(HWND page, const InstalledVersion& /*installed_version*/) {
   Settings& s = settings();
   DrivesPageState& state = controls::create_window_state<DrivesPageState>(page);
   for (int edit : {IDE_DRIVES_SPREADSHEET, IDE_DRIVES_WORD_PROCESSOR})

@@ -4,9 +4,11 @@
 // processor, and the way to the network configuration.
 #include <windows.h>
 
+#include "controls/page_contract.h"
+
 namespace tav {
 
-BOOL drives_page_open(HWND page, int installed_version);
+BOOL drives_page_open(HWND page, const InstalledVersion& installed_version);
 BOOL drives_page_command(HWND page, WPARAM wparam, LPARAM lparam);
 void drives_page_close(HWND page);
 

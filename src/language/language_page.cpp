@@ -56,12 +56,13 @@ void fill_language_list(HWND list, int preselect, int installed_version) {
   }
 }
 
-BOOL language_page_open(HWND page, int installed_version) {
-  if (installed_version < kFirstVersionWithLanguages) {
+BOOL language_page_open(HWND page, const InstalledVersion& installed_version) {
+  const int version = installed_version();
+  if (version < kFirstVersionWithLanguages) {
     DestroyWindow(page);
     return FALSE;
   }
-  fill_language_list(GetDlgItem(page, IDC_LANGUAGE_LIST), settings().options.language, installed_version);
+  fill_language_list(GetDlgItem(page, IDC_LANGUAGE_LIST), settings().options.language, version);
   controls::check(page, IDX_LANGUAGE_USE_TTF, settings().options.use_ttf);
   controls::check(page, IDX_LANGUAGE_MULTIBYTE, settings().options.pttf_supp_unicode);
   controls::create_window_state<LanguagePageState>(page);

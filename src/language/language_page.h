@@ -3,9 +3,11 @@
 // version, and the two extended language options.
 #include <windows.h>
 
+#include "controls/page_contract.h"
+
 namespace tav {
 
-BOOL language_page_open(HWND page, int installed_version);
+BOOL language_page_open(HWND page, const InstalledVersion& installed_version);
 BOOL language_page_command(HWND page, WPARAM wparam, LPARAM lparam);
 void language_page_close(HWND page);
 void language_page_defaults(HWND page);

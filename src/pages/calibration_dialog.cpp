@@ -265,6 +265,7 @@ BOOL on_command(HWND dialog, CalibrationState& state, int id, int code) {
 
 INT_PTR CALLBACK calibration_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_INITDIALOG) return on_init(dialog, *reinterpret_cast<CalibrationState*>(lparam));
+  controls::serve_tooltips(dialog, message);
   CalibrationState* state = state_of(dialog);
   if (!state) return FALSE;
   switch (message) {

@@ -36,7 +36,7 @@ std::string_view held_layout() {
 
 }  // namespace
 
-BOOL digitizer_page_open(HWND page, int /*installed_version*/) {
+BOOL digitizer_page_open(HWND page, const InstalledVersion& /*installed_version*/) {
   for (const NumberEdit& edit : kNumbers) controls::limit_text(page, edit.id, controls::kNumberDigits);
   show_numbers(page);
   for (const CursorLayout& layout : cursor_layouts()) controls::add_item(page, IDC_DIGI_CURSOR, layout.name);

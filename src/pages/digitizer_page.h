@@ -4,9 +4,11 @@
 // of the cursor's buttons, chosen from three presets.
 #include <windows.h>
 
+#include "controls/page_contract.h"
+
 namespace tav {
 
-BOOL digitizer_page_open(HWND page, int installed_version);
+BOOL digitizer_page_open(HWND page, const InstalledVersion& installed_version);
 void digitizer_page_close(HWND page);
 void digitizer_page_defaults(HWND page);
 

@@ -45,7 +45,7 @@ void show_flags(HWND page) {
 
 }  // namespace
 
-BOOL expert_page_open(HWND page, int /*installed_version*/) {
+BOOL expert_page_open(HWND page, const InstalledVersion& /*installed_version*/) {
   show_flags(page);
   controls::attach_tooltips(page, {{IDX_EXPERT_EXTDXVAL, IDS_TIP_EXPERT_EXTDXVAL},
                                    {IDX_EXPERT_CONSTRUCTION_BG_PIC, IDS_TIP_EXPERT_CONSTRUCTION_BG_PIC},

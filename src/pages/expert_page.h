@@ -3,9 +3,11 @@
 // lay-planning programs for instructed users, one check box each.
 #include <windows.h>
 
+#include "controls/page_contract.h"
+
 namespace tav {
 
-BOOL expert_page_open(HWND page, int installed_version);
+BOOL expert_page_open(HWND page, const InstalledVersion& installed_version);
 void expert_page_close(HWND page);
 void expert_page_defaults(HWND page);
 

@@ -50,14 +50,14 @@ void search_program(HWND page) {
 
 }  // namespace
 
-BOOL layplanning_page_open(HWND page, int installed_version) {
+BOOL layplanning_page_open(HWND page, const InstalledVersion& installed_version) {
   Settings& s = settings();
   controls::check(page, IDX_LAYPLAN_ADD_SIZE, s.marker.addsizetofname);
   controls::check(page, IDX_LAYPLAN_ONE_PATH, s.marker.onepathonly);
   for (const LetterHeight& height : kLetterHeights) {
     controls::set_text(page, height.id, std::to_string(letter_height_shown(s.marker.*height.tenths)));
   }
-  if (!knows_autonester(installed_version)) {
+  if (!knows_autonester(installed_version())) {
     controls::enable(page, IDX_LAYPLAN_USE_AUTONESTER, false);
     s.autonester_exec_length = 0;  // OK writes the autonester keys empty
   }

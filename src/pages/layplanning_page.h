@@ -5,9 +5,11 @@
 // line types dialogs, which write their own files at once.
 #include <windows.h>
 
+#include "controls/page_contract.h"
+
 namespace tav {
 
-BOOL layplanning_page_open(HWND page, int installed_version);
+BOOL layplanning_page_open(HWND page, const InstalledVersion& installed_version);
 BOOL layplanning_page_command(HWND page, WPARAM wparam, LPARAM lparam);
 void layplanning_page_close(HWND page);
 

@@ -112,7 +112,7 @@ void open_error_log(HWND page, const char* command) {
   }
 }
 
-BOOL options_page_open(HWND page, int installed_version) {
+BOOL options_page_open(HWND page, const InstalledVersion& installed_version) {
   Settings& s = settings();
   controls::limit_text(page, IDE_OPTIONS_SAVE_MINUTES, controls::kNumberDigits);
   controls::set_unsigned(page, IDE_OPTIONS_SAVE_MINUTES, s.options.saveminutes);
@@ -130,8 +130,8 @@ BOOL options_page_open(HWND page, int installed_version) {
                                    {IDX_OPTIONS_PREVIEW_IMAGE, IDS_TIP_OPTIONS_PREVIEW_IMAGE},
                                    {IDB_OPTIONS_ERROR_LOG_SB, IDS_TIP_OPTIONS_ERROR_LOG_SB}});
   // Options the installation does not know are hidden; their values stay as shown.
-  if (!knows_model_check(installed_version)) controls::show(page, IDX_OPTIONS_CHECK_MODEL, SW_HIDE);
-  if (!knows_help_cache_and_autozoom(installed_version)) {
+  if (!knows_model_check(installed_version())) controls::show(page, IDX_OPTIONS_CHECK_MODEL, SW_HIDE);
+  if (!knows_help_cache_and_autozoom(installed_version())) {
     for (int id : {IDX_OPTIONS_CACHE_HELP, IDX_OPTIONS_HIDE_MIRRORED, IDX_OPTIONS_AUTOZOOM}) {
       controls::show(page, id, SW_HIDE);
     }

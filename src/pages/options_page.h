@@ -4,9 +4,11 @@
 // the text editor.
 #include <windows.h>
 
+#include "controls/page_contract.h"
+
 namespace tav {
 
-BOOL options_page_open(HWND page, int installed_version);
+BOOL options_page_open(HWND page, const InstalledVersion& installed_version);
 BOOL options_page_command(HWND page, WPARAM wparam, LPARAM lparam);
 BOOL options_page_notify(HWND page, int control_id, NMHDR* notification);
 void options_page_close(HWND page);

@@ -80,7 +80,7 @@ void font_size_chosen(HWND page) {
 
 }  // namespace
 
-BOOL screen_page_open(HWND page, int /*installed_version*/) {
+BOOL screen_page_open(HWND page, const InstalledVersion& /*installed_version*/) {
   fill_lists(page);
   show_settings(page);
   return TRUE;

@@ -4,9 +4,11 @@
 // seam lines and the colour type of grid controls.
 #include <windows.h>
 
+#include "controls/page_contract.h"
+
 namespace tav {
 
-BOOL screen_page_open(HWND page, int installed_version);
+BOOL screen_page_open(HWND page, const InstalledVersion& installed_version);
 BOOL screen_page_command(HWND page, WPARAM wparam, LPARAM lparam);
 void screen_page_close(HWND page);
 void screen_page_defaults(HWND page);

@@ -84,7 +84,7 @@ void run_button(HWND page, int list, Action action) {
 
 }  // namespace
 
-BOOL toolbox_page_open(HWND page, int installed_version) {
+BOOL toolbox_page_open(HWND page, const InstalledVersion& /*installed_version*/) {
   const int program = radio_of(current_toolbox());
   CheckRadioButton(page, IDX_TOOLBOX_CONSTRUCTION, IDX_TOOLBOX_LAYPLANNING, program);
   build_lists(page, current_toolbox());

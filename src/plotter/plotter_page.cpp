@@ -418,7 +418,7 @@ bool& show_inactive_plotters() {
   return shown;
 }
 
-BOOL plotter_page_open(HWND page, int installed_version) {
+BOOL plotter_page_open(HWND page, const InstalledVersion& /*installed_version*/) {
   enable_actions(page, false);
   HWND list = list_of(page);
   // The list is set up with its drawing off: otherwise the list view works out its scroll

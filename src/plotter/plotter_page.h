@@ -4,9 +4,11 @@
 // and the serial port.
 #include <windows.h>
 
+#include "controls/page_contract.h"
+
 namespace tav {
 
-BOOL plotter_page_open(HWND page, int installed_version);
+BOOL plotter_page_open(HWND page, const InstalledVersion& installed_version);
 BOOL plotter_page_command(HWND page, WPARAM wparam, LPARAM lparam);
 BOOL plotter_page_notify(HWND page, int control_id, NMHDR* notification);
 void plotter_page_close(HWND page);

@@ -6,6 +6,7 @@
 #include "controls/controls.h"
 #include "controls/guarded.h"
 #include "controls/page_contract.h"
+#include "controls/tooltips.h"
 #include "language/installed_version.h"
 #include "resources/ids.h"
 #include "shell/page_table.h"
@@ -30,10 +31,9 @@ INT_PTR on_page_created(HWND page, int code) {
   place_page(page);
   window_state().page_code = code;
   SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  const int version = installed_version("\\", 1);
   const PageEntry* entry = find_page(code);
   if (!entry || !entry->open) return TRUE;
-  const BOOL result = entry->open(page, version);
+  const BOOL result = entry->open(page, InstalledVersion([] { return installed_version("\\", 1); }));
   return entry->open_result_sets_focus ? result : TRUE;
 }
 
@@ -64,6 +64,7 @@ void on_page_destroyed(HWND page) {
 }  // namespace
 
 INT_PTR CALLBACK page_procedure(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
+  controls::serve_tooltips(page, message);
   switch (message) {
     case WM_INITDIALOG:
       return on_page_created(page, static_cast<int>(lparam));

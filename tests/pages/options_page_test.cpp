@@ -196,7 +196,7 @@ class OptionsPageOfVersion {
 
  private:
   static INT_PTR CALLBACK procedure(HWND page, UINT message, WPARAM, LPARAM lparam) {
-    if (message == WM_INITDIALOG) return options_page_open(page, static_cast<int>(lparam));
+    if (message == WM_INITDIALOG) return options_page_open(page, InstalledVersion::known(static_cast<int>(lparam)));
     if (message == WM_DESTROY) options_page_close(page);
     return FALSE;
   }

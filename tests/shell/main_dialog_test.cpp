@@ -218,7 +218,7 @@ TEST(PageFramework, OpenResultCountsOnlyForLanguageAndExpertPages) {
 }
 
 // Page routines that run out of memory: the dialog answers for them and goes on.
-BOOL open_out_of_memory(HWND, int) { throw std::bad_alloc(); }
+BOOL open_out_of_memory(HWND, const InstalledVersion&) { throw std::bad_alloc(); }
 BOOL command_out_of_memory(HWND, WPARAM, LPARAM) { throw std::bad_alloc(); }
 
 TEST(PageFramework, AllocationFailureInAPageRoutineLeavesTheDialogWorking) {

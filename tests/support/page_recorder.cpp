@@ -17,9 +17,9 @@ void record(const std::string& call) {
 
 template <int Code>
 struct Routines {
-  static BOOL open(HWND page, int version) {
+  static BOOL open(HWND page, const InstalledVersion& version) {
     record("open " + std::to_string(Code));
-    if (g_recorder) g_recorder->opened_with_version = version;
+    if (g_recorder) g_recorder->opened_with_version = version();
     if (g_recorder && g_recorder->close_on_open[Code]) {
       DestroyWindow(page);
       return FALSE;
