@@ -15,6 +15,31 @@ std::vector<DriveRoot> logical_drive_roots() {
   return drives;
 }
 
+namespace {
+
+struct KeptDrives {
+  bool kept = false;
+  std::vector<DriveRoot> roots;
+};
+
+KeptDrives& kept_drives() {
+  static KeptDrives drives;
+  return drives;
+}
+
+}  // namespace
+
+std::vector<DriveRoot> current_drive_roots() {
+  KeptDrives& drives = kept_drives();
+  if (!drives.kept) {
+    drives.roots = logical_drive_roots();
+    drives.kept = !drives.roots.empty();
+  }
+  return drives.roots;
+}
+
+void forget_drive_roots() { kept_drives().kept = false; }
+
 int drive_type_of(char letter) {
   const char root[4] = {letter, ':', '\\', '\0'};
   return static_cast<int>(GetDriveTypeA(root));

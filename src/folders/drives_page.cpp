@@ -107,10 +107,9 @@ BOOL drives_page_open(HWND page, const InstalledVersion& /*installed_version*/) 
   controls::set_text(page, IDE_DRIVES_SPREADSHEET, s.path.tabcalcrun.str());
   controls::set_text(page, IDE_DRIVES_WORD_PROCESSOR, s.path.textprocrun.str());
 
-  // The drives are queried once for the page (each type query costs a round trip to the
-  // system): which are present and of what type. Drives that cannot hold an installation
-  // leave the letters for good.
-  const std::vector<DriveRoot> roots = logical_drive_roots();
+  // Which drives are present and of what type, queried once for the page or kept from the
+  // opening before. Drives that cannot hold an installation leave the letters for good.
+  const std::vector<DriveRoot> roots = current_drive_roots();
   std::uint32_t present = roots.empty() ? GetLogicalDrives() : 0;
   for (const DriveRoot& root : roots) {
     const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(root.letter)));

@@ -10,6 +10,7 @@
 #include "controls/failure_message.h"
 #include "controls/guarded.h"
 #include "controls/page_contract.h"
+#include "folders/drive_query.h"
 #include "resources/ids.h"
 #include "shell/earlier_versions_dialog.h"
 #include "shell/help.h"
@@ -65,6 +66,7 @@ void set_class_icons(HWND dialog) {
 }
 
 BOOL on_init(HWND dialog) {
+  forget_drive_roots();
   insert_tabs(dialog);
   load_all_settings();
   if (main_file_state() != MainFileState::usable) PostMessageA(dialog, kWarnAboutMainFile, 0, 0);
@@ -305,6 +307,11 @@ INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
     case WM_HELP:
       on_help_request(dialog, *reinterpret_cast<const HELPINFO*>(lparam));
       return TRUE;
+    case WM_DEVICECHANGE:
+    case WM_ACTIVATEAPP:
+      // A drive may have come or gone: the Drives page queries the drives anew.
+      forget_drive_roots();
+      return FALSE;
     case WM_SYSCOMMAND:
       return on_system_command(dialog, wparam & 0xFFF0);
     case kWarnAboutMainFile:

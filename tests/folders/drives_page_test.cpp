@@ -111,6 +111,30 @@ TEST(DrivesPage, StartupDriveChosenWhenNoneIs) {
   EXPECT_EQ(main_value("PATH", "STARTUPDRIVE"), "0");
 }
 
+// Y: comes while the dialog is open, announced by the system or while the user works in
+// another program: the page opened again sees it, although the drives are kept from the
+// opening before. A drive the system defines this way has no root, so it leaves the letters.
+TEST(DrivesPage, ADriveThatComesBetweenTwoOpeningsIsSeen) {
+  struct DefinedDrive {
+    DefinedDrive() { EXPECT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, "Y:", "\\??\\C:")); }
+    ~DefinedDrive() { DefineDosDeviceA(DDD_REMOVE_DEFINITION, "Y:", nullptr); }
+  };
+  for (UINT announcement : {WM_DEVICECHANGE, WM_ACTIVATEAPP}) {
+    test::TestInstallation inst;
+    write_path(inst, "STARTUPDRIVE=1\r\nDRIVES=UY\r\n");
+    with_page(
+        test::kDrivesTab,
+        [&](HWND, HWND dialog) {
+          test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), 0);
+          DefinedDrive defined;
+          SendMessageA(dialog, announcement, TRUE, 0);
+          test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), test::kDrivesTab);
+        },
+        IDOK);
+    EXPECT_EQ(main_value("PATH", "DRIVES"), "U") << announcement;
+  }
+}
+
 // What the stand-in open dialog was shown, call by call.
 struct Shown {
   std::string name, title, filter;
