@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "bare_dialog.h"
+#include "child_process.h"
 #include "config/core/key_catalogue.h"
 #include "config/settings.h"
 #include "controls/page_contract.h"
@@ -220,28 +221,13 @@ void measure_start_up(const std::string& program, const std::string& empty, cons
 // in exit_code.
 double run_to_exit(const std::string& command, DWORD& exit_code) {
   // The command's messages go nowhere, as in a batch file that discards them.
-  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-  HANDLE nowhere =
-      CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0, nullptr);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = startup.hStdError = nowhere;
-  PROCESS_INFORMATION process{};
-  std::string line = command;
   const double start = now_ms();
-  const BOOL started =
-      CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, g_folder.c_str(), &startup, &process);
-  CloseHandle(nowhere);
-  if (!started) {
+  exit_code = child::run_to_end(command, "NUL", g_folder.c_str());
+  const double elapsed = now_ms() - start;
+  if (exit_code == child::kNotStarted) {
     std::printf("cannot start %s\n", command.c_str());
     std::exit(2);
   }
-  WaitForSingleObject(process.hProcess, INFINITE);
-  const double elapsed = now_ms() - start;
-  GetExitCodeProcess(process.hProcess, &exit_code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
   return elapsed;
 }
 

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <optional>
 
+#include "tools/child_process.h"
+
 namespace tav::test {
 namespace {
 
@@ -26,34 +28,18 @@ std::map<std::string, std::string> snapshot(const TestInstallation& installation
 }
 
 // Runs the child process on the installation as it is; answers its exit code.
-constexpr DWORD kNoChild = static_cast<DWORD>(-1);
+constexpr DWORD kNoChild = child::kNotStarted;
 
 DWORD run_child(const std::string& action, const std::string& variable, const std::string& value) {
   char program[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, program, MAX_PATH);
-  std::string line = std::string("\"") + program + "\" --gtest_filter=StopPointChild.*";
   SetEnvironmentVariableA("TAVIRO_CRASH_ACTION", action.c_str());
   SetEnvironmentVariableA(variable.c_str(), value.c_str());
   // The child's own report would only repeat the parent's; its output goes nowhere.
-  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-  HANDLE nowhere =
-      CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0, nullptr);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = startup.hStdError = nowhere;
-  PROCESS_INFORMATION child{};
-  const BOOL started =
-      CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &child);
-  CloseHandle(nowhere);
+  const DWORD code =
+      child::run_to_end(std::string("\"") + program + "\" --gtest_filter=StopPointChild.*", "NUL", nullptr, 60000);
   SetEnvironmentVariableA("TAVIRO_CRASH_ACTION", nullptr);
   SetEnvironmentVariableA(variable.c_str(), nullptr);
-  if (!started) return kNoChild;
-  if (WaitForSingleObject(child.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(child.hProcess, 1);
-  DWORD code = 0;
-  GetExitCodeProcess(child.hProcess, &code);
-  CloseHandle(child.hThread);
-  CloseHandle(child.hProcess);
   return code;
 }
 

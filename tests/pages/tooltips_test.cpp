@@ -49,30 +49,16 @@ void check_tooltips(const char* calibration_caption, const char* wider_tip) {
   script.run([] { run_calibration_dialog(nullptr); });
 }
 
-int tooltip_windows() {
-  int count = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM counted) -> BOOL {
-        char class_name[32] = {};
-        GetClassNameA(window, class_name, sizeof class_name);
-        if (lstrcmpiA(class_name, TOOLTIPS_CLASSA) == 0) ++*reinterpret_cast<int*>(counted);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count;
-}
-
 TEST(Tooltips, EndWithTheirPage) {
   test::TestInstallation installation;
   test::with_page(
       test::kOptionsTab,
       [&](HWND page, HWND dialog) {
         ASSERT_FALSE(tip_of(page, IDX_OPTIONS_SHOW_BACKUPS).empty());
-        const int shown = tooltip_windows();
+        const std::size_t shown = test::tooltip_windows().size();
         for (int tab : {test::kExpertTab, test::kOptionsTab}) test::select_tab(GetDlgItem(dialog, IDC_MAIN_TABS), tab);
         EXPECT_FALSE(tip_of(test::current_page(), IDX_OPTIONS_SHOW_BACKUPS).empty());
-        EXPECT_EQ(tooltip_windows(), shown);
+        EXPECT_EQ(test::tooltip_windows().size(), shown);
       },
       IDCANCEL);
 }

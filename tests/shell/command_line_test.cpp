@@ -23,6 +23,7 @@
 #include "support/gui.h"
 #include "support/installation.h"
 #include "support/temp_folder.h"
+#include "tools/child_process.h"
 
 namespace tav {
 namespace {
@@ -52,25 +53,11 @@ Outcome run_program(const std::string& arguments) {
   program = program.substr(0, program.rfind('\\'));
   program = program.substr(0, program.rfind('\\')) + "\\tvrsetup.exe";
   test::TempFolder folder;
-  const std::string output = folder.file("output.txt");
-  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-  HANDLE file = CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable, CREATE_ALWAYS, 0, nullptr);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = startup.hStdError = file;
-  PROCESS_INFORMATION child{};
-  std::string line = "\"" + program + "\" " + arguments;
   Outcome outcome;
-  const BOOL started =
-      CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &child);
-  CloseHandle(file);
-  EXPECT_TRUE(started) << program;
-  if (!started) return outcome;
-  EXPECT_EQ(WaitForSingleObject(child.hProcess, 60000), WAIT_OBJECT_0);
-  GetExitCodeProcess(child.hProcess, &outcome.exit_code);
-  CloseHandle(child.hThread);
-  CloseHandle(child.hProcess);
+  outcome.exit_code =
+      child::run_to_end("\"" + program + "\" " + arguments, folder.file("output.txt").c_str(), nullptr, 60000);
+  EXPECT_NE(outcome.exit_code, child::kNotStarted) << program;
+  EXPECT_NE(outcome.exit_code, child::kTimedOut) << program;
   outcome.lines = lines_of(folder.read("output.txt"));
   return outcome;
 }

@@ -108,41 +108,43 @@ bool is_checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == 
 bool is_visible(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE; }
 bool is_enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
+std::vector<HWND> tooltip_windows() {
+  std::vector<HWND> found;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND candidate, LPARAM windows) -> BOOL {
+        char class_name[32] = {};
+        GetClassNameA(candidate, class_name, sizeof class_name);
+        if (lstrcmpiA(class_name, TOOLTIPS_CLASSA) == 0)
+          reinterpret_cast<std::vector<HWND>*>(windows)->push_back(candidate);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 std::string tooltip_text(HWND window, UINT_PTR id) {
-  struct Search {
-    HWND window;
-    UINT_PTR id;
-    std::string text;
-  } search{window, id, {}};
   // Tooltips are made when the mouse first comes over their window (or its parent).
   for (HWND over : {window, GetParent(window)}) {
     if (over) SendMessageA(over, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   }
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND candidate, LPARAM data) -> BOOL {
-        Search& s = *reinterpret_cast<Search*>(data);
-        char class_name[32] = {};
-        GetClassNameA(candidate, class_name, sizeof class_name);
-        if (lstrcmpiA(class_name, TOOLTIPS_CLASSA) != 0) return TRUE;
-        // The ANSI messages hand out no more than 80 characters of a text; the wide ones
-        // the whole text, which is then taken into the ANSI code page as the program reads it.
-        wchar_t text[1024] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = s.window;
-        tool.uId = s.id;
-        tool.lpszText = text;
-        if (!SendMessageW(candidate, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) return TRUE;
-        tool.lpszText = text;
-        SendMessageW(candidate, TTM_GETTEXTW, sizeof text / sizeof text[0], reinterpret_cast<LPARAM>(&tool));
-        char ansi[2048] = {};
-        WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof ansi, nullptr, nullptr);
-        s.text = ansi;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.text;
+  for (HWND tooltip : tooltip_windows()) {
+    // The ANSI messages hand out no more than 80 characters of a text; the wide ones the
+    // whole text, which is then taken into the ANSI code page as the program reads it.
+    wchar_t text[1024] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window;
+    tool.uId = id;
+    tool.lpszText = text;
+    if (!SendMessageW(tooltip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) continue;
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, sizeof text / sizeof text[0], reinterpret_cast<LPARAM>(&tool));
+    char ansi[2048] = {};
+    WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof ansi, nullptr, nullptr);
+    return ansi;
+  }
+  return {};
 }
 
 void select_tab(HWND tab_control, int index) { SendMessageA(tab_control, TCM_SETCURFOCUS, index, 0); }

@@ -61,6 +61,8 @@ bool is_enabled(HWND dialog, int id);
 // The text of the tooltip that one of this thread's tooltip windows shows for the tool
 // (window, id): a control of a dialog is the tool (dialog, its handle). Empty when none does.
 std::string tooltip_text(HWND window, UINT_PTR id);
+// The tooltip windows of this thread.
+std::vector<HWND> tooltip_windows();
 
 // Tab control: selects a tab the way a user does, with the real notifications.
 void select_tab(HWND tab_control, int index);
