@@ -259,7 +259,11 @@ TEST_F(FolderRelocationTest, AFolderIsRemovedOnlyWhenItsDataAreWholeAtTheNewPlac
        [&] {
          test::run_unix("/bin/cp " + test::unix_name(inst.path("forms\\kragen01.frm")) + " " +
                         test::unix_name(inst.path("forms")) + "/KRAGEN01.FRM");
-         ASSERT_TRUE(test::eventually([&] { return tree_of(inst.path("forms")).count("\\KRAGEN01.FRM") == 1; }));
+         // The Unix copy runs on after start.exe returns: wait for its whole content, not just its name.
+         ASSERT_TRUE(test::eventually([&] {
+           const Tree forms = tree_of(inst.path("forms"));
+           return forms.count("\\KRAGEN01.FRM") == 1 && forms.at("\\KRAGEN01.FRM") == forms.at("\\kragen01.frm");
+         }));
        },
        "\\TAVIRO\\FORMS\\", kCopyAndRemove, FolderFate::not_copied, CopyOutcome::case_twins},
       {"a path of 260 characters",
