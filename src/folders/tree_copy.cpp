@@ -6,6 +6,7 @@
 #include <system_error>
 #include <thread>
 
+#include "util/ansi_text.h"
 #include "util/stop_points.h"
 
 namespace tav {
@@ -15,14 +16,6 @@ constexpr DWORD kBufferSize = 1 << 20;
 constexpr int kFilesAtATime = 2;
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
-
-std::wstring widened(std::string_view text) {
-  if (text.empty()) return {};
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
-}
 
 std::string utf8(const std::wstring& text) {
   if (text.empty()) return {};
@@ -102,17 +95,11 @@ bool copy_file(const std::wstring& from, const std::wstring& to, const TreeItem&
 std::string narrowed(std::wstring_view path) {
   if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return "\\\\" + narrowed(path.substr(8));
   if (path.rfind(L"\\\\?\\", 0) == 0) path.remove_prefix(4);
-  if (path.empty()) return {};
-  const int n =
-      WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0)
-    WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), text.data(), n, nullptr, nullptr);
-  return text;
+  return ansi_from_wide(path);
 }
 
 std::wstring tree_path(std::string_view path) {
-  const std::wstring wide = widened(path);
+  const std::wstring wide = wide_from_ansi(path);
   DWORD n = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
   if (n == 0) return wide;
   std::wstring full(n, L'\0');

@@ -12,6 +12,7 @@
 #include "resources/ids.h"
 #include "shell/installation_check.h"
 #include "shell/startup.h"
+#include "util/ansi_text.h"
 #include "util/case_mapping.h"
 #include "util/console_output.h"
 #include "util/core/message_text.h"
@@ -19,14 +20,6 @@
 
 namespace tav {
 namespace {
-
-std::string narrow(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 1) return {};
-  std::string result(static_cast<std::size_t>(size - 1), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text, -1, result.data(), size, nullptr, nullptr);
-  return result;
-}
 
 // "/export", "-EXPORT" and the like: the command's name in lower case, without its mark.
 std::string command_name(const std::string& argument) {
@@ -48,14 +41,19 @@ int fail(int exit_code, int text_id, std::initializer_list<std::string_view> arg
   return exit_code;
 }
 
+// The main configuration file could not be read or written: the failure of every command.
+int main_file_failed(std::string_view action, DWORD error) {
+  const std::string main_file = controls::full_path(profile::kMainFile);
+  const std::string reason = system_error_text(error);
+  return fail(kExitMainFileFailed, IDS_CLI_MAIN_FILE_FAILED, {main_file, reason}, action, main_file, reason);
+}
+
 int export_command(const std::string& file) {
   const TransferResult result = export_settings(file.c_str());
-  const std::string main_file = controls::full_path(profile::kMainFile);
   const std::string reason = system_error_text(result.error);
   switch (result.outcome) {
     case TransferOutcome::main_file_failed:
-      return fail(kExitMainFileFailed, IDS_CLI_MAIN_FILE_FAILED, {main_file, reason}, "export settings", main_file,
-                  reason);
+      return main_file_failed("export settings", result.error);
     case TransferOutcome::file_failed:
       return fail(kExitBadArgument, IDS_CLI_FILE_NOT_WRITTEN, {file, reason}, "export settings", file, reason);
     default:
@@ -86,12 +84,10 @@ int refused_command(const std::string& file, const RefusedLine& line) {
 
 int import_command(const std::string& file) {
   const TransferResult result = import_settings(file.c_str());
-  const std::string main_file = controls::full_path(profile::kMainFile);
   const std::string reason = system_error_text(result.error);
   switch (result.outcome) {
     case TransferOutcome::main_file_failed:
-      return fail(kExitMainFileFailed, IDS_CLI_MAIN_FILE_FAILED, {main_file, reason}, "import settings", main_file,
-                  reason);
+      return main_file_failed("import settings", result.error);
     case TransferOutcome::file_failed:
       return fail(kExitBadArgument, IDS_CLI_FILE_UNREADABLE, {file, reason}, "import settings", file, reason);
     case TransferOutcome::file_refused:
@@ -108,11 +104,7 @@ int import_command(const std::string& file) {
 
 int check_command() {
   const profile::ProfileSnapshot main_file(profile::kMainFile);
-  if (main_file.unreadable()) {
-    const std::string name = controls::full_path(profile::kMainFile);
-    const std::string reason = system_error_text(GetLastError());
-    return fail(kExitMainFileFailed, IDS_CLI_MAIN_FILE_FAILED, {name, reason}, "check installation", name, reason);
-  }
+  if (main_file.unreadable()) return main_file_failed("check installation", GetLastError());
   const std::vector<std::string> lines = installation_check_lines();
   if (lines.empty()) {
     say(IDS_CHECK_NO_PROBLEMS);
@@ -133,7 +125,7 @@ std::vector<std::string> program_arguments() {
   int count = 0;
   LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
   if (!words) return arguments;
-  for (int i = 1; i < count; ++i) arguments.push_back(narrow(words[i]));
+  for (int i = 1; i < count; ++i) arguments.push_back(ansi_from_wide(words[i]));
   LocalFree(words);
   return arguments;
 }

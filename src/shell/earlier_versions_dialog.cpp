@@ -13,6 +13,7 @@
 #include "controls/list_view.h"
 #include "controls/modal_dialog.h"
 #include "resources/ids.h"
+#include "util/ansi_text.h"
 #include "util/atomic_file.h"
 #include "util/backups.h"
 #include "util/core/message_text.h"
@@ -48,14 +49,6 @@ std::string saved_text(const FILETIME& written) {
   return std::string(date) + " " + clock;
 }
 
-std::wstring wide(const std::string& text) {
-  if (text.empty()) return {};
-  const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring result(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
-  return result;
-}
-
 // The keys that differ, one line each: "[SCREEN] WIDTHMM: 300 → 320". The values are the
 // file's bytes in the ANSI code page; the arrow needs the wide text of the control.
 std::wstring changes_text(const Version& version) {
@@ -63,18 +56,19 @@ std::wstring changes_text(const Version& version) {
   std::string today;
   if (read_file(version.backup.path.c_str(), earlier) != FileRead::read) {
     const std::string path = controls::full_path(version.backup.path);
-    return wide(
+    return wide_from_ansi(
         with_arguments(controls::load_string(IDS_VERSIONS_UNREADABLE), {path, system_error_text(GetLastError())}));
   }
   read_file(version.file, today);  // a missing file is an empty one
   const std::vector<KeyDifference> differences = key_differences(IniDocument(earlier), IniDocument(today));
-  if (differences.empty()) return wide(controls::load_string(IDS_VERSIONS_SAME));
+  if (differences.empty()) return wide_from_ansi(controls::load_string(IDS_VERSIONS_SAME));
   const std::string missing = controls::load_string(IDS_VERSIONS_MISSING);
   std::wstring text;
   for (const KeyDifference& difference : differences) {
     if (!text.empty()) text += L"\r\n";
-    text += wide("[" + difference.section + "] " + difference.key + ": " + difference.earlier.value_or(missing)) +
-            L" \u2192 " + wide(difference.today.value_or(missing));
+    text +=
+        wide_from_ansi("[" + difference.section + "] " + difference.key + ": " + difference.earlier.value_or(missing)) +
+        L" \u2192 " + wide_from_ansi(difference.today.value_or(missing));
   }
   return text;
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "util/ansi_text.h"
+
 namespace tav {
 namespace {
 
@@ -32,9 +34,7 @@ void write_output_line(std::string_view text) {
   DWORD mode = 0;
   if (GetConsoleMode(out, &mode)) {
     // A console shows characters, not code page bytes.
-    const int count = MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(count), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()), wide.data(), count);
+    const std::wstring wide = wide_from_ansi(line);
     DWORD written = 0;
     WriteConsoleW(out, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
     return;
