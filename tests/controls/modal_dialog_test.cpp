@@ -44,9 +44,7 @@ TEST(ModalDialog, AHandlerThatThrowsIsLoggedAndTheDialogGoesOn) {
   script.run([&] { result = dialog.run(nullptr, IDD_SERIAL_PORT); });
   EXPECT_EQ(dialog.opened, 1);
   EXPECT_EQ(result, IDCANCEL);
-  const auto lines = log.lines();
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_NE(lines[0].find("\tunexpected error\twindow message 273\t"), std::string::npos) << lines[0];
+  EXPECT_TRUE(log.holds_one_line_with("\tunexpected error\twindow message 273\t"));
 }
 
 }  // namespace

@@ -29,4 +29,11 @@ std::vector<std::string> CapturedLog::lines() const {
   return lines;
 }
 
+::testing::AssertionResult CapturedLog::holds_one_line_with(const std::string& part) const {
+  const std::vector<std::string> logged = lines();
+  if (logged.size() != 1) return ::testing::AssertionFailure() << logged.size() << " lines logged, not 1";
+  if (logged[0].find(part) == std::string::npos) return ::testing::AssertionFailure() << "logged: " << logged[0];
+  return ::testing::AssertionSuccess();
+}
+
 }  // namespace tav::test
