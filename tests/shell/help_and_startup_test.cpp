@@ -61,7 +61,7 @@ TEST(Help, ShownAndOpenedWhereThereIsAHelpFile) {
               c.installed);
     DeleteFileA("U:\\setup.chm");
     std::vector<std::string> commands;
-    for (const std::string& line : log.lines(1, c.commands.empty() ? 1000 : 5000))
+    for (const std::string& line : log.lines(1, c.commands.empty() ? 1000 : test::ProbeLog::kStartTimeout))
       commands.push_back(line.substr(0, line.find('|')));
     EXPECT_EQ(commands, c.commands);
   }
