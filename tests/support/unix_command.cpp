@@ -37,7 +37,7 @@ void unix_command(const std::string& command, const std::string& windows_path, c
 }
 
 bool eventually(const std::function<bool()>& done) {
-  for (int tries = 0; tries < 100; ++tries) {
+  for (int tries = 0; tries < 600; ++tries) {
     if (done()) return true;
     Sleep(50);
   }

@@ -15,7 +15,8 @@ void run_unix(const std::string& command_line);
 // Runs "command argument <Unix name of windows_path>".
 void unix_command(const std::string& command, const std::string& windows_path, const std::string& argument = "");
 
-// Waits up to five seconds for a Unix command's effect (start /unix does not wait for it).
+// Waits up to 30 seconds for a Unix command's effect (start /unix does not wait for it, and
+// on a busy machine the command can take seconds to start); returns as soon as it is there.
 bool eventually(const std::function<bool()>& done);
 
 }  // namespace tav::test
