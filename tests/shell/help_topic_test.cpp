@@ -38,7 +38,11 @@ struct Route {
   int system_command = 0;                    // opens the first dialog from the system menu instead
 };
 
-void press_f1() {
+// Presses F1 in the dialog as the keyboard does, and handles the key as the dialog's message
+// loop does before the script goes on: on a busy machine the key can still be on its way when
+// the next step closes the dialog.
+void press_f1(HWND dialog) {
+  SetForegroundWindow(dialog);
   INPUT inputs[2] = {};
   for (INPUT& input : inputs) {
     input.type = INPUT_KEYBOARD;
@@ -46,6 +50,22 @@ void press_f1() {
   }
   inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, inputs, sizeof(INPUT));
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG message;
+    if (PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+      if (!IsDialogMessageA(dialog, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+      }
+      if (message.message == WM_KEYUP && message.wParam == VK_F1) return;
+    } else if (GetTickCount() - start > 10000) {
+      ADD_FAILURE() << "F1 did not reach " << test::window_text(dialog);
+      return;
+    } else {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_KEY);
+    }
+  }
 }
 
 // The caption of a template in the language the tests run with, as the dialog shows it.
@@ -99,7 +119,7 @@ Opened ask_for_help(const Route& route, const std::vector<std::string>& help_fil
       PostMessageA(dialog, WM_SYSCOMMAND, route.system_command, 0);
     } else if (route.buttons.empty()) {
       SetFocus(GetNextDlgTabItem(page, nullptr, FALSE));
-      route.help_button ? test::click(dialog, IDB_MAIN_HELP) : press_f1();
+      route.help_button ? test::click(dialog, IDB_MAIN_HELP) : press_f1(dialog);
     } else {
       test::post_click(page, route.buttons[0].first);
     }
@@ -107,7 +127,7 @@ Opened ask_for_help(const Route& route, const std::vector<std::string>& help_fil
   for (std::size_t i = 0; i < route.buttons.size(); ++i) {
     const bool last = i + 1 == route.buttons.size();
     script.on(caption_of(route.buttons[i].second), [&route, i, last](HWND dialog) {
-      last ? press_f1() : test::post_click(dialog, route.buttons[i + 1].first);
+      last ? press_f1(dialog) : test::post_click(dialog, route.buttons[i + 1].first);
     });
   }
   for (std::size_t i = route.buttons.size(); i-- > 0;) {
