@@ -53,7 +53,7 @@ void every_page_then_ok(bool warning = false, bool refused = false) {
     });
     script.on(kMainCaption, [](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
   }
-  script.run([] { run_main_dialog(nullptr); }, 60000);
+  script.run([] { run_main_dialog(nullptr); });
   EXPECT_GE(pages, 8) << "every page opens (the Language page closes itself on an old installation)";
 }
 

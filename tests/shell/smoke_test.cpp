@@ -108,7 +108,7 @@ void open_everything(const Captions& captions) {
       .on(main_caption, open_from(4, IDB_LAYPLAN_LINE_TYPES))
       .on(ansi(captions.line_types), close_with(IDCANCEL))
       .on(main_caption, [](HWND dialog) { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
-  script.run([] { run_main_dialog(nullptr); }, 30000);
+  script.run([] { run_main_dialog(nullptr); });
   EXPECT_EQ(pages_seen, 9);
   EXPECT_EQ(dialogs_seen, 7);
   EXPECT_EQ(installation.read("taviro.ini"), before);

@@ -22,8 +22,9 @@ class ModalScript {
   ModalScript& on(std::string caption, Step step);
 
   // Calls open (which runs a modal loop) with the timer in place. Fails the test when a
-  // step is left over or the watchdog had to end the dialogs.
-  void run(const std::function<void()>& open, int watchdog_ms = 15000);
+  // step is left over or the watchdog had to end the dialogs. The watchdog only ends a
+  // script that hangs; a busy machine can take a few times the usual seconds to get through.
+  void run(const std::function<void()>& open, int watchdog_ms = 60000);
 
   std::size_t steps_done() const { return next_; }
 
